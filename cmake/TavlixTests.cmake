@@ -1,0 +1,28 @@
+# tavlix_add_gtest(<target> SOURCES <files...> LIBRARIES <libs...> [RESOURCE_LOCK <name>] [QT])
+#
+# One GoogleTest executable; every TEST becomes its own CTest case through
+# gtest_discover_tests. Discovery runs when CTest starts, not at build time,
+# so building never needs a display or a free port.
+# RESOURCE_LOCK serialises executables that bind a fixed port (7772, 9001).
+# QT links Qt Test and the shared test support library.
+include(GoogleTest)
+find_package(GTest REQUIRED)
+
+function(tavlix_add_gtest target)
+  cmake_parse_arguments(ARG "QT" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest)
+  if(ARG_QT)
+    target_link_libraries(${target} PRIVATE tavlix_testsupport Qt6::Test)
+  else()
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  endif()
+  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(ARG_RESOURCE_LOCK)
+    list(APPEND props RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ${props} TIMEOUT 120)
+endfunction()
