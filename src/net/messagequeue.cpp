@@ -1,0 +1,82 @@
+#include "messagequeue.h"
+
+#include "protocol.h"
+
+namespace wire {
+
+QList<QByteArray> LineFramer::feed(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype end = bytes.indexOf(Terminator, start);
+        if (end < 0)
+            break;
+        if (m_tail.isEmpty()) {
+            lines.append(bytes.mid(start, end - start));
+        } else {
+            m_tail.append(bytes.constData() + start, end - start);
+            lines.append(m_tail);
+            m_tail.clear();
+        }
+        start = end + 1;
+    }
+    m_tail.append(bytes.constData() + start, bytes.size() - start);
+    if (m_tail.size() > MaxTail) {
+        m_tail.clear();
+        m_tail.squeeze();
+        m_overflowed = true;
+    }
+    return lines;
+}
+
+void LineFramer::clear()
+{
+    m_tail.clear();
+    m_overflowed = false;
+}
+
+void MessageQueue::push(QByteArray text, int origin)
+{
+    m_lines.push_back({std::move(text), origin});
+}
+
+std::optional<QueuedLine> MessageQueue::take()
+{
+    if (m_lines.empty())
+        return std::nullopt;
+    QueuedLine line = std::move(m_lines.front());
+    m_lines.pop_front();
+    return line;
+}
+
+void Dispatcher::on(const QByteArray &name, Handler handler)
+{
+    m_handlers.emplace_back(name, std::move(handler));
+}
+
+bool Dispatcher::dispatch(const QByteArray &line, int origin) const
+{
+    const auto [name, body] = splitMessage(line);
+    if (name.isEmpty())
+        return false;
+    for (const auto &[handlerName, handler] : m_handlers) {
+        if (handlerName != name)
+            continue;
+        try {
+            handler(body, origin);
+        } catch (const BadField &) {
+            // A number field that is not a number: the message is dropped.
+        }
+        return true;
+    }
+    return false;
+}
+
+bool Dispatcher::dispatchNext(MessageQueue &queue) const
+{
+    const std::optional<QueuedLine> line = queue.take();
+    return line && dispatch(line->text, line->origin);
+}
+
+} // namespace wire
