@@ -55,6 +55,17 @@ void Dispatcher::on(const QByteArray &name, Handler handler)
     m_handlers.emplace_back(name, std::move(handler));
 }
 
+void Dispatcher::set(const QByteArray &name, Handler handler)
+{
+    for (auto &[handlerName, existing] : m_handlers) {
+        if (handlerName == name) {
+            existing = std::move(handler);
+            return;
+        }
+    }
+    on(name, std::move(handler));
+}
+
 bool Dispatcher::dispatch(const QByteArray &line, int origin) const
 {
     const auto [name, body] = splitMessage(line);
@@ -63,6 +74,8 @@ bool Dispatcher::dispatch(const QByteArray &line, int origin) const
     for (const auto &[handlerName, handler] : m_handlers) {
         if (handlerName != name)
             continue;
+        if (!handler)
+            return false;
         try {
             handler(body, origin);
         } catch (const BadField &) {

@@ -66,6 +66,10 @@ public:
     using Handler = std::function<void(const QByteArray &body, int origin)>;
 
     void on(const QByteArray &name, Handler handler);
+    // Installs the handler of a name registered before (keeping its place in
+    // the order), or registers it at the end. An empty handler leaves the
+    // name unhandled.
+    void set(const QByteArray &name, Handler handler);
     // True when a handler took the line.
     bool dispatch(const QByteArray &line, int origin = 0) const;
     // Takes the first line of the queue, if any, and dispatches it.

@@ -48,6 +48,10 @@ namespace wire {
 
 inline constexpr char Terminator = '\xFF';
 
+// The program's version text, shown in the about window, sent by the client
+// at login and compared by the host ("different version" notices).
+inline constexpr char ProgramVersion[] = "1.0.0";
+
 // Text on the wire is single-byte Windows-1252. Characters without a
 // Windows-1252 byte become '?'; the character that would be the byte 0xFF
 // (y with diaeresis) becomes a plain 'y', so text can never end a message

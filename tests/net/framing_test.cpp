@@ -135,3 +135,16 @@ TEST(Dispatch, OneLinePerTickInArrivalOrder)
     EXPECT_FALSE(r.dispatcher.dispatchNext(queue));
     EXPECT_TRUE(queue.isEmpty());
 }
+
+TEST(Dispatch, NamesDeclaredWithoutHandlerAreIgnoredUntilSet)
+{
+    Dispatcher d;
+    QList<QByteArray> calls;
+    d.on("CMD_showtiles", {});
+    EXPECT_FALSE(d.dispatch("CMD_showtiles+1+2"));
+    d.set("CMD_showtiles", [&](const QByteArray &body, int) { calls << body; });
+    d.set("CMD_heplace", [&](const QByteArray &body, int) { calls << "h" + body; });
+    EXPECT_TRUE(d.dispatch("CMD_showtiles+1+2"));
+    EXPECT_TRUE(d.dispatch("CMD_heplace+x"));
+    EXPECT_EQ(calls, (QList<QByteArray>{"1+2", "hx"}));
+}
