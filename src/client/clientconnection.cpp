@@ -1,0 +1,203 @@
+#include "clientconnection.h"
+
+#include "protocol.h"
+#include "tsock.h"
+
+namespace {
+
+// The dispatch table's names in the order in which they are compared.
+const char *const dispatchNames[] = {
+    "CMD_sendlogininfo", "CMD_chat", "CMD_action", "CMD_playasound", "CMD_newplayerinfo",
+    "CMD_havewrongversion", "CMD_wrongversion", "CMD_existingplayers", "CMD_playerdisconnected",
+    "CMD_full", "CMD_justwatching", "CMD_startgame", "CMD_nextplayer", "CMD_winner",
+    "CMD_roundstarting", "CMD_showtiles", "CMD_heplace", "CMD_anerror", "CMD_nomoves",
+    "CMD_roundend", "CMD_loadboard", "CMD_loadstats",
+};
+
+} // namespace
+
+ClientConnection::ClientConnection(ClientState &state, Hooks hooks, QObject *parent)
+    : QObject(parent), m_state(state), m_hooks(std::move(hooks))
+{
+    for (const char *name : dispatchNames)
+        m_dispatcher.on(name, {});
+
+    m_dispatcher.set("CMD_sendlogininfo", [this](const QByteArray &body, int) { sendloginfo(body); });
+    m_dispatcher.set("CMD_havewrongversion", [this](const QByteArray &body, int) {
+        m_hooks.addSystemLine(wire::decodeText(body) + " has a different version of the game then you.");
+    });
+    m_dispatcher.set("CMD_wrongversion", [this](const QByteArray &, int) {
+        m_hooks.addSystemLine(QStringLiteral("You have a differnt version of the game then the host."));
+    });
+    m_dispatcher.set("CMD_full", [this](const QByteArray &, int) {
+        m_hooks.message(QStringLiteral("Game is full"));
+        m_hooks.closeMainWindow();
+    });
+
+    // Timer1 asks for 1 ms but runs only while messages wait, so an idle
+    // client does not wake a thousand times a second.
+    m_timer1.setInterval(1);
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer1, &QTimer::timeout, this, &ClientConnection::Timer1Timer);
+
+    m_sock = std::make_unique<TSock>();
+    m_sock->setPortName(QStringLiteral("7772"));
+    m_sock->OnRead = [this](TSock *, int count) { sockRead(count); };
+    m_sock->OnInfo = [this](TSock *, TSocketInfo info, const QString &text) { sockInfo(info, text); };
+}
+
+ClientConnection::~ClientConnection()
+{
+    // Closing on the way out must not reach the window that is going away.
+    if (m_sock) {
+        m_sock->OnInfo = nullptr;
+        m_sock->OnRead = nullptr;
+    }
+}
+
+void ClientConnection::setHandler(const QByteArray &name, wire::Dispatcher::Handler handler)
+{
+    m_dispatcher.set(name, std::move(handler));
+}
+
+void ClientConnection::processparams(const QStringList &parameters)
+{
+    m_hooks.setHostControls(false);
+    m_state.loginname.clear();
+
+    if (parameters.isEmpty()) {
+        m_hooks.addSystemLine(QStringLiteral("Loading Solo Game..Please wait."));
+        m_hooks.showDownloadWindow();
+        m_state.hostaddress = QStringLiteral("127.0.0.1");
+        m_state.playername = QStringLiteral("You");
+        hostpress();
+        return;
+    }
+
+    m_hooks.addSystemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    if (parameters.size() < 3)
+        return;
+    m_state.playername = parameters.at(0);
+    m_state.hostaddress = parameters.at(1);
+    if (parameters.at(2) == QLatin1String("true"))
+        hostpress();
+    else
+        joinpress();
+    openPresence();
+}
+
+void ClientConnection::hostpress()
+{
+    try {
+        m_hooks.startHost();
+    } catch (const ESockException &e) {
+        // Another program holds port 7772. Connecting to it anyway would
+        // join whatever game that is, so stop here and say why.
+        m_hooks.addSystemLine(QStringLiteral("Cannot host the game on port 7772 (%1).").arg(QString::fromLatin1(e.what())));
+        return;
+    }
+    m_state.loginname = m_state.playername;
+    m_state.ishost = true;
+    openGameConnection(QStringLiteral("127.0.0.1"));
+    m_hooks.setHostControls(true);
+}
+
+void ClientConnection::joinpress()
+{
+    m_state.loginname = m_state.playername;
+    openGameConnection(m_state.hostaddress);
+    m_hooks.setHostControls(false);
+}
+
+void ClientConnection::openGameConnection(const QString &host)
+{
+    m_sock->setHostName(host);
+    try {
+        m_sock->Open();
+    } catch (const ESockException &e) {
+        // A host name that does not resolve: nothing else can happen.
+        m_hooks.addSystemLine(QStringLiteral("Cannot connect to %1 (%2).").arg(host, QString::fromLatin1(e.what())));
+    }
+}
+
+void ClientConnection::openPresence()
+{
+    // The lobby launcher watches this connection; nothing is ever sent or
+    // read, and a failure to connect is silent.
+    m_sock11 = std::make_unique<TSock>();
+    m_sock11->setHostName(QStringLiteral("127.0.0.1"));
+    m_sock11->setPortName(QStringLiteral("9001"));
+    try {
+        m_sock11->Open();
+    } catch (const ESockException &) {
+    }
+}
+
+void ClientConnection::send(const QByteArray &message)
+{
+    try {
+        m_sock->Send(message);
+    } catch (const ESockException &) {
+        // No connection yet (or any more): the request goes nowhere.
+    }
+}
+
+void ClientConnection::sockRead(int)
+{
+    QByteArray bytes;
+    try {
+        bytes = m_sock->Receive();
+    } catch (const ESockException &) {
+        return;
+    }
+    for (QByteArray &line : m_framer.feed(bytes))
+        m_receivedlist.push(std::move(line));
+    if (m_framer.overflowed()) {
+        // A host that sends endless bytes without a terminator is broken.
+        m_sock->Close();
+        return;
+    }
+    if (!m_receivedlist.isEmpty() && !m_timer1.isActive())
+        m_timer1.start();
+}
+
+void ClientConnection::sockInfo(TSocketInfo, const QString &text)
+{
+    if (text == QLatin1String("Socket Closed"))
+        m_hooks.closeMainWindow();
+}
+
+void ClientConnection::Timer1Timer()
+{
+    processsocktimer();
+    phrasesLocked(); // releases an expired lock
+    if (m_receivedlist.isEmpty())
+        m_timer1.stop();
+}
+
+void ClientConnection::processsocktimer()
+{
+    m_dispatcher.dispatchNext(m_receivedlist);
+}
+
+void ClientConnection::sendloginfo(const QByteArray &body)
+{
+    const std::optional<int> seat = wire::parseNumber(body);
+    if (!seat)
+        return;
+    m_state.mynumber = *seat;
+    m_state.loggedin = true;
+    send(wire::client::logininfo(m_state.mynumber, wire::ProgramVersion, wire::encodeText(m_state.loginname)));
+}
+
+void ClientConnection::lockPhrases()
+{
+    m_phraseLock.start();
+}
+
+bool ClientConnection::phrasesLocked()
+{
+    if (m_phraseLock.isValid() && m_phraseLock.elapsed() >= PhraseLockMs)
+        m_phraseLock.invalidate();
+    return m_phraseLock.isValid();
+}

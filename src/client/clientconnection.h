@@ -1,0 +1,97 @@
+#pragma once
+
+#include "clientstate.h"
+#include "messagequeue.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class TSock;
+enum class TSocketInfo;
+
+// The client's front door: reads the command line, hosts or joins, logs in
+// and turns the host's byte stream into messages that Timer1 hands, one per
+// tick, to the handlers of the client parts.
+//
+// Owns the game connection `sock`, the presence connection `Sock11`, the
+// queue `receivedlist` and `Timer1`. The window parts it drives are reached
+// through Hooks, so it holds no widgets itself.
+class ClientConnection : public QObject
+{
+    Q_OBJECT
+public:
+    struct Hooks
+    {
+        // Starts the host's listener in this process; throws ESockException.
+        std::function<void()> startHost;
+        // Adds a system line ("0+" + text) to the chat pane.
+        std::function<void(const QString &line)> addSystemLine;
+        // Shows the lobby download window (solo start only).
+        std::function<void()> showDownloadWindow;
+        // Shows or hides what only the hosting player may use: the start
+        // button, File > Start Game, the spy list's Remove From Game.
+        std::function<void(bool hosting)> setHostControls;
+        // A modal message box.
+        std::function<void(const QString &text)> message;
+        // Closes the main window, which ends the program.
+        std::function<void()> closeMainWindow;
+    };
+
+    ClientConnection(ClientState &state, Hooks hooks, QObject *parent = nullptr);
+    ~ClientConnection() override;
+
+    // Installs the handler of a received message name. The names and their
+    // order are the dispatch table's; names without a handler are ignored.
+    void setHandler(const QByteArray &name, wire::Dispatcher::Handler handler);
+
+    // The start-up from the command line, run once when the window shows.
+    void processparams(const QStringList &parameters);
+    void hostpress();
+    void joinpress();
+
+    // Sends a complete message (terminator included) on the game
+    // connection. Before the connection exists nothing is sent.
+    void send(const QByteArray &message);
+
+    // Events of `sock`.
+    void sockRead(int count);
+    void sockInfo(TSocketInfo info, const QString &text);
+
+    // One tick of Timer1: at most one message, then the phrase lock.
+    void Timer1Timer();
+    void processsocktimer();
+
+    // Handlers of this part.
+    void sendloginfo(const QByteArray &body);
+
+    // The phrase lock: set when a phrase is sent, released after
+    // PhraseLockMs whatever the real tick rate of Timer1.
+    static constexpr int PhraseLockMs = 1500;
+    void lockPhrases();
+    bool phrasesLocked();
+
+    TSock *sock() const { return m_sock.get(); }
+    TSock *presence() const { return m_sock11.get(); }
+    wire::MessageQueue &receivedlist() { return m_receivedlist; }
+    QTimer &timer1() { return m_timer1; }
+
+private:
+    void openGameConnection(const QString &host);
+    void openPresence();
+
+    ClientState &m_state;
+    Hooks m_hooks;
+    std::unique_ptr<TSock> m_sock;
+    std::unique_ptr<TSock> m_sock11;
+    wire::LineFramer m_framer;
+    wire::MessageQueue m_receivedlist;
+    wire::Dispatcher m_dispatcher;
+    QTimer m_timer1;
+    QElapsedTimer m_phraseLock;
+};

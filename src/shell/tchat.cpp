@@ -1,0 +1,246 @@
+#include "tchat.h"
+
+#include "clientstate.h"
+#include "desktop.h"
+#include "randomsource.h"
+#include "singleinstance.h"
+#include "theme.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLockFile>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+const char *const Tchat::WebAddress = "http://www.orvelsoftware.com";
+
+namespace {
+
+// A label that reports clicks (the logo).
+class ClickLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    std::function<void()> clicked;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseReleaseEvent(event);
+        if (clicked)
+            clicked();
+    }
+};
+
+} // namespace
+
+Tchat::Tchat(ClientState &state, Desktop &desktop, RandomSource &random, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_desktop(desktop), m_random(random)
+{
+    setObjectName(QStringLiteral("chat"));
+    setWindowTitle(QStringLiteral("Tavlix by Orvel Software"));
+    setFont(Theme::arial(11));
+
+    m_inner = new QWidget(this);
+    m_inner->setObjectName(QStringLiteral("innerArea"));
+    Theme::applyBackground(m_inner);
+    m_inner->installEventFilter(this);
+    setCentralWidget(m_inner);
+
+    m_panel = new QWidget(m_inner);
+    m_panel->setObjectName(QStringLiteral("panel_board"));
+    m_panel->setGeometry(1, 1, PanelWidth, PanelHeight);
+
+    createMenus();
+    createControls();
+    FormCreate();
+}
+
+Tchat::~Tchat() = default;
+
+void Tchat::FormCreate()
+{
+    // The marker other programs may look for while the game runs; nothing
+    // here tests it.
+    m_marker = std::make_unique<QLockFile>(runtimeDirectory() + QStringLiteral("/tavlix.lock"));
+    m_marker->setStaleLockTime(0);
+    m_marker->tryLock(0);
+
+    // First place: left 3, top 3, inner area 767 x 529; never smaller than
+    // the panel plus 4 in each direction.
+    const int menuHeight = menuBar()->sizeHint().height();
+    setMinimumSize(PanelWidth + 4, PanelHeight + 4 + menuHeight);
+    resize(InnerWidth + 1, InnerHeight + 1 + menuHeight);
+    move(3, 3);
+
+    m_state.systemcolor = ColourBlue;
+    m_state.numseats = 6;
+    if (clearall)
+        clearall();
+    m_random.randomize();
+    m_state.ishost = false;
+    m_state.whoseturn = 0;
+}
+
+QAction *Tchat::item(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void Tchat::createControls()
+{
+    // The board area; the board view draws inside it.
+    auto *back = new QWidget(m_panel);
+    back->setObjectName(QStringLiteral("panel_back"));
+    back->setGeometry(3, 3, 482, 434);
+    QPalette palette = back->palette();
+    palette.setColor(QPalette::Window, Theme::boardColour);
+    back->setPalette(palette);
+    back->setAutoFillBackground(true);
+
+    auto *status = new QLabel(QStringLiteral("Welcome to Tavlix by Orvel Software"), m_panel);
+    status->setObjectName(QStringLiteral("label_status"));
+    status->setGeometry(4, 509, 477, 16);
+    status->setAlignment(Qt::AlignCenter);
+    status->setFont(Theme::arial(13, true));
+
+    auto *logo = new ClickLabel(m_panel);
+    logo->setObjectName(QStringLiteral("image_logo"));
+    logo->setGeometry(493, 4, 264, 28);
+    logo->setPixmap(Theme::logo(264, 28));
+    logo->setCursor(Qt::PointingHandCursor);
+    logo->clicked = [this] { image_logoClick(); };
+    m_logo = logo;
+}
+
+void Tchat::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // FormShow: the command line decides between solo, hosting and joining.
+    // Run it once the window is on screen.
+    QTimer::singleShot(0, this, [this] {
+        if (onFirstShow)
+            onFirstShow();
+    });
+}
+
+bool Tchat::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_inner && event->type() == QEvent::Resize)
+        FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tchat::FormResize()
+{
+    // The minimum size is enforced by the window system through
+    // setMinimumSize; here the panel keeps its size and stays centred,
+    // moving by half of the change in each direction.
+    placePanel();
+}
+
+void Tchat::placePanel()
+{
+    const QSize inner = m_inner->size();
+    const int dx = qMax(0, inner.width() - InnerWidth) / 2;
+    const int dy = qMax(0, inner.height() - InnerHeight) / 2;
+    m_panel->move(1 + dx, 1 + dy);
+}
+
+QSize Tchat::innerSize() const
+{
+    return m_inner->size();
+}
+
+QSize Tchat::frameExtra() const
+{
+    const QRect frame = frameGeometry();
+    return QSize(frame.width() - width(), frame.height() - height());
+}
+
+QRect Tchat::bounds() const
+{
+    return frameGeometry();
+}
+
+void Tchat::setBounds(const QRect &outer)
+{
+    const QSize extra = frameExtra();
+    resize(qMax(1, outer.width() - extra.width()), qMax(1, outer.height() - extra.height()));
+    move(outer.topLeft());
+}
+
+void Tchat::setBotspeed(int milliseconds)
+{
+    m_botspeed = milliseconds;
+    const char *name = milliseconds == 2000 ? "Slow1" : milliseconds == 500 ? "Fast1" : "Normal1";
+    if (QAction *chosen = item(QString::fromLatin1(name)))
+        chosen->setChecked(true);
+}
+
+void Tchat::Fast1Click(QAction *speedItem)
+{
+    setBotspeed(speedItem->data().toInt());
+    if (saveinifile)
+        saveinifile();
+}
+
+void Tchat::ResetScreenLocation1Click()
+{
+    setBounds(QRect(3, 3, BuiltInWidth, BuiltInHeight));
+}
+
+void Tchat::Exit1Click()
+{
+    close();
+}
+
+void Tchat::image_logoClick()
+{
+    m_desktop.openUrl(QString::fromLatin1(WebAddress));
+}
+
+void Tchat::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tchat::closeEvent(QCloseEvent *event)
+{
+    if (!m_closing) {
+        m_closing = true;
+        FormClose();
+    }
+    event->accept();
+    emit closed();
+}
+
+void Tchat::FormClose()
+{
+    const QRect now = bounds();
+    if (now != m_remembered) {
+        // A window larger than the work area (maximised) is stored a little
+        // smaller, so it fits when it is placed there next time.
+        QRect store = now;
+        const QRect work = screen() ? screen()->availableGeometry() : QRect();
+        if (work.isValid() && store.width() > work.width())
+            store.setWidth(store.width() - 15);
+        if (work.isValid() && store.height() > work.height())
+            store.setHeight(store.height() - 15);
+        m_remembered = store;
+        if (saveinifile)
+            saveinifile();
+    }
+    if (onClosing)
+        onClosing();
+}

@@ -1,0 +1,98 @@
+#include "tchat.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenuBar>
+
+namespace {
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+QAction *addCheckItem(QMenu *menu, const char *name, const QString &caption, bool checked)
+{
+    QAction *action = addItem(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+} // namespace
+
+void Tchat::createMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    m_fileMenu = bar->addMenu(QStringLiteral("File"));
+    m_fileMenu->setObjectName(QStringLiteral("File1"));
+    addItem(m_fileMenu, "StartGame1", QStringLiteral("Start Game"))->setEnabled(false);
+    m_fileMenu->addSeparator();
+    connect(addItem(m_fileMenu, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, &Tchat::Exit1Click);
+
+    m_optionsMenu = bar->addMenu(QStringLiteral("Options"));
+    m_optionsMenu->setObjectName(QStringLiteral("Options1"));
+    for (QAction *sw : {addCheckItem(m_optionsMenu, "PlaySounds1", QStringLiteral("Play Sounds"), true),
+                        addCheckItem(m_optionsMenu, "PlayerPhraseSounds1", QStringLiteral("Player Phrase Sounds"), true)}) {
+        connect(sw, &QAction::triggered, this, [this] {
+            if (saveinifile)
+                saveinifile();
+        });
+    }
+
+    QMenu *turnSound = m_optionsMenu->addMenu(QStringLiteral("Turn Sound"));
+    turnSound->menuAction()->setObjectName(QStringLiteral("TurnSound1"));
+    m_turnSoundGroup = new QActionGroup(this);
+    QAction *classic = addCheckItem(turnSound, "Classic1", QStringLiteral("Classic"), true);
+    QAction *newSound = addCheckItem(turnSound, "New1", QStringLiteral("New"), false);
+    classic->setData(0);
+    newSound->setData(1);
+    for (QAction *choice : {classic, newSound}) {
+        m_turnSoundGroup->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this] {
+            if (saveinifile)
+                saveinifile();
+        });
+    }
+
+    QMenu *botSpeed = m_optionsMenu->addMenu(QStringLiteral("Bot Speed"));
+    botSpeed->menuAction()->setObjectName(QStringLiteral("BotSpeed1"));
+    m_botSpeedGroup = new QActionGroup(this);
+    const struct { const char *name; const char *caption; int speed; } speeds[] = {
+        {"Slow1", "Slow", 2000}, {"Normal1", "Normal", 1000}, {"Fast1", "Fast", 500}};
+    for (const auto &speed : speeds) {
+        QAction *choice = addCheckItem(botSpeed, speed.name, QString::fromLatin1(speed.caption), speed.speed == 1000);
+        choice->setData(speed.speed);
+        m_botSpeedGroup->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, choice] { Fast1Click(choice); });
+    }
+
+    m_optionsMenu->addSeparator();
+    // Text Color, Text Size, Scroll Chat Off and Clear Main Chat belong to
+    // the chat pane, which inserts them before this marker.
+    QAction *chatItems = m_optionsMenu->addSeparator();
+    chatItems->setObjectName(QStringLiteral("chatItemsEnd"));
+    chatItems->setVisible(false);
+    connect(addItem(m_optionsMenu, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")),
+            &QAction::triggered, this, &Tchat::ResetScreenLocation1Click);
+    m_optionsMenu->addSeparator();
+    addCheckItem(m_optionsMenu, "JustWatch1", QStringLiteral("Just Watch"), false);
+
+    m_viewMenu = bar->addMenu(QStringLiteral("View"));
+    m_viewMenu->setObjectName(QStringLiteral("View1"));
+    addItem(m_viewMenu, "ViewTally1", QStringLiteral("View Tally"));
+    addItem(m_viewMenu, "SpyList1", QStringLiteral("Spy List"));
+    addItem(m_viewMenu, "PrhaseList1", QStringLiteral("Phrase List"));
+
+    m_helpMenu = bar->addMenu(QStringLiteral("Help"));
+    m_helpMenu->setObjectName(QStringLiteral("Help1"));
+    addItem(m_helpMenu, "Help2", QStringLiteral("Content"), QKeySequence(Qt::Key_F1));
+    addItem(m_helpMenu, "QuickInstructions1", QStringLiteral("Quick Instructions"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_helpMenu->addSeparator();
+    addItem(m_helpMenu, "About1", QStringLiteral("About"));
+}
