@@ -1,0 +1,130 @@
+#include "tavlixsettings.h"
+
+#include <cstdint>
+
+namespace {
+
+int readInteger(const IniProfile &profile, const char *key, int fallback)
+{
+    const auto text = profile.readString(SettingsSection, key);
+    if (!text)
+        return fallback;
+    return parseSettingsInteger(*text).value_or(fallback);
+}
+
+// Text values are compared exactly, letter case included.
+std::string readText(const IniProfile &profile, const char *key, const char *fallback)
+{
+    return profile.readString(SettingsSection, key).value_or(fallback);
+}
+
+const char *boolText(bool value)
+{
+    return value ? "true" : "false";
+}
+
+} // namespace
+
+std::optional<int> parseSettingsInteger(std::string_view text)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    int base = 10;
+    if (!text.empty() && text.front() == '$') {
+        base = 16;
+        text.remove_prefix(1);
+    } else if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > 0xFFFFFFFFu)
+            return std::nullopt;
+    }
+    // Hexadecimal fills all 32 bits ($FFFFFFFF is -1); decimal must fit.
+    std::int64_t result;
+    if (base == 16)
+        result = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    else if (value > (negative ? 0x80000000u : 0x7FFFFFFFu))
+        return std::nullopt;
+    else
+        result = static_cast<std::int64_t>(value);
+    if (negative)
+        result = -result;
+    if (result < INT32_MIN || result > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int>(result);
+}
+
+TavlixSettings readTavlixSettings(const IniProfile &profile)
+{
+    TavlixSettings settings;
+    settings.Textsize = readInteger(profile, "Textsize", 8);
+    settings.Top = readInteger(profile, "Top", 3);
+    settings.Left = readInteger(profile, "Left", 3);
+    settings.Width = readInteger(profile, "Width", 772);
+    settings.Height = readInteger(profile, "Height", 535);
+
+    settings.Textcolor = colourFromText(readText(profile, "Textcolor", "clblack")).value_or(ColourBlack);
+
+    const auto rounds = profile.readString(SettingsSection, "Roundnum");
+    settings.Roundnum = rounds ? parseSettingsInteger(*rounds) : std::optional<int>(3);
+
+    const std::string speed = readText(profile, "Botspeed", "1000");
+    settings.Botspeed = speed == "2000" ? 2000 : speed == "500" ? 500 : 1000;
+
+    settings.Turnsound = readText(profile, "Turnsound", "0") == "1" ? TurnSound::New : TurnSound::Classic;
+
+    for (int i = 0; i < 9; ++i) {
+        auto phrase = profile.readString(SettingsSection, "Phrase" + std::to_string(i + 1));
+        if (phrase && !phrase->empty())
+            settings.Phrase[i] = std::move(phrase);
+    }
+
+    settings.Playsounds = readText(profile, "Playsounds", "true") != "false";
+    settings.Playerphrasesounds = readText(profile, "Playerphrasesounds", "true") != "false";
+    settings.Help = readText(profile, "Help", "1") == "1";
+    return settings;
+}
+
+void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings)
+{
+    profile.writeString(SettingsSection, "Textsize", std::to_string(settings.Textsize));
+    profile.writeString(SettingsSection, "Top", std::to_string(settings.Top));
+    profile.writeString(SettingsSection, "Left", std::to_string(settings.Left));
+    profile.writeString(SettingsSection, "Width", std::to_string(settings.Width));
+    profile.writeString(SettingsSection, "Height", std::to_string(settings.Height));
+    profile.writeString(SettingsSection, "Textcolor", colourToText(settings.Textcolor));
+    profile.writeString(SettingsSection, "Roundnum", std::to_string(settings.Roundnum.value_or(3)));
+    profile.writeString(SettingsSection, "Botspeed", std::to_string(settings.Botspeed));
+    profile.writeString(SettingsSection, "Turnsound", settings.Turnsound == TurnSound::New ? "1" : "0");
+    profile.writeString(SettingsSection, "Playerphrasesounds", boolText(settings.Playerphrasesounds));
+    profile.writeString(SettingsSection, "Playsounds", boolText(settings.Playsounds));
+}
+
+void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &phrases)
+{
+    for (int i = 0; i < 9; ++i)
+        profile.writeString(SettingsSection, "Phrase" + std::to_string(i + 1), phrases[i]);
+}
+
+void writeHelpSeen(const IniProfile &profile)
+{
+    profile.writeString(SettingsSection, "Help", "2");
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "colourtext.h"
+#include "iniprofile.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The player's preferences as stored in section "Tavlix" of the settings
+// file, one member per key. Reading applies each key's rule and default;
+// the main window applies the values.
+inline constexpr const char *SettingsSection = "Tavlix";
+
+enum class TurnSound { Classic, New };
+
+struct TavlixSettings
+{
+    int Textsize = 8;              // point size of the chat looks
+    int Top = 3;                   // main window bounds, screen pixels
+    int Left = 3;
+    int Width = 772;
+    int Height = 535;
+    ColourValue Textcolor = ColourBlack;
+    // The rounds preset. Nothing: an empty or non-integer value, which
+    // leaves the rounds box as it is. Not clamped here; the box allows 1-10.
+    std::optional<int> Roundnum = 3;
+    int Botspeed = 1000;           // computer players' pause: 500, 1000 or 2000 ms
+    TurnSound Turnsound = TurnSound::Classic;
+    // Phrase1 to Phrase9; nothing where the key is empty or missing, which
+    // leaves that button's text as it is.
+    std::array<std::optional<std::string>, 9> Phrase;
+    bool Playsounds = true;
+    bool Playerphrasesounds = true;
+    bool Help = true;              // "1": the first run, quick instructions shown
+};
+
+// Reads every key in the order Textsize, Top, Left, Width, Height,
+// Textcolor, Roundnum, Botspeed, Turnsound, Phrase1-9, Playsounds,
+// Playerphrasesounds, Help, each access opening the file anew. A missing
+// file gives the defaults.
+TavlixSettings readTavlixSettings(const IniProfile &profile);
+
+// Writes the eleven preference keys in the order Textsize, Top, Left,
+// Width, Height, Textcolor, Roundnum, Botspeed, Turnsound,
+// Playerphrasesounds, Playsounds; never the phrases or Help. An unset
+// Roundnum is written as 3. Throws IniWriteError at the first key that
+// cannot be written; the keys after it are not tried.
+void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings);
+
+// Writes Phrase1 to Phrase9, as the phrase editor does.
+void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &phrases);
+
+// Writes Help=2: the quick instructions have been offered once.
+void writeHelpSeen(const IniProfile &profile);
+
+// An integer as settings are written by hand: decimal with an optional
+// sign, or hexadecimal after "$" or "0x". Nothing for any other text.
+std::optional<int> parseSettingsInteger(std::string_view text);

@@ -1,0 +1,133 @@
+#include "iniprofile.h"
+#include "scratchfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+TEST(IniProfile, MissingFileSectionOrKeyReadsAsMissing)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("orvellobby.ini"));
+    EXPECT_FALSE(profile.readString("Tavlix", "Top"));
+    writeWholeFile(profile.path(), "[Other]\r\nTop=5\r\n");
+    EXPECT_FALSE(profile.readString("Tavlix", "Top"));
+    writeWholeFile(profile.path(), "[Tavlix]\r\nLeft=5\r\n");
+    EXPECT_FALSE(profile.readString("Tavlix", "Top"));
+}
+
+TEST(IniProfile, KeysAndSectionsMatchWithoutRegardToCase)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("p.ini"));
+    writeWholeFile(profile.path(), "[other]\nBOTSPEED=1\n[tavlix]\nBOTSPEED=500\n");
+    EXPECT_EQ(profile.readString("Tavlix", "Botspeed"), "500");
+}
+
+TEST(IniProfile, ValuesAreTrimmedAndLoseOnePairOfQuotes)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("p.ini"));
+    writeWholeFile(profile.path(),
+                   "[Tavlix]\r\n"
+                   "  Phrase1 =   hello there  \r\n"
+                   "Phrase2=\"quoted \"\r\n"
+                   "Phrase3='single'\r\n"
+                   "Phrase4=\"'both'\"\r\n"
+                   "Phrase5=\"unbalanced'\r\n"
+                   "Phrase6=a=b\r\n"
+                   "Phrase7=\r\n");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase1"), "hello there");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase2"), "quoted ");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase3"), "single");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase4"), "'both'");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase5"), "\"unbalanced'");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase6"), "a=b");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase7"), "");
+}
+
+TEST(IniProfile, AtMost2047CharactersAreRead)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("p.ini"));
+    writeWholeFile(profile.path(), "[Tavlix]\nPhrase1=" + std::string(3000, 'x') + "\n");
+    EXPECT_EQ(profile.readString("Tavlix", "Phrase1")->size(), 2047u);
+}
+
+TEST(IniProfile, FirstWriteCreatesTheFile)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("orvellobby.ini"));
+    profile.writeString("Tavlix", "Help", "2");
+    EXPECT_EQ(readWholeFile(profile.path()), "[Tavlix]\r\nHelp=2\r\n");
+}
+
+TEST(IniProfile, WritingAKeyKeepsEveryOtherLineInItsPlace)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("p.ini"));
+    writeWholeFile(profile.path(),
+                   "; launcher settings\r\n"
+                   "[Lobby]\r\n"
+                   "Server=example\r\n"
+                   "\r\n"
+                   "[Tavlix]\r\n"
+                   "Top=10\r\n"
+                   "left=20\r\n"
+                   "\r\n"
+                   "[Last]\r\n"
+                   "X=1\r\n");
+    profile.writeString("Tavlix", "Left", "30");
+    profile.writeString("Tavlix", "Width", "800");
+    profile.writeString("Fresh", "Y", "2");
+    EXPECT_EQ(readWholeFile(profile.path()),
+              "; launcher settings\r\n"
+              "[Lobby]\r\n"
+              "Server=example\r\n"
+              "\r\n"
+              "[Tavlix]\r\n"
+              "Top=10\r\n"
+              "Left=30\r\n"
+              "Width=800\r\n"
+              "\r\n"
+              "[Last]\r\n"
+              "X=1\r\n"
+              "[Fresh]\r\n"
+              "Y=2\r\n");
+}
+
+TEST(IniProfile, LfFilesStayLfAndValuesCannotAddLines)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("p.ini"));
+    writeWholeFile(profile.path(), "[Tavlix]\nTop=1");
+    profile.writeString("Tavlix", "Phrase1", "hi\r\nHelp=1");
+    EXPECT_EQ(readWholeFile(profile.path()), "[Tavlix]\nTop=1\nPhrase1=hi  Help=1\n");
+    EXPECT_FALSE(profile.readString("Tavlix", "Help"));
+}
+
+TEST(IniProfile, EveryAccessReadsTheFileAfresh)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("p.ini"));
+    profile.writeString("Tavlix", "Top", "1");
+    writeWholeFile(profile.path(), "[Tavlix]\r\nTop=7\r\n");
+    EXPECT_EQ(profile.readString("Tavlix", "Top"), "7");
+    profile.writeString("Tavlix", "Left", "2");
+    EXPECT_EQ(profile.readString("Tavlix", "Top"), "7");
+}
+
+TEST(IniProfile, FailedWriteNamesTheFullPath)
+{
+    ScratchFolder folder;
+    const std::string path = folder.unwritableFolder() + "/orvellobby.ini";
+    IniProfile profile(path);
+    try {
+        profile.writeString("Tavlix", "Help", "2");
+        FAIL() << "no failure";
+    } catch (const IniWriteError &error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+    }
+    EXPECT_FALSE(profile.readString("Tavlix", "Help"));
+}
