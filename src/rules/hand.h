@@ -10,13 +10,13 @@ struct hand
 {
     static constexpr int Slots = 7;
 
-    std::array<tile, Slots> slots{};
+    std::array<tile, Slots> tiles{};
 
     static constexpr bool validSlot(int slot) { return slot >= 1 && slot <= Slots; }
 
     // Callers check validSlot first.
-    tile &at(int slot) { return slots[slot - 1]; }
-    const tile &at(int slot) const { return slots[slot - 1]; }
+    tile &at(int slot) { return tiles[slot - 1]; }
+    const tile &at(int slot) const { return tiles[slot - 1]; }
 
     bool operator==(const hand &) const = default;
 };
