@@ -1,8 +1,41 @@
-// Until the main window exists the program can only report that.
-#include <cstdio>
+// Program entry: one copy per user, then the nine windows and the event loop.
 
-int main()
+#include "desktop.h"
+#include "program.h"
+#include "randomsource.h"
+#include "shutdownsignals.h"
+#include "singleinstance.h"
+#include "storagepaths.h"
+#include "tchat.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
 {
-    std::puts("Tavlix: the game rules are built; the game window is not available in this build yet.");
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavlix"));
+
+    // A second copy brings the first one's window forward and ends before
+    // it creates any window of its own.
+    SingleInstance instance(QStringLiteral("quenby"));
+    if (!instance.claim()) {
+        instance.askFirstToRaise();
+        return 0;
+    }
+
+    SystemDesktop desktop;
+    RandomSource random;
+    const QString folder = QString::fromStdString(storageFolder(QCoreApplication::applicationDirPath().toStdString()));
+    TavlixProgram program(desktop, random, app.arguments().mid(1), folder);
+
+    instance.onRaiseRequest([&program] { program.mainWindow().bringForward(); });
+    // Logging out, Ctrl+C or a kill close the window the orderly way, so the
+    // settings and the tally are written as on Exit.
+    ShutdownSignals shutdownSignals;
+    QObject::connect(&shutdownSignals, &ShutdownSignals::requested, &program.mainWindow(), &QWidget::close);
+    QObject::connect(&program, &TavlixProgram::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    app.setQuitOnLastWindowClosed(false);
+
+    program.show();
+    return app.exec();
 }

@@ -17,3 +17,8 @@ Tgamestart::Tgamestart(QWidget *mainWindow)
     : GameWindow(QStringLiteral("gamestart"), QStringLiteral("Tavlix - Game Start"), QSize(257, 119), mainWindow)
 {
 }
+
+void Tgamestart::setRounds(int rounds)
+{
+    m_rounds = qBound(1, rounds, 10);
+}

@@ -24,4 +24,11 @@ class Tgamestart : public GameWindow
     Q_OBJECT
 public:
     explicit Tgamestart(QWidget *mainWindow = nullptr);
+
+    // The number of rounds offered, 1 to 10 (3 at start).
+    int rounds() const { return m_rounds; }
+    void setRounds(int rounds);
+
+private:
+    int m_rounds = 3;
 };

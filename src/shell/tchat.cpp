@@ -1,5 +1,6 @@
 #include "tchat.h"
 
+#include "chatpane.h"
 #include "clientstate.h"
 #include "desktop.h"
 #include "randomsource.h"
@@ -56,6 +57,7 @@ Tchat::Tchat(ClientState &state, Desktop &desktop, RandomSource &random, QWidget
 
     createMenus();
     createControls();
+    insertChatItems();
     FormCreate();
 }
 
@@ -114,6 +116,21 @@ void Tchat::createControls()
     logo->setCursor(Qt::PointingHandCursor);
     logo->clicked = [this] { image_logoClick(); };
     m_logo = logo;
+
+    m_chatPane = new ChatPane(m_panel, m_state, m_desktop, this);
+    connect(m_chatPane, &ChatPane::settingsChanged, this, [this] {
+        if (saveinifile)
+            saveinifile();
+    });
+}
+
+void Tchat::insertChatItems()
+{
+    QAction *before = item(QStringLiteral("chatItemsEnd"));
+    m_optionsMenu->insertAction(before, m_chatPane->textColorAction());
+    m_optionsMenu->insertMenu(before, m_chatPane->textSizeMenu());
+    m_optionsMenu->insertAction(before, m_chatPane->scrollChatOffAction());
+    m_optionsMenu->insertAction(before, m_chatPane->clearMainChatAction());
 }
 
 void Tchat::showEvent(QShowEvent *event)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class ChatPane;
 class Desktop;
 class QAction;
 class QActionGroup;
@@ -36,6 +37,7 @@ public:
     ~Tchat() override;
 
     QWidget *panel() const { return m_panel; }
+    ChatPane &chatPane() const { return *m_chatPane; }
     QMenu *fileMenu() const { return m_fileMenu; }
     QMenu *optionsMenu() const { return m_optionsMenu; }
     QMenu *viewMenu() const { return m_viewMenu; }
@@ -96,6 +98,7 @@ protected:
 private:
     void createMenus();
     void createControls();
+    void insertChatItems();
     void placePanel();
     QSize frameExtra() const;
 
@@ -106,6 +109,7 @@ private:
     QWidget *m_inner = nullptr;
     QWidget *m_panel = nullptr;
     QLabel *m_logo = nullptr;
+    ChatPane *m_chatPane = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_optionsMenu = nullptr;
     QMenu *m_viewMenu = nullptr;

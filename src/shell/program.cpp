@@ -1,0 +1,146 @@
+#include "program.h"
+
+#include "chatpane.h"
+#include "clientconnection.h"
+#include "desktop.h"
+#include "protocol.h"
+#include "randomsource.h"
+#include "smallwindows.h"
+#include "tavlixsettings.h"
+#include "tchat.h"
+#include "tdownload.h"
+#include "tphrases.h"
+#include "tserver.h"
+#include "tspylist.h"
+#include "ttallylist.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMetaObject>
+
+namespace {
+
+QString inFolder(const QString &folder, const char *name)
+{
+    return QDir(folder).filePath(QString::fromLatin1(name));
+}
+
+} // namespace
+
+TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStringList &parameters,
+                             const QString &storageFolder, QObject *parent)
+    : QObject(parent)
+    , m_desktop(desktop)
+    , m_random(random)
+    , m_parameters(parameters)
+    , m_settingsPath(inFolder(storageFolder, SettingsFileName))
+    , m_tallyPath(inFolder(storageFolder, TallyFileName))
+{
+    createWindows();
+    wireMainWindow();
+    wireConnection();
+}
+
+TavlixProgram::~TavlixProgram()
+{
+    // The connection and the host go first, while the windows they talk to
+    // still exist; they then close their sockets without telling anyone.
+    delete m_connection;
+    m_connection = nullptr;
+    m_server.reset();
+}
+
+void TavlixProgram::createWindows()
+{
+    m_chat = std::make_unique<Tchat>(m_state, m_desktop, m_random);
+    m_chatPane = &m_chat->chatPane();
+    m_about = std::make_unique<Tabout>(m_chat.get());
+    m_server = std::make_unique<TServer>(m_random);
+    m_tally = std::make_unique<Ttallylist>(m_tallyPath, m_desktop, m_chat.get());
+    m_download = std::make_unique<Tdownload>(m_chat.get());
+    m_gamestart = std::make_unique<Tgamestart>(m_chat.get());
+    m_help = std::make_unique<Thelp>(m_chat.get());
+    m_phrasesWindow = std::make_unique<Tphrases>(m_chat.get());
+    m_spylist = std::make_unique<Tspylist>(m_chat.get());
+}
+
+void TavlixProgram::wireMainWindow()
+{
+    Tchat &chat = *m_chat;
+    // The host asks for the bot speed at every computer turn; before the
+    // settings are read the menu's value is 0, and the host then uses its
+    // own default.
+    m_server->setBotSpeedProvider([&chat] { return chat.botspeed() > 0 ? chat.botspeed() : 1000; });
+    m_server->setVersion(wire::ProgramVersion);
+
+    chat.saveinifile = [this] { saveinifile(); };
+    chat.onFirstShow = [this] { m_connection->processparams(m_parameters); };
+    chat.onClosing = [this] { m_tally->saveTally(); };
+    connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
+
+    connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
+    connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
+    connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
+}
+
+void TavlixProgram::wireConnection()
+{
+    ClientConnection::Hooks hooks;
+    hooks.startHost = [this] { m_server->startHosting(); };
+    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.showDownloadWindow = [this] { m_download->showCentred(); };
+    hooks.setHostControls = [this](bool hosting) {
+        m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
+    };
+    hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
+    // The window closes after the event that asked for it has finished, so
+    // no socket handler runs on a window that is going away.
+    hooks.closeMainWindow = [this] {
+        QMetaObject::invokeMethod(m_chat.get(), &QWidget::close, Qt::QueuedConnection);
+    };
+    m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
+
+    m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
+    for (const char *name : {"CMD_chat", "CMD_action"})
+        m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
+    for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
+        m_connection->setHandler(name, [this](const QByteArray &body, int) { newplayerinfo(body); });
+}
+
+void TavlixProgram::setHostPort(const QString &port)
+{
+    m_server->setPortName(port);
+}
+
+void TavlixProgram::setJoinPort(const QString &port)
+{
+    m_connection->sock()->setPortName(port);
+}
+
+void TavlixProgram::show()
+{
+    m_chat->show();
+}
+
+void TavlixProgram::newplayerinfo(const QByteArray &body)
+{
+    // FIXME: the seat labels, watching eyes and spy list arrive with the
+    // player list; until then arrivals are announced in the chat.
+    wire::FieldReader reader(body);
+    while (!reader.atEnd()) {
+        const int seat = reader.num();
+        const QString name = wire::decodeText(reader.field());
+        reader.fieldOrRest(); // watching mark
+        if (seat == m_state.mynumber) {
+            m_chatPane->addlinetochat(QStringLiteral("0+You are Connected."), m_state.systemcolor);
+            m_chatPane->addlinetochat(QStringLiteral("0+Press Ctrl-I to view Quick Instructions."), m_state.systemcolor);
+            loadinifile();
+        } else {
+            m_chatPane->addlinetochat("0+" + name + " is Connected.", m_state.systemcolor);
+        }
+        if (!m_state.isPlayerSeat(seat)) {
+            const QString line = seat == m_state.mynumber ? QStringLiteral("0+You are spying.") : "0+" + name + " is spying.";
+            m_chatPane->addlinetochat(line, m_state.systemcolor);
+        }
+    }
+}

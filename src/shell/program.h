@@ -1,0 +1,97 @@
+#pragma once
+
+#include "clientstate.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class ChatPane;
+class ClientConnection;
+class Desktop;
+class RandomSource;
+class Tabout;
+class Tchat;
+class Tdownload;
+class Tgamestart;
+class Thelp;
+class Tphrases;
+class TServer;
+class Tspylist;
+class Ttallylist;
+
+// The program's nine windows and the parts of the main window, created in
+// their fixed order and wired together. main() makes one; tests make their
+// own with a test Desktop, a seeded random source and their own folder for
+// the settings and tally files.
+class TavlixProgram : public QObject
+{
+    Q_OBJECT
+public:
+    // `parameters`: the command line without the program name.
+    // `storageFolder`: where orvellobby.ini and Tavlixtally.tld live.
+    TavlixProgram(Desktop &desktop, RandomSource &random, const QStringList &parameters,
+                  const QString &storageFolder, QObject *parent = nullptr);
+    ~TavlixProgram() override;
+
+    // Shows the main window; its first showing starts the solo, hosted or
+    // joined game from the parameters.
+    void show();
+
+    // Reads the settings file and applies it (at login), then writes Help=2.
+    void loadinifile();
+    // Writes the eleven preference keys of the settings file.
+    void saveinifile();
+
+    ClientState &state() { return m_state; }
+    Tchat &mainWindow() const { return *m_chat; }
+    TServer &server() const { return *m_server; }
+    ChatPane &chatPane() const { return *m_chatPane; }
+    ClientConnection &connection() const { return *m_connection; }
+    Tgamestart &gamestart() const { return *m_gamestart; }
+    Tdownload &download() const { return *m_download; }
+    Ttallylist &tally() const { return *m_tally; }
+    QString settingsPath() const { return m_settingsPath; }
+    // Phrases read from the settings file (nothing where a key was empty).
+    const std::array<std::optional<QString>, 9> &storedPhrases() const { return m_phrases; }
+
+    // The host's port: "7772"; tests choose another before show().
+    void setHostPort(const QString &port);
+    void setJoinPort(const QString &port);
+
+signals:
+    // The main window has closed; the program ends.
+    void finished();
+
+private:
+    void createWindows();
+    void wireMainWindow();
+    void wireConnection();
+    void newplayerinfo(const QByteArray &body);
+
+    Desktop &m_desktop;
+    RandomSource &m_random;
+    QStringList m_parameters;
+    QString m_settingsPath;
+    QString m_tallyPath;
+    ClientState m_state;
+    std::array<std::optional<QString>, 9> m_phrases;
+
+    // In creation order.
+    std::unique_ptr<Tchat> m_chat;
+    std::unique_ptr<Tabout> m_about;
+    std::unique_ptr<TServer> m_server;
+    std::unique_ptr<Ttallylist> m_tally;
+    std::unique_ptr<Tdownload> m_download;
+    std::unique_ptr<Tgamestart> m_gamestart;
+    std::unique_ptr<Thelp> m_help;
+    std::unique_ptr<Tphrases> m_phrasesWindow;
+    std::unique_ptr<Tspylist> m_spylist;
+
+    ChatPane *m_chatPane = nullptr;
+    ClientConnection *m_connection = nullptr;
+};

@@ -1,0 +1,69 @@
+// Reading and writing the settings file (orvellobby.ini, section "Tavlix").
+
+#include "program.h"
+
+#include "chatpane.h"
+#include "desktop.h"
+#include "iniprofile.h"
+#include "protocol.h"
+#include "smallwindows.h"
+#include "tavlixsettings.h"
+#include "tchat.h"
+
+#include <QAction>
+
+void TavlixProgram::loadinifile()
+{
+    const IniProfile profile(m_settingsPath.toStdString());
+    const TavlixSettings settings = readTavlixSettings(profile);
+
+    // Text size first, then the window moves to its stored place and size
+    // (the minimum-size rule may then enlarge it).
+    m_chatPane->setTextSize(settings.Textsize);
+    const QRect stored(settings.Left, settings.Top, settings.Width, settings.Height);
+    m_chat->setRememberedBounds(stored);
+    m_chat->setBounds(stored);
+
+    m_chatPane->setChatColour(settings.Textcolor);
+    if (settings.Roundnum)
+        m_gamestart->setRounds(*settings.Roundnum);
+    m_chat->setBotspeed(settings.Botspeed);
+    m_chat->item(settings.Turnsound == TurnSound::New ? QStringLiteral("New1") : QStringLiteral("Classic1"))->setChecked(true);
+    for (std::size_t i = 0; i < settings.Phrase.size(); ++i) {
+        if (settings.Phrase[i])
+            m_phrases[i] = wire::decodeText(QByteArray::fromStdString(*settings.Phrase[i]));
+    }
+    m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
+    m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
+    // FIXME: settings.Help ("1": first run) shows the quick instructions once
+    // they exist.
+
+    try {
+        writeHelpSeen(profile);
+    } catch (const IniWriteError &e) {
+        m_desktop.message(m_chat.get(), QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TavlixProgram::saveinifile()
+{
+    TavlixSettings settings;
+    settings.Textsize = m_chatPane->textSize();
+    const QRect bounds = m_chat->boundsToSave();
+    settings.Top = bounds.top();
+    settings.Left = bounds.left();
+    settings.Width = bounds.width();
+    settings.Height = bounds.height();
+    settings.Textcolor = m_chatPane->chatColour();
+    settings.Roundnum = m_gamestart->rounds();
+    settings.Botspeed = m_chat->botspeed();
+    settings.Turnsound = m_chat->item(QStringLiteral("New1"))->isChecked() ? TurnSound::New : TurnSound::Classic;
+    settings.Playerphrasesounds = m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
+    settings.Playsounds = m_chat->item(QStringLiteral("PlaySounds1"))->isChecked();
+    try {
+        writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings);
+    } catch (const IniWriteError &e) {
+        // The change stays in effect for this run; only the file missed it.
+        m_desktop.message(m_chat.get(), QString::fromLocal8Bit(e.what()));
+    }
+}
