@@ -1,5 +1,6 @@
 #include "chatinput.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include <limits>
@@ -24,4 +25,11 @@ void ChatInput::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void ChatInput::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().isEmpty() || !event->preeditString().isEmpty())
+        emit keyDown();
+    QLineEdit::inputMethodEvent(event);
 }

@@ -19,4 +19,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Text composed through an input method arrives without key-downs.
+    void inputMethodEvent(QInputMethodEvent *event) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 
 namespace {
@@ -28,6 +29,14 @@ TEST_F(ChatSend, TheFirstKeyReplacesThePrompt)
 {
     QTest::keyClicks(input(), "hi");
     EXPECT_EQ(input()->text(), "hi");
+}
+
+TEST_F(ChatSend, ComposedTextAlsoReplacesThePrompt)
+{
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("\u00e9"));
+    QCoreApplication::sendEvent(input(), &composed);
+    EXPECT_EQ(input()->text(), QStringLiteral("\u00e9"));
 }
 
 TEST_F(ChatSend, ChatGoesOutWithSeatTextAndColourText)
