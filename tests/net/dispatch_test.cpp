@@ -75,6 +75,8 @@ TEST(Dispatch, AcceptedConnectionCopiesBindingsAndReportsOneWritable)
     EXPECT_EQ(accepted->parent(), listener.get());
     EXPECT_TRUE(accepted->Connected());
     EXPECT_EQ(accepted->Tag(), 0); // the tag is the owner's, not copied
+    EXPECT_EQ(accepted->HostName(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(accepted->PortName(), QStringLiteral("0"));
 }
 
 TEST(Dispatch, ListenerThatDoesNotAcceptIsToldOnceUntilItAccepts)

@@ -18,28 +18,25 @@ std::string raised(Operation operation)
 
 } // namespace
 
-TEST(Misuse, SendAndReceiveNeedAnOpenConnection)
+TEST(Misuse, OperationsInTheWrongStateRaiseTheirFixedTexts)
 {
-    TSock sock;
-    EXPECT_EQ(raised([&] { sock.Send("x"); }), "Send - Socket Not Connected");
-    EXPECT_EQ(raised([&] { sock.Receive(); }), "Receive - Socket Not Connected");
-    EXPECT_EQ(raised([&] { sock.Receive(4); }), "Receive - Socket Not Connected");
-}
+    TSock idle;
+    TSock *out = nullptr;
+    EXPECT_EQ(raised([&] { idle.Send("x"); }), "Send - Socket Not Connected");
+    EXPECT_EQ(raised([&] { idle.Receive(); }), "Receive - Socket Not Connected");
+    EXPECT_EQ(raised([&] { idle.Receive(4); }), "Receive - Socket Not Connected");
+    EXPECT_EQ(raised([&] { idle.Accept(out); }), "Accept - Socket Not In Listening Mode");
+    EXPECT_EQ(out, nullptr);
 
-TEST(Misuse, AListenerNeitherSendsNorReceives)
-{
     auto listener = ephemeralListener();
     EXPECT_EQ(raised([&] { listener->Send("x"); }), "Send - Cannot Send On A Listener Socket");
     EXPECT_EQ(raised([&] { listener->Receive(); }), "Receive - Cannot Receive On A Listener Socket");
     EXPECT_EQ(raised([&] { listener->Receive(1); }), "Receive - Cannot Receive On A Listener Socket");
-}
 
-TEST(Misuse, AcceptNeedsAListener)
-{
-    TSock sock;
-    TSock *out = nullptr;
-    EXPECT_EQ(raised([&] { sock.Accept(out); }), "Accept - Socket Not In Listening Mode");
-    EXPECT_EQ(out, nullptr);
+    RawListener far;
+    auto client = connectingClient(far.port());
+    EXPECT_EQ(raised([&] { client->setListen(true); }), "Listen - Socket Already In Use");
+    EXPECT_FALSE(client->Listen());
 }
 
 TEST(Misuse, AcceptWithNothingPendingReportsAndLeavesTheArgument)
@@ -53,46 +50,30 @@ TEST(Misuse, AcceptWithNothingPendingReportsAndLeavesTheArgument)
     EXPECT_EQ(log, QStringList({infoLine(TSocketInfo::Accept, QStringLiteral("Could Not Accept Connection"))}));
 }
 
-TEST(Misuse, ListenOnAnEndpointWithASocketRaisesAlreadyInUse)
-{
-    RawListener far;
-    auto client = connectingClient(far.port());
-    EXPECT_EQ(raised([&] { client->setListen(true); }), "Listen - Socket Already In Use");
-    EXPECT_FALSE(client->Listen());
-}
-
-TEST(Misuse, ListeningTwiceOnlyReportsAlreadyRunning)
-{
-    auto listener = ephemeralListener();
-    const quint16 port = listener->LocalPort();
-    QStringList log;
-    recordEvents(listener.get(), log);
-    listener->setListen(true);
-    EXPECT_EQ(log, QStringList({infoLine(TSocketInfo::Listen, QStringLiteral("Listening Already Running"))}));
-    EXPECT_EQ(listener->LocalPort(), port);
-}
-
-TEST(Misuse, ListeningReportsTheLookupAndTheStart)
+TEST(Misuse, ListeningAgainOnlyReportsAlreadyRunning)
 {
     TSock sock;
     QStringList log;
     recordEvents(&sock, log);
     sock.setPortName(QStringLiteral("0"));
     sock.setListen(true);
+    const quint16 port = sock.LocalPort();
+    EXPECT_NE(port, 0);
+    sock.setListen(true);
     EXPECT_EQ(log, QStringList({infoLine(TSocketInfo::Lookup, QStringLiteral("Lookup Of Port 0")),
-                                infoLine(TSocketInfo::Listen, QStringLiteral("Listening Started"))}));
-    EXPECT_TRUE(sock.Listen());
-    EXPECT_NE(sock.LocalPort(), 0);
+                                infoLine(TSocketInfo::Listen, QStringLiteral("Listening Started")),
+                                infoLine(TSocketInfo::Listen, QStringLiteral("Listening Already Running"))}));
+    EXPECT_EQ(sock.LocalPort(), port);
 }
 
 TEST(Misuse, RenamingAConnectedEndpointStoresTheNameButHasNoEffect)
 {
+    QStringList log;
     auto listener = ephemeralListener();
     TSock *accepted = nullptr;
     listener->OnAccept = [&](TSock *sender) { sender->Accept(accepted); };
     RawPeer peer = RawPeer::connectTo(listener->LocalPort());
     ASSERT_TRUE(waitUntil([&] { return accepted != nullptr; }));
-    QStringList log;
     recordEvents(accepted, log);
 
     accepted->setHostName(QStringLiteral("elsewhere"));
@@ -110,19 +91,21 @@ TEST(Misuse, RenamingAConnectedEndpointStoresTheNameButHasNoEffect)
     EXPECT_TRUE(idleLog.isEmpty());
 }
 
-TEST(Misuse, BytesStillBufferedAfterCloseCanBeTaken)
+TEST(Misuse, BufferedBytesCanBeTakenInPartsAndEvenAfterClose)
 {
     auto listener = ephemeralListener();
     TSock *accepted = nullptr;
     listener->OnAccept = [&](TSock *sender) { sender->Accept(accepted); };
     RawPeer peer = RawPeer::connectTo(listener->LocalPort());
     ASSERT_TRUE(waitUntil([&] { return accepted != nullptr; }));
-    bool read = false;
-    accepted->OnRead = [&](TSock *, int) { read = true; };
-    peer.send("kept");
-    ASSERT_TRUE(waitUntil([&] { return read; }));
+    int lastCount = 0;
+    accepted->OnRead = [&](TSock *, int count) { lastCount = count; };
+    peer.send("abcdef");
+    ASSERT_TRUE(waitUntil([&] { return lastCount == 6; }));
 
+    EXPECT_EQ(accepted->Receive(2), QByteArray("ab"));
+    EXPECT_EQ(accepted->Receive(0), QByteArray());
     accepted->Close();
-    EXPECT_EQ(accepted->Receive(), QByteArray("kept"));
+    EXPECT_EQ(accepted->Receive(), QByteArray("cdef"));
     EXPECT_EQ(raised([&] { accepted->Receive(); }), "Receive - Socket Not Connected");
 }

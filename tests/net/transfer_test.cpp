@@ -77,22 +77,6 @@ TEST(Transfer, AcceptedConnectionHandsEveryByteToOnReadInOrder)
     EXPECT_GT(counts.first(), 0); // the count is the buffered length
 }
 
-TEST(Transfer, ReceiveWithCountLeavesTheRestBuffered)
-{
-    AcceptingListener host;
-    RawPeer peer = RawPeer::connectTo(host.port());
-    ASSERT_TRUE(host.waitForAccepted());
-    int lastCount = 0;
-    host.accepted->OnRead = [&](TSock *, int count) { lastCount = count; };
-    peer.send("abcdef");
-    ASSERT_TRUE(waitUntil([&] { return lastCount == 6; }));
-
-    EXPECT_EQ(host.accepted->Receive(2), QByteArray("ab"));
-    EXPECT_EQ(host.accepted->Receive(0), QByteArray());
-    EXPECT_EQ(host.accepted->Receive(), QByteArray("cdef"));
-    EXPECT_EQ(host.accepted->Receive(), QByteArray());
-}
-
 TEST(Transfer, BurstLargerThanTheSystemTakesWaitsForRoomAndArrivesWhole)
 {
     AcceptingListener host;
@@ -123,22 +107,4 @@ TEST(Transfer, SendFollowedAtOnceByCloseStillReachesThePeer)
     host.accepted->Close();
     EXPECT_EQ(peer.read(full.size()), full);
     EXPECT_TRUE(peer.waitForEnd());
-}
-
-TEST(Transfer, TwoEndpointsOfThisProcessTalkBothWays)
-{
-    AcceptingListener host;
-    auto client = connectingClient(host.port());
-    ASSERT_TRUE(host.waitForAccepted());
-    QByteArray atHost, atClient;
-    host.accepted->OnRead = [&](TSock *s, int) { atHost += s->Receive(); };
-    client->OnRead = [&](TSock *s, int) { atClient += s->Receive(); };
-
-    client->Send(loginInfo);
-    host.accepted->Send(loginInfo + loginInfo);
-    ASSERT_TRUE(waitUntil([&] { return atHost.size() == 20 && atClient.size() == 40; }));
-    EXPECT_EQ(atHost, loginInfo);
-    EXPECT_EQ(atClient, loginInfo + loginInfo);
-    EXPECT_EQ(host.accepted->HostName(), QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(host.accepted->PortName(), QStringLiteral("0"));
 }
