@@ -1,64 +1,53 @@
 // Games, rounds, turns and placements.
 #include "hostharness.h"
 
-namespace {
-
-// Seat 2 may place slot 3 (top 1, right 2, bottom 3, left 4) on (4, 5), under
-// the tile on (4, 4) whose bottom is `aboveBottom`; the pool's next tile is
-// top 4, right 4, bottom 1, left 2.
-void setUpExample(TServer &server, int aboveBottom)
+// Seats 1 (Blue) and 2 (Red) in a game; seat 2 holds the turn and may place
+// slot 3 (top 1, right 2, bottom 3, left 4) on (4, 5), under the tile on
+// (4, 4); the pool's next tile is top 4, right 4, bottom 1, left 2.
+class WorkedExamples : public LoopbackTest
 {
-    server.board.clear();
-    server.board.at(4, 4) = tile{3, 3, aboveBottom, 3};
-    server.firsttile = false;
-    server.seats[2].hand.at(3) = tile{1, 2, 3, 4};
-    server.seats[2].score = 15;
-    server.pool.tiles[server.pool.poolindex] = tile{4, 4, 1, 2};
-    server.timer1.stop();
-    server.timer1.Tag = 0;
-    server.currentplayer = 2;
-    server.turnOpen = true;
-}
+protected:
+    void SetUp() override
+    {
+        blue = &connectAndLogin("Blue");
+        red = &connectAndLogin("Red");
+        blue->send(ff("CMD_startgame+Blue+3++"));
+        ASSERT_TRUE(red->waitFor(ff("CMD_roundstarting+1+")));
+        syncAll();
+        server.board.clear();
+        server.firsttile = false;
+        server.seats[2].hand.at(3) = tile{1, 2, 3, 4};
+        server.seats[2].score = 15;
+        server.pool.tiles[server.pool.poolindex] = tile{4, 4, 1, 2};
+        server.currentplayer = 2;
+        server.turnOpen = true;
+        blue->take();
+        red->take();
+    }
 
-} // namespace
-
-using WorkedExamples = LoopbackTest;
+    TestClient *blue = nullptr;
+    TestClient *red = nullptr;
+};
 
 TEST_F(WorkedExamples, PlacementIsAnnouncedRefilledAndTheTurnPassesATickLater)
 {
-    TestClient &blue = connectAndLogin("Blue");
-    TestClient &red = connectAndLogin("Red");
-    blue.send(ff("CMD_startgame+Blue+3++"));
-    ASSERT_TRUE(red.waitFor(ff("CMD_roundstarting+1+")));
-    syncAll();
-    setUpExample(server, 1);
-    blue.take();
-    red.take();
-
-    red.send(ff("CMD_placetile+2+4+5+3+"));
-    ASSERT_TRUE(red.waitForCount(red.messages.size() + 2));
+    server.board.at(4, 4) = tile{3, 3, 1, 3};
+    red->send(ff("CMD_placetile+2+4+5+3+"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.timer1.isActive(); }, 5000));
     server.timer1Timer();
     syncAll();
     const QByteArray heplace = ff("CMD_heplace+2+20+5+4+5+1+2+3+4+");
-    EXPECT_EQ(red.take(), (QList<QByteArray>{heplace, ff("CMD_showtiles+2+3+4+4+1+2"), ff("CMD_nextplayer+1+")}));
-    EXPECT_EQ(blue.take(), (QList<QByteArray>{heplace, ff("CMD_nextplayer+1+")}));
+    EXPECT_EQ(red->take(), (QList<QByteArray>{heplace, ff("CMD_showtiles+2+3+4+4+1+2"), ff("CMD_nextplayer+1+")}));
+    EXPECT_EQ(blue->take(), (QList<QByteArray>{heplace, ff("CMD_nextplayer+1+")}));
 }
 
 TEST_F(WorkedExamples, MismatchIsRefusedToThePlacerOnly)
 {
-    TestClient &blue = connectAndLogin("Blue");
-    TestClient &red = connectAndLogin("Red");
-    blue.send(ff("CMD_startgame+Blue+3++"));
-    ASSERT_TRUE(red.waitFor(ff("CMD_roundstarting+1+")));
+    server.board.at(4, 4) = tile{3, 3, 2, 3};
+    red->send(ff("CMD_placetile+2+4+5+3+"));
     syncAll();
-    setUpExample(server, 2);
-    blue.take();
-    red.take();
-
-    red.send(ff("CMD_placetile+2+4+5+3+"));
-    syncAll();
-    EXPECT_EQ(red.take(), QList<QByteArray>{ff("CMD_anerror+2+3+")});
-    EXPECT_TRUE(blue.take().isEmpty());
+    EXPECT_EQ(red->take(), QList<QByteArray>{ff("CMD_anerror+2+3+")});
+    EXPECT_TRUE(blue->take().isEmpty());
     EXPECT_EQ(server.seats[2].score, 15);
     EXPECT_TRUE(server.turnOpen);
     EXPECT_FALSE(server.timer1.isActive());
@@ -152,26 +141,4 @@ TEST_F(GameEnd, EverySeatStuckEndsTheRoundAfterThreeTickPauses)
     const QList<QByteArray> next = ticks(1);
     EXPECT_EQ(next.value(0), ff("CMD_roundstarting+2+"));
     EXPECT_FALSE(server.seats[1].nomoves || server.seats[2].nomoves);
-}
-
-using Placement = HostTest;
-
-TEST_F(Placement, FirstTileAnywhereScoresNothing)
-{
-    twoPlayerGame();
-    deliver(1, "CMD_placetile+1+0+8+7+");
-    EXPECT_TRUE(to(1).value(0).startsWith("CMD_heplace+1+0+0+0+8+"));
-    EXPECT_FALSE(server.firsttile);
-    EXPECT_TRUE(server.board.taken(0, 8));
-    EXPECT_EQ(server.timer1.Tag, TServer::NextTurn);
-    EXPECT_EQ(server.turncountdown, 1);
-}
-
-TEST_F(Placement, OffTheBoardIsCellErrorToThePlacer)
-{
-    twoPlayerGame();
-    deliver(1, "CMD_placetile+1+4+9+1+");
-    deliver(1, "CMD_placetile+1+10+0+1+");
-    EXPECT_EQ(to(1), (QList<QByteArray>{ff("CMD_anerror+1+1+"), ff("CMD_anerror+1+1+")}));
-    EXPECT_TRUE(server.turnOpen);
 }

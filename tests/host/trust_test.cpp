@@ -84,6 +84,13 @@ TEST_F(Trust, NumbersOutsideTheTablesAreDropped)
     expectIgnored(1, "CMD_placetile+1+4+4+0+");
     expectIgnored(1, "CMD_placetile+1+4+4+8+");
     expectIgnored(1, "CMD_placetile+1+4+4+");
+
+    // A placement off the board is answered like a taken cell.
+    const QByteArray before = snapshot(server);
+    deliver(1, "CMD_placetile+1+4+9+1+");
+    deliver(1, "CMD_placetile+1+10+0+1+");
+    EXPECT_EQ(to(1), (QList<QByteArray>{ff("CMD_anerror+1+1+"), ff("CMD_anerror+1+1+")}));
+    EXPECT_EQ(snapshot(server), before);
 }
 
 TEST_F(Trust, PlacementsOutOfTurnOrOutsideAGameChangeNothing)
