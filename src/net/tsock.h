@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 // Kinds of the info event, in this order.
@@ -23,16 +24,32 @@ public:
 // unchanged and knows nothing of messages.
 //
 // Readiness of every endpoint reaches the bound events on the Qt main thread,
-// one notification at a time (never re-entrantly), in this order of kinds:
-// connect complete (OnConnect), closed by the peer (OnDisconnect then Close),
-// info (OnInfo), readable (OnRead), writable (OnWrite), incoming connection
-// (OnAccept). An unbound event is skipped. A handler may call Send, Receive
+// one notification at a time (never re-entrantly: a notification that comes
+// up while a handler runs a nested event loop waits until that handler has
+// returned). The kinds of notification and what each raises:
+//   readable            one read of up to 32768 bytes, info (Receive), OnRead
+//   writable            flush of the outgoing buffer, info (Send), OnWrite;
+//                       once when a connection is established, and again
+//                       when the system takes more after a send had to wait
+//   connect complete    connected flag, info (Connect), OnConnect; the first
+//                       writable follows
+//   closed by the peer  OnDisconnect, then Close (info "Socket Closed")
+//   incoming connection OnAccept (the handler decides whether to Accept)
+//   error               only info (Error, "Error #10054 (WSAECONNRESET)" and
+//                       the like); the endpoint stays open, and stays silent,
+//                       until its owner closes it
+// Bytes that arrived before the peer closed are always read before the close
+// is reported. An unbound event is skipped. A handler may call Send, Receive
 // and Close on any endpoint, including the one whose event is running, and
-// may destroy another endpoint.
+// may destroy another endpoint. Exceptions that handlers throw end the
+// notification and never reach the Qt event loop.
 //
 // Ownership: an endpoint made by Accept is a child of its listener and dies
 // with it at the latest; its owner may delete it earlier. Destroying an
-// endpoint that is listening or connected closes it first.
+// endpoint closes its socket in the same orderly way as Close, but raises no
+// event (not even "Socket Closed"): handlers are not called on owners that are
+// being torn down. An owner that wants to hear "Socket Closed" calls Close
+// before destroying the endpoint.
 class TSock : public QObject
 {
     Q_OBJECT
@@ -77,6 +94,13 @@ public:
     int Tag() const;
     void setTag(int tag);
 
+    // The local port of the open socket (0 without one): a listener started
+    // on PortName "0" learns here which port the system chose.
+    quint16 LocalPort() const;
+
+    // Whether the process-wide host cache holds a resolved name.
+    static bool hostCacheContains(const QString &name);
+
     NotifyEvent OnConnect;
     NotifyEvent OnDisconnect;
     NotifyInfoEvent OnInfo;
@@ -86,5 +110,5 @@ public:
 
 private:
     struct Private;
-    Private *d;
+    std::unique_ptr<Private> d;
 };

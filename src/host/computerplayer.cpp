@@ -1,0 +1,81 @@
+// TServer: the computer player. It plays the turns of every playing seat
+// without an active person (seat 2 when nobody sits there, seats whose
+// player left or sits out), one bot-speed interval after the turn was given,
+// through the same placetile as a person.
+#include "tserver.h"
+
+#include "placement.h"
+#include "scanorder.h"
+
+void TServer::startComputerTurn(int seat)
+{
+    computertimer.stop();
+    computertimer.setInterval(botSpeed());
+    computertimer.Tag = 1;
+    botcountdown = 1;
+    botSeat = seat;
+    computertimer.start();
+}
+
+void TServer::computertimerTimer()
+{
+    if (--botcountdown >= 1)
+        return;
+    computertimer.stop();
+    if (computertimer.Tag != 1)
+        return;
+    computertimer.Tag = 0;
+    // The move is for the turn it was started for; findplayer and placetile
+    // cancel it whenever that turn ends first.
+    if (gamerunning && turnOpen && currentplayer == botSeat)
+        computerplay(currentplayer);
+}
+
+void TServer::computerplay(int seat)
+{
+    if (seat < 1 || seat > PlayerSeats)
+        return;
+    const hand &h = seats[seat].hand;
+    const auto place = [this, seat](int x, int y, int slot) {
+        const QByteArray body = QByteArray::number(seat) + '+' + QByteArray::number(x) + '+'
+                                + QByteArray::number(y) + '+' + QByteArray::number(slot) + '+';
+        placetile(body, ComputerOrigin);
+    };
+
+    if (firsttile) {
+        // Any tile opens the round on (5, 5). A playing seat's hand is full
+        // during a round; a hand without any tile would never end the draw.
+        bool anyTile = false;
+        for (int slot = 1; slot <= hand::Slots; ++slot)
+            anyTile = anyTile || !h.at(slot).isEmpty();
+        if (!anyTile)
+            return;
+        int slot = 0;
+        do {
+            slot = m_random.between(1, hand::Slots);
+        } while (h.at(slot).isEmpty());
+        place(5, 5, slot);
+        return;
+    }
+
+    // The random start decides among placements of the same level; a level
+    // asks for at least that many neighbours: 3, then 2, 1, 0.
+    const int x0 = static_cast<int>(m_random.random(::board::Columns));
+    const int y0 = static_cast<int>(m_random.random(::board::Rows));
+    const std::array<ScanCell, 90> order = scanOrder(x0, y0);
+    for (int level = 3; level >= 0; --level) {
+        for (const ScanCell &cell : order) {
+            if (board.taken(cell.x, cell.y))
+                continue;
+            for (int slot = 1; slot <= hand::Slots; ++slot) {
+                if (checksides(board, cell.x, cell.y, h.at(slot), level)) {
+                    place(cell.x, cell.y, slot);
+                    return;
+                }
+            }
+        }
+    }
+    // No placement at all: the computer makes no move and nothing is
+    // scheduled. It only gets a turn after checkforplay found one, so this
+    // cannot happen while placements are taken from the turn's seat alone.
+}

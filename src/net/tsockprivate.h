@@ -1,0 +1,77 @@
+#pragma once
+
+#include "tsock.h"
+
+#include <QPointer>
+
+class QSocketNotifier;
+
+// State of one endpoint and the readiness dispatch that drives it.
+//
+// Readiness comes from two level-triggered QSocketNotifiers per socket. They
+// are switched on only while their notification can mean something, so that
+// a socket in any state never wakes the event loop in vain:
+//   read   a listener while an accept is armed (re-armed by Accept, as the
+//          incoming-connection notification is re-armed by accepting), a
+//          connection once it is established
+//   write  while connecting, for the first writable after the connection
+//          is established, and while the outgoing buffer waits for room
+// Both stay off for good once a socket reported an error, and while a
+// notification of any endpoint is being handled (see notify()).
+struct TSock::Private
+{
+    enum class Source { Readable, Writable, Posted };
+
+    explicit Private(TSock *owner) : q(owner) {}
+
+    TSock *q;
+    QString hostName;
+    QString portName;
+    int blockingTimeout = 0;
+    int tag = 0;
+
+    int fd = -1;
+    // Changes whenever the socket is replaced or closed, so that work queued
+    // for an old socket never touches a new one.
+    quint64 generation = 0;
+    bool listening = false;
+    bool connected = false;
+    bool connecting = false;
+    bool failed = false;        // reported an error: notifiers stay off
+    bool peerClosed = false;    // the end of the stream was seen
+    bool acceptArmed = false;
+    bool firstWritable = false; // the writable that follows establishment
+    bool writeWaiting = false;  // a send had to wait for room
+    bool deferred = false;      // a notification waits for the running one
+    int postedError = 0;        // Windows Sockets code found outside a notification
+    int sendError = 0;          // errno that a send took from the socket
+
+    QByteArray incoming;
+    QByteArray outgoing;
+
+    QSocketNotifier *readNotifier = nullptr;
+    QSocketNotifier *writeNotifier = nullptr;
+
+    // Raises OnInfo; a handler's exception becomes "Error here".
+    void info(TSocketInfo kind, const QString &text);
+
+    void attach(int socket);
+    void detach();
+    void updateNotifiers();
+    void postError(int wsaCode);
+
+    quint16 lookupPort();
+
+    // The only entry from the event loop: runs one notification, one at a
+    // time, and keeps every exception inside.
+    static void notify(TSock *sock, Source source, quint64 generation);
+
+private:
+    void dispatchReadable();
+    void dispatchWritable();
+    void dispatchPosted();
+    void dispatchAccept();
+    void dispatchPeerClosed();
+    void dispatchError(int wsaCode);
+    static void resumeDeferred();
+};

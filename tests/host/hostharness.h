@@ -1,0 +1,216 @@
+#pragma once
+
+// Two ways to drive the host in a test: HostTest sees every message the host
+// sends through its outgoing observer and delivers messages straight into its
+// queue with a chosen origin (no sockets); LoopbackTest listens on an
+// ephemeral port and talks to it through real client connections.
+
+#include "tserver.h"
+
+#include <QTcpSocket>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+inline QByteArray ff(const char *text)
+{
+    return QByteArray(text) + '\xFF';
+}
+
+// Keeps the real timers of the game from firing while a test spins the
+// event loop; tests call the tick handlers themselves.
+inline void holdGameTimers(TServer &server)
+{
+    constexpr int hour = 3600 * 1000;
+    server.timer1.setInterval(hour);
+    server.setBotSpeedProvider([] { return hour; });
+}
+
+class HostTest : public ::testing::Test
+{
+protected:
+    HostTest()
+    {
+        holdGameTimers(server);
+        server.setOutgoingObserver([this](int seat, const QByteArray &m) { sent.append({seat, m}); });
+    }
+
+    // A connection at `seat` that has logged in under `name`.
+    void join(int seat, const QByteArray &name, const QByteArray &version = "1.0.0")
+    {
+        server.seats[seat].inuse = true;
+        server.connectioncount = std::max(server.connectioncount, seat);
+        deliver(seat, "CMD_logininfo+" + QByteArray::number(seat) + "+" + version + "+" + name);
+    }
+
+    // One message from the connection at `origin`, handled at once.
+    void deliver(int origin, const QByteArray &line)
+    {
+        server.enqueue(line, origin);
+        while (!server.receivedlist.isEmpty())
+            server.socktimerTimer();
+    }
+
+    QList<QByteArray> to(int seat) const
+    {
+        QList<QByteArray> messages;
+        for (const auto &[s, m] : sent) {
+            if (s == seat)
+                messages.append(m);
+        }
+        return messages;
+    }
+
+    // Seat 1 starts a game of seats 1 (Blue) and 2 (Red) and takes the turn
+    // with nothing pending.
+    void twoPlayerGame()
+    {
+        join(1, "Blue");
+        join(2, "Red");
+        deliver(1, "CMD_startgame+Blue+3++");
+        giveTurn(1);
+        sent.clear();
+    }
+
+    void giveTurn(int seat)
+    {
+        server.timer1.stop();
+        server.timer1.Tag = 0;
+        server.computertimer.stop();
+        server.computertimer.Tag = 0;
+        server.currentplayer = seat;
+        server.turnOpen = true;
+    }
+
+    RandomSource random{20240611};
+    TServer server{random};
+    QList<std::pair<int, QByteArray>> sent;
+};
+
+// A client connection of the test, reading whole messages (terminator kept).
+class TestClient
+{
+public:
+    explicit TestClient(quint16 port)
+    {
+        QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
+            buffer += socket.readAll();
+            qsizetype end;
+            while ((end = buffer.indexOf('\xFF')) >= 0) {
+                messages.append(buffer.left(end + 1));
+                buffer.remove(0, end + 1);
+            }
+        });
+        // Request and answer in lockstep: without this, small writes wait
+        // for the peer's delayed acknowledgement.
+        socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    }
+
+    void send(const QByteArray &bytes)
+    {
+        socket.write(bytes);
+        socket.flush();
+    }
+
+    bool waitFor(const QByteArray &message, int ms = 5000)
+    {
+        return QTest::qWaitFor([&] { return messages.contains(message); }, ms);
+    }
+    bool waitForCount(qsizetype count, int ms = 5000)
+    {
+        return QTest::qWaitFor([&] { return messages.size() >= count; }, ms);
+    }
+    bool waitClosed(int ms = 5000)
+    {
+        return QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, ms);
+    }
+
+    // Answers CMD_sendlogininfo with a login; returns the seat number, after
+    // the host has announced this player.
+    int login(const QByteArray &name, const QByteArray &version = "1.0.0")
+    {
+        if (!QTest::qWaitFor([&] { return !messages.isEmpty(); }, 5000))
+            return 0;
+        const QByteArray greeting = messages.first();
+        if (!greeting.startsWith("CMD_sendlogininfo+"))
+            return 0;
+        seat = greeting.mid(18, greeting.size() - 19).toInt();
+        seen = 1; // the greeting
+        const QByteArray s = QByteArray::number(seat);
+        send(ff("CMD_logininfo+" + s + "+" + version + "+" + name));
+        return waitFor(ff("CMD_newplayerinfo+" + s + "+" + name + "+0")) ? seat : 0;
+    }
+
+    // Waits until the host has handled everything this client sent so far:
+    // the host handles one queue in arrival order, so the relay of a chat
+    // sent now comes after all of it.
+    bool sync()
+    {
+        const QByteArray marker = "sync" + QByteArray::number(seat) + "." + QByteArray::number(++syncs);
+        send(ff("CMD_chat+" + QByteArray::number(seat) + "+" + marker + "|clBlack"));
+        return QTest::qWaitFor([&] {
+            return std::any_of(messages.cbegin(), messages.cend(),
+                               [&](const QByteArray &m) { return m.contains(" chats: " + marker + "|"); });
+        }, 5000);
+    }
+
+    // The messages received since the last call, without sync relays.
+    QList<QByteArray> take()
+    {
+        QList<QByteArray> taken;
+        for (const QByteArray &m : messages.mid(seen)) {
+            if (!(m.startsWith("CMD_chat+") && m.contains(" chats: sync")))
+                taken.append(m);
+        }
+        seen = messages.size();
+        return taken;
+    }
+
+    QTcpSocket socket;
+    QByteArray buffer;
+    QList<QByteArray> messages;
+    int seat = 0;
+
+private:
+    qsizetype seen = 0;
+    int syncs = 0;
+};
+
+class LoopbackTest : public ::testing::Test
+{
+protected:
+    LoopbackTest()
+    {
+        holdGameTimers(server);
+        // Still one line per tick, only without the 10 ms wait between.
+        server.socktimer.setInterval(1);
+        server.setPortName(QStringLiteral("0"));
+        server.startHosting();
+    }
+
+    // A new connection that has logged in under `name`.
+    TestClient &connectAndLogin(const QByteArray &name, const QByteArray &version = "1.0.0")
+    {
+        clients.push_back(std::make_unique<TestClient>(server.Sock1.LocalPort()));
+        TestClient &client = *clients.back();
+        EXPECT_NE(client.login(name, version), 0) << name.constData();
+        return client;
+    }
+
+    // Everyone has seen everything the host sent so far.
+    void syncAll()
+    {
+        for (auto &client : clients) {
+            if (client->socket.state() == QAbstractSocket::ConnectedState) {
+                EXPECT_TRUE(client->sync());
+            }
+        }
+    }
+
+    RandomSource random{424242};
+    TServer server{random};
+    std::vector<std::unique_ptr<TestClient>> clients;
+};

@@ -1,0 +1,147 @@
+// Seats over real loopback connections: numbering, login and catch-up,
+// refusal, leaving and removal.
+#include "hostharness.h"
+
+using Seats = LoopbackTest;
+
+TEST_F(Seats, SecondPlayerLoginIsAnnouncedByteForByte)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    clients.push_back(std::make_unique<TestClient>(server.Sock1.LocalPort()));
+    TestClient &red = *clients.back();
+    ASSERT_TRUE(red.waitForCount(1));
+    EXPECT_EQ(red.messages.first(), ff("CMD_sendlogininfo+2"));
+    red.seat = 2;
+    blue.take();
+    red.take();
+
+    red.send(ff("CMD_logininfo+2+1.0.0+Red"));
+    ASSERT_TRUE(red.waitForCount(2));
+    syncAll();
+    EXPECT_EQ(red.take(), (QList<QByteArray>{ff("CMD_newplayerinfo+2+Red+0"), ff("CMD_existingplayers+1+Blue+0")}));
+    EXPECT_EQ(blue.take(), QList<QByteArray>{ff("CMD_newplayerinfo+2+Red+0")});
+}
+
+TEST_F(Seats, LowestFreeNumberIsReusedWithItsScoreAndHand)
+{
+    connectAndLogin("Blue");
+    TestClient &red = connectAndLogin("Red");
+    TestClient &green = connectAndLogin("Green");
+    EXPECT_EQ(server.connectioncount, 3);
+    server.seats[2].score = 40;
+    server.seats[2].hand.at(4) = tile{1, 2, 3, 4};
+
+    red.socket.disconnectFromHost();
+    ASSERT_TRUE(green.waitFor(ff("CMD_playerdisconnected+2+Red")));
+    EXPECT_FALSE(server.seats[2].inuse);
+    EXPECT_TRUE(server.seats[2].name.isEmpty());
+
+    TestClient &white = connectAndLogin("White");
+    EXPECT_EQ(white.seat, 2);
+    EXPECT_EQ(server.connectioncount, 3);
+    EXPECT_EQ(server.seats[2].score, 40);
+    EXPECT_EQ(server.seats[2].hand.at(4), (tile{1, 2, 3, 4}));
+}
+
+TEST_F(Seats, TenthConnectionIsToldFullAndClosed)
+{
+    for (int i = 1; i <= 9; ++i)
+        ASSERT_EQ(connectAndLogin("P" + QByteArray::number(i)).seat, i);
+
+    TestClient tenth(server.Sock1.LocalPort());
+    ASSERT_TRUE(tenth.waitClosed());
+    EXPECT_EQ(tenth.messages, QList<QByteArray>{ff("CMD_full+")});
+    for (int seat = 1; seat <= 9; ++seat)
+        EXPECT_TRUE(server.seats[seat].inuse) << seat;
+    EXPECT_EQ(server.connectioncount, 9);
+
+    clients[4]->socket.disconnectFromHost();
+    ASSERT_TRUE(clients[0]->waitFor(ff("CMD_playerdisconnected+5+P5")));
+    EXPECT_EQ(connectAndLogin("Late").seat, 5);
+}
+
+TEST_F(Seats, DifferentVersionIsReportedToHostAndNewcomerButAccepted)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    TestClient &red = connectAndLogin("Red", "0.9");
+    syncAll();
+    EXPECT_TRUE(blue.take().contains(ff("CMD_havewrongversion+Red")));
+    EXPECT_EQ(red.take(), (QList<QByteArray>{ff("CMD_newplayerinfo+2+Red+0"), ff("CMD_existingplayers+1+Blue+0"),
+                                             ff("CMD_wrongversion+")}));
+    EXPECT_TRUE(server.seats[2].inuse);
+    EXPECT_EQ(server.seats[2].name, "Red");
+}
+
+TEST_F(Seats, LoginDuringGameGetsHandThenBoardThenStats)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    connectAndLogin("Red");
+    blue.send(ff("CMD_startgame+Blue+5++"));
+    ASSERT_TRUE(blue.waitFor(ff("CMD_roundstarting+1+")));
+    server.board.at(3, 4) = tile{1, 2, 3, 4};
+    server.seats[1].score = 15;
+    const int next = server.pool.poolindex;
+
+    TestClient &green = connectAndLogin("Green");
+    ASSERT_EQ(green.seat, 3);
+    syncAll();
+    QByteArray hand = "CMD_showtiles+3";
+    for (int slot = 1; slot <= 7; ++slot) {
+        const tile &t = server.pool.tiles[next + slot - 1];
+        EXPECT_EQ(server.seats[3].hand.at(slot), t);
+        hand += "+" + QByteArray::number(slot) + "+" + QByteArray::number(t.top) + "+" + QByteArray::number(t.right)
+                + "+" + QByteArray::number(t.bottom) + "+" + QByteArray::number(t.left);
+    }
+    const QByteArray turn = QByteArray::number(server.currentplayer);
+    const QList<QByteArray> got = green.take();
+    ASSERT_EQ(got.size(), 5);
+    EXPECT_EQ(got[2], hand + '\xFF');
+    EXPECT_EQ(got[3], ff("CMD_loadboard+3+3+4+1+2+3+4"));
+    EXPECT_EQ(got[4], ff("CMD_loadstats+3+5+1+" + turn + "+1+15+2+0+3+0+4+0+5+0+6+0"));
+    EXPECT_FALSE(server.seats[3].playing);
+}
+
+TEST_F(Seats, SpectatorLoginDuringGameGetsBoardAndStatsButNoHand)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    for (int i = 2; i <= 7; ++i)
+        connectAndLogin("P" + QByteArray::number(i));
+    blue.send(ff("CMD_startgame+Blue+3++"));
+    ASSERT_TRUE(blue.waitFor(ff("CMD_roundstarting+1+")));
+    server.board.at(0, 8) = tile{4, 4, 4, 4};
+
+    TestClient &spy = connectAndLogin("Spy");
+    ASSERT_EQ(spy.seat, 8);
+    syncAll();
+    const QList<QByteArray> got = spy.take();
+    ASSERT_EQ(got.size(), 4);
+    EXPECT_EQ(got[2], ff("CMD_loadboard+8+0+8+4+4+4+4"));
+    EXPECT_TRUE(got[3].startsWith("CMD_loadstats+8+3+1+"));
+}
+
+TEST_F(Seats, HostRemovesAPlayerAndOthersCannot)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    TestClient &red = connectAndLogin("Red");
+    TestClient &green = connectAndLogin("Green");
+
+    red.send(ff("CMD_kickhim+1+3+"));
+    red.send(ff("CMD_kickhim+2+3+"));
+    ASSERT_TRUE(red.sync());
+    EXPECT_TRUE(server.seats[3].inuse);
+
+    blue.send(ff("CMD_kickhim+1+3+"));
+    ASSERT_TRUE(green.waitClosed());
+    ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+3+Green")));
+    EXPECT_FALSE(server.seats[3].inuse);
+}
+
+TEST_F(Seats, EndlessMessageWithoutTerminatorLosesItsConnection)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    TestClient &red = connectAndLogin("Red");
+    red.send(QByteArray(wire::LineFramer::MaxTail + 1024, 'x'));
+    ASSERT_TRUE(red.waitClosed());
+    ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
+    EXPECT_TRUE(server.seats[1].inuse);
+}

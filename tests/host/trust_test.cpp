@@ -1,0 +1,179 @@
+// Messages that name a seat other than their sender's, numbers outside the
+// tables, and placements out of turn change nothing; names cannot break the
+// message format.
+#include "hostharness.h"
+
+#include <QDataStream>
+
+namespace {
+
+// Everything a message could change on the host.
+QByteArray snapshot(const TServer &s)
+{
+    QByteArray out;
+    QDataStream stream(&out, QIODevice::WriteOnly);
+    for (const seatrecord &r : s.seats) {
+        stream << r.name << r.inuse << r.score << r.watching << r.playing << r.nomoves;
+        for (int slot = 1; slot <= 7; ++slot) {
+            const tile &t = r.hand.at(slot);
+            stream << t.top << t.right << t.bottom << t.left;
+        }
+    }
+    for (const auto &column : s.board.cells)
+        for (const tile &t : column)
+            stream << t.top << t.right << t.bottom << t.left;
+    stream << s.pool.poolindex << s.gamerunning << s.currentplayer << s.roundcount << s.numrounds << s.firsttile
+           << s.turnOpen << s.timer1.Tag << s.turncountdown << s.computertimer.Tag << s.connectioncount;
+    return out;
+}
+
+} // namespace
+
+class Trust : public HostTest
+{
+protected:
+    // Seats 1 (Blue), 2 (Red) and 3 (Green) in a game; seat 1 holds the turn.
+    void SetUp() override
+    {
+        join(1, "Blue");
+        join(2, "Red");
+        join(3, "Green");
+        deliver(1, "CMD_startgame+Blue+3++");
+        giveTurn(1);
+        sent.clear();
+    }
+
+    void expectIgnored(int origin, const QByteArray &line)
+    {
+        const QByteArray before = snapshot(server);
+        sent.clear();
+        deliver(origin, line);
+        EXPECT_EQ(snapshot(server), before) << line.constData();
+        EXPECT_TRUE(sent.isEmpty()) << line.constData();
+    }
+};
+
+TEST_F(Trust, SeatNamedInAMessageMustBeTheSendersOwn)
+{
+    expectIgnored(2, "CMD_logininfo+3+1.0.0+Mallory");
+    expectIgnored(2, "CMD_placetile+1+4+4+1+");
+    expectIgnored(2, "CMD_chat+1+hello|clBlack");
+    expectIgnored(2, "CMD_action+3+waves|clBlack");
+    expectIgnored(3, "CMD_playasound+2+wave4+");
+    expectIgnored(2, "CMD_justwatch+3+1");
+}
+
+TEST_F(Trust, OnlyTheHostRemovesRestartsOrSetsOthersToWatch)
+{
+    expectIgnored(2, "CMD_kickhim+1+3+");
+    expectIgnored(1, "CMD_kickhim+2+3+");
+    expectIgnored(2, "CMD_startgame+Red+1++");
+
+    deliver(1, "CMD_justwatch+3+1");
+    EXPECT_TRUE(server.seats[3].watching);
+    EXPECT_EQ(to(2), QList<QByteArray>{ff("CMD_justwatching+3+1")});
+}
+
+TEST_F(Trust, NumbersOutsideTheTablesAreDropped)
+{
+    expectIgnored(0, "CMD_logininfo+0+1.0.0+Nobody");
+    expectIgnored(1, "CMD_kickhim+1+10+");
+    expectIgnored(1, "CMD_kickhim+1+4294967296+");
+    expectIgnored(1, "CMD_justwatch+7+1");
+    expectIgnored(1, "CMD_justwatch+0+2");
+    expectIgnored(1, "CMD_placetile+1+4+4+0+");
+    expectIgnored(1, "CMD_placetile+1+4+4+8+");
+    expectIgnored(1, "CMD_placetile+1+4+4+");
+
+    // A placement off the board is answered like a taken cell.
+    const QByteArray before = snapshot(server);
+    deliver(1, "CMD_placetile+1+4+9+1+");
+    deliver(1, "CMD_placetile+1+10+0+1+");
+    EXPECT_EQ(to(1), (QList<QByteArray>{ff("CMD_anerror+1+1+"), ff("CMD_anerror+1+1+")}));
+    EXPECT_EQ(snapshot(server), before);
+}
+
+TEST_F(Trust, PlacementsOutOfTurnOrOutsideAGameChangeNothing)
+{
+    expectIgnored(2, "CMD_placetile+2+4+4+1+");
+    server.seats[1].watching = true; // the computer plays seat 1 now
+    expectIgnored(1, "CMD_placetile+1+4+4+1+");
+    server.seats[1].watching = false;
+
+    deliver(1, "CMD_placetile+1+4+4+1+");
+    ASSERT_TRUE(server.board.taken(4, 4));
+    expectIgnored(1, "CMD_placetile+1+0+0+2+"); // the same turn again
+
+    server.gamerunning = false;
+    server.turnOpen = true;
+    expectIgnored(1, "CMD_placetile+1+0+0+2+");
+}
+
+TEST_F(Trust, SittingOutAfterPlacingPassesTheTurnOnce)
+{
+    giveTurn(3);
+    deliver(3, "CMD_placetile+3+4+4+1+");
+    sent.clear();
+    deliver(3, "CMD_justwatch+3+1");
+    server.timer1Timer();
+    EXPECT_EQ(to(1), (QList<QByteArray>{ff("CMD_justwatching+3+1"), ff("CMD_nextplayer+1+")}));
+    EXPECT_EQ(server.timer1.Tag, 0);
+}
+
+TEST_F(Trust, LeavingAfterPlacingPassesTheTurnOnce)
+{
+    giveTurn(3);
+    deliver(3, "CMD_placetile+3+4+4+1+");
+    server.seats[3].sock = &server.tempsock; // stands in for seat 3's connection
+    server.tempsock.setTag(3);
+    sent.clear();
+    server.tempsockInfo(&server.tempsock, TSocketInfo::Close, QStringLiteral("Socket Closed"));
+    server.tempsockInfo(&server.tempsock, TSocketInfo::Close, QStringLiteral("Socket Closed"));
+    server.timer1Timer();
+    EXPECT_EQ(to(1), (QList<QByteArray>{ff("CMD_playerdisconnected+3+Green"), ff("CMD_nextplayer+1+")}));
+    EXPECT_FALSE(server.seats[3].inuse);
+    EXPECT_TRUE(server.seats[3].playing);
+}
+
+TEST_F(Trust, LeavingOnTurnPassesItAtOnceExceptForTheHost)
+{
+    giveTurn(2);
+    server.seats[2].sock = &server.tempsock;
+    server.tempsock.setTag(2);
+    server.tempsockInfo(&server.tempsock, TSocketInfo::Close, QStringLiteral("Socket Closed"));
+    EXPECT_EQ(server.currentplayer, 3);
+
+    giveTurn(1);
+    server.seats[1].sock = &server.tempsock;
+    server.tempsock.setTag(1);
+    server.tempsockInfo(&server.tempsock, TSocketInfo::Close, QStringLiteral("Socket Closed"));
+    EXPECT_EQ(server.currentplayer, 1);
+}
+
+TEST_F(Trust, ReturningPlayerAndWaitingComputerMoveMakeOneMove)
+{
+    server.seats[2].watching = true;
+    server.currentplayer = 1;
+    server.findplayer(); // seat 2, played by the computer
+    ASSERT_EQ(server.computertimer.Tag, 1);
+    deliver(2, "CMD_justwatch+2+1"); // sits out again: the computer still moves
+    EXPECT_EQ(server.currentplayer, 2);
+    ASSERT_EQ(server.computertimer.Tag, 1);
+
+    deliver(2, "CMD_justwatch+2+2");
+    deliver(2, "CMD_placetile+2+4+4+1+");
+    EXPECT_TRUE(server.board.taken(4, 4));
+    EXPECT_EQ(server.computertimer.Tag, 0);
+    const QByteArray before = snapshot(server);
+    server.computertimerTimer();
+    EXPECT_EQ(snapshot(server), before);
+}
+
+TEST_F(Trust, LoginNamesCannotShiftFields)
+{
+    join(4, "A+B\xFF" "C");
+    EXPECT_EQ(server.seats[4].name, "A-ByC");
+    EXPECT_TRUE(to(1).contains(ff("CMD_newplayerinfo+4+A-ByC+0")));
+    join(5, "");
+    EXPECT_EQ(server.seats[5].name, "Player5");
+}

@@ -1,0 +1,106 @@
+// Host and port names, and the error names of the Error info.
+#include "addresslookup.h"
+#include "loopback.h"
+#include "wsaerrors.h"
+
+#include <cerrno>
+
+#include <gtest/gtest.h>
+
+TEST(Lookup, DottedAddressIsNeverResolvedNorCached)
+{
+    RawListener far;
+    auto client = connectingClient(far.port());
+    EXPECT_TRUE(waitUntil([&] { return client->Connected(); }));
+    EXPECT_FALSE(TSock::hostCacheContains(QStringLiteral("127.0.0.1")));
+    EXPECT_EQ(AddressLookup::host(QStringLiteral("10.0.0.5")), 0x0A000005u);
+    EXPECT_FALSE(TSock::hostCacheContains(QStringLiteral("10.0.0.5")));
+}
+
+TEST(Lookup, HostNameIsResolvedOnceAndThenServedFromTheCache)
+{
+    RawListener far;
+    TSock client;
+    client.setHostName(QStringLiteral("localhost"));
+    client.setPortName(QString::number(far.port()));
+    client.Open();
+    EXPECT_TRUE(TSock::hostCacheContains(QStringLiteral("localhost")));
+    EXPECT_TRUE(waitUntil([&] { return client.Connected(); }));
+    EXPECT_EQ(AddressLookup::host(QStringLiteral("localhost")) >> 24, 127u);
+}
+
+TEST(Lookup, EmptyHostNameIsAnyAddress)
+{
+    EXPECT_EQ(AddressLookup::host(QString()), 0u);
+}
+
+TEST(Lookup, UnknownHostRaisesAndIsNotCached)
+{
+    TSock client;
+    client.setHostName(QStringLiteral("no-such-host.invalid"));
+    client.setPortName(QStringLiteral("7772"));
+    try {
+        client.Open();
+        FAIL() << "Open of an unknown host succeeded";
+    } catch (const ESockException &e) {
+        EXPECT_STREQ(e.what(), "Host Lookup - Could Not Find Host Entry");
+    }
+    EXPECT_FALSE(TSock::hostCacheContains(QStringLiteral("no-such-host.invalid")));
+    EXPECT_FALSE(client.Connected());
+}
+
+TEST(Lookup, MalformedDottedAddressRaisesInsteadOfConnectingSomewhere)
+{
+    EXPECT_THROW(AddressLookup::host(QStringLiteral("10.0.0.999")), ESockException);
+}
+
+TEST(Lookup, PortIsANumberOrAServiceName)
+{
+    EXPECT_EQ(AddressLookup::port(QStringLiteral("7772")), 7772);
+    EXPECT_EQ(AddressLookup::port(QStringLiteral("0")), 0);
+    for (const char *bad : {"no-such-service", "", "77x2", "70000"}) {
+        try {
+            AddressLookup::port(QString::fromLatin1(bad));
+            ADD_FAILURE() << "port name accepted: " << bad;
+        } catch (const ESockException &e) {
+            EXPECT_STREQ(e.what(), "Port Lookup - Could Not Find Service Entry");
+        }
+    }
+}
+
+TEST(Lookup, UnknownServiceNameMakesListenRaise)
+{
+    TSock sock;
+    sock.setPortName(QStringLiteral("no-such-service"));
+    EXPECT_THROW(sock.setListen(true), ESockException);
+    EXPECT_FALSE(sock.Listen());
+}
+
+TEST(WsaErrors, NamesFollowTheWindowsSocketsTable)
+{
+    EXPECT_EQ(WsaErrors::name(10004), QStringLiteral("WSAEINTR"));
+    EXPECT_EQ(WsaErrors::name(10035), QStringLiteral("WSAEWOULDBLOCK"));
+    EXPECT_EQ(WsaErrors::name(10053), QStringLiteral("WSAECONNABORTED"));
+    EXPECT_EQ(WsaErrors::name(10067), QStringLiteral("WSAEPROCLIM"));
+    EXPECT_EQ(WsaErrors::name(10071), QStringLiteral("WSAEREMOTE"));
+    EXPECT_EQ(WsaErrors::name(10093), QStringLiteral("WSANOTINITIALISED"));
+    EXPECT_EQ(WsaErrors::name(10101), QStringLiteral("WSAEDISCON"));
+    EXPECT_EQ(WsaErrors::name(11004), QStringLiteral("WSANO_DATA"));
+    for (int unknown : {0, 10000, 10005, 10034, 10072, 10090, 10100, 11000, 11005})
+        EXPECT_EQ(WsaErrors::name(unknown), QStringLiteral("UNKNOWN ERROR")) << unknown;
+}
+
+TEST(WsaErrors, PlatformErrorsMapOntoWindowsSocketsCodes)
+{
+    EXPECT_EQ(WsaErrors::fromErrno(ECONNREFUSED), 10061);
+    EXPECT_EQ(WsaErrors::fromErrno(ECONNRESET), 10054);
+    EXPECT_EQ(WsaErrors::fromErrno(ECONNABORTED), 10053);
+    EXPECT_EQ(WsaErrors::fromErrno(ETIMEDOUT), 10060);
+    EXPECT_EQ(WsaErrors::fromErrno(ENETUNREACH), 10051);
+    EXPECT_EQ(WsaErrors::fromErrno(EHOSTUNREACH), 10065);
+    EXPECT_EQ(WsaErrors::fromErrno(EAGAIN), 10035);
+    const int other = WsaErrors::fromErrno(EIO);
+    EXPECT_GT(other, 10000);
+    EXPECT_EQ(WsaErrors::name(other), QStringLiteral("UNKNOWN ERROR"));
+    EXPECT_EQ(WsaErrors::errorText(10061), QStringLiteral("Error #10061 (WSAECONNREFUSED)"));
+}
