@@ -1,5 +1,6 @@
 #include "clientconnection.h"
 
+#include "presence.h"
 #include "protocol.h"
 #include "tsock.h"
 
@@ -122,15 +123,7 @@ void ClientConnection::openGameConnection(const QString &host)
 
 void ClientConnection::openPresence()
 {
-    // The lobby launcher watches this connection; nothing is ever sent or
-    // read, and a failure to connect is silent.
-    m_sock11 = std::make_unique<TSock>();
-    m_sock11->setHostName(QStringLiteral("127.0.0.1"));
-    m_sock11->setPortName(QStringLiteral("9001"));
-    try {
-        m_sock11->Open();
-    } catch (const ESockException &) {
-    }
+    m_sock11 = ::openPresence();
 }
 
 void ClientConnection::send(const QByteArray &message)

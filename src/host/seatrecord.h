@@ -1,9 +1,6 @@
 #pragma once
 
-#pragma push_macro("slots")
-#undef slots
-#include "hand.h" // has a member named like Qt's `slots` keyword macro
-#pragma pop_macro("slots")
+#include "hand.h"
 
 #include <QByteArray>
 

@@ -1,15 +1,10 @@
 #pragma once
 
-// The rules' hand has a member named `slots`, which Qt's keyword macro of
-// that name would erase when a Qt header comes first.
-#pragma push_macro("slots")
-#undef slots
 #include "board.h"
 #include "hand.h"
 #include "placement.h"
 #include "randomsource.h"
 #include "tilepool.h"
-#pragma pop_macro("slots")
 
 #include "messagequeue.h"
 #include "seatrecord.h"

@@ -6,6 +6,7 @@
 #include "protocol.h"
 #include "randomsource.h"
 #include "smallwindows.h"
+#include "storagepaths.h"
 #include "tavlixsettings.h"
 #include "tchat.h"
 #include "tdownload.h"
