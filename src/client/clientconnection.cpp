@@ -4,6 +4,8 @@
 #include "protocol.h"
 #include "tsock.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 // The dispatch table's names in the order in which they are compared.
@@ -20,6 +22,10 @@ const char *const dispatchNames[] = {
 ClientConnection::ClientConnection(ClientState &state, Hooks hooks, QObject *parent)
     : QObject(parent), m_state(state), m_hooks(std::move(hooks))
 {
+    QElapsedTimer monotonic;
+    monotonic.start();
+    m_clock = [monotonic] { return monotonic.elapsed(); };
+
     for (const char *name : dispatchNames)
         m_dispatcher.on(name, {});
 
@@ -185,12 +191,12 @@ void ClientConnection::sendloginfo(const QByteArray &body)
 
 void ClientConnection::lockPhrases()
 {
-    m_phraseLock.start();
+    m_phraseLockedAt = m_clock();
 }
 
 bool ClientConnection::phrasesLocked()
 {
-    if (m_phraseLock.isValid() && m_phraseLock.elapsed() >= PhraseLockMs)
-        m_phraseLock.invalidate();
-    return m_phraseLock.isValid();
+    if (m_phraseLockedAt && m_clock() - *m_phraseLockedAt >= PhraseLockMs)
+        m_phraseLockedAt.reset();
+    return m_phraseLockedAt.has_value();
 }

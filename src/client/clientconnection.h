@@ -4,13 +4,13 @@
 #include "messagequeue.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TSock;
 enum class TSocketInfo;
@@ -71,10 +71,13 @@ public:
     void sendloginfo(const QByteArray &body);
 
     // The phrase lock: set when a phrase is sent, released after
-    // PhraseLockMs whatever the real tick rate of Timer1.
+    // PhraseLockMs of the clock, whatever the real tick rate of Timer1.
     static constexpr int PhraseLockMs = 1500;
     void lockPhrases();
     bool phrasesLocked();
+    // The clock of the phrase lock in milliseconds (a monotonic clock unless
+    // a test replaces it).
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     TSock *sock() const { return m_sock.get(); }
     TSock *presence() const { return m_sock11.get(); }
@@ -93,5 +96,6 @@ private:
     wire::MessageQueue m_receivedlist;
     wire::Dispatcher m_dispatcher;
     QTimer m_timer1;
-    QElapsedTimer m_phraseLock;
+    std::function<qint64()> m_clock;
+    std::optional<qint64> m_phraseLockedAt;
 };

@@ -1,0 +1,177 @@
+#include "clientfixture.h"
+
+#include "protocol.h"
+
+using namespace std::string_literals;
+
+TEST_F(ClientTest, NoParametersStartsASoloGameAsYouOnTheLocalHost)
+{
+    connectSolo();
+    EXPECT_EQ(lines, QStringList{"Loading Solo Game..Please wait."});
+    EXPECT_EQ(downloadShown, 1);
+    EXPECT_EQ(hostStarts, 1);
+    EXPECT_EQ(state.playername, "You");
+    EXPECT_EQ(state.loginname, "You");
+    EXPECT_EQ(state.hostaddress, "127.0.0.1");
+    EXPECT_TRUE(state.ishost);
+    EXPECT_EQ(hostControls, true);
+    EXPECT_EQ(connection->sock()->HostName(), "127.0.0.1");
+    EXPECT_EQ(connection->presence(), nullptr) << "a solo game opens no presence connection";
+}
+
+TEST_F(ClientTest, OneOrTwoParametersShowOnlyTheLoadingLine)
+{
+    for (const QStringList &parameters : {QStringList{"Ann"}, QStringList{"Ann", "10.0.0.5"}}) {
+        lines.clear();
+        connection->processparams(parameters);
+        EXPECT_EQ(lines, QStringList{"Loading Multi-player Game.. Please Wait."});
+    }
+    EXPECT_EQ(hostStarts, 0);
+    EXPECT_EQ(downloadShown, 0);
+    EXPECT_TRUE(connection->sock()->HostName().isEmpty()) << "no connection is made";
+    EXPECT_EQ(connection->presence(), nullptr);
+    EXPECT_EQ(hostControls, false);
+    EXPECT_TRUE(state.loginname.isEmpty());
+}
+
+TEST_F(ClientTest, AHostThatCannotListenSaysWhyAndConnectsNowhere)
+{
+    listenError = true;
+    connection->processparams({});
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].contains("Listen - Error Binding Socket"));
+    EXPECT_FALSE(state.ishost);
+    EXPECT_TRUE(connection->sock()->HostName().isEmpty());
+    spinFor(50);
+    EXPECT_FALSE(host.hasPendingConnections());
+}
+
+TEST_F(ClientTest, LoginTakesTheSeatNumberAndAnswersWithVersionAndName)
+{
+    connectSolo();
+    hostSends(wire::host::sendlogininfo(3), 1);
+    connection->Timer1Timer();
+    EXPECT_EQ(state.mynumber, 3);
+    EXPECT_TRUE(state.loggedin);
+    EXPECT_EQ(hostReceives(26), QByteArray("CMD_logininfo+3+1.0.0+You\xFF"));
+}
+
+TEST_F(ClientTest, LoginNameNeverCarriesTheTerminatorByte)
+{
+    connection->processparams({QStringLiteral("Zoÿ"), "127.0.0.1", "false"});
+    ASSERT_TRUE(waitUntil([this] { return host.hasPendingConnections(); }));
+    peer.reset(host.nextPendingConnection());
+    hostSends(wire::host::sendlogininfo(2), 1);
+    connection->Timer1Timer();
+    EXPECT_EQ(hostReceives(26), QByteArray("CMD_logininfo+2+1.0.0+Zoy\xFF"));
+}
+
+TEST_F(ClientTest, ALoginNumberThatIsNotANumberIsIgnored)
+{
+    connectSolo();
+    hostSends(QByteArray("CMD_sendlogininfo+x\xFF"), 1);
+    connection->Timer1Timer();
+    EXPECT_FALSE(state.loggedin);
+    EXPECT_EQ(state.mynumber, 0);
+}
+
+TEST_F(ClientTest, TwoMessagesInOneReadAreHandledOnTwoTicksInOrder)
+{
+    QStringList handled;
+    connection->setHandler("CMD_nextplayer", [&](const QByteArray &body, int) { handled << "next " + body; });
+    connection->setHandler("CMD_roundend", [&](const QByteArray &body, int) { handled << "end " + body; });
+    connectSolo();
+    hostSends(wire::host::nextplayer(2) + wire::host::roundend(), 2);
+    EXPECT_TRUE(connection->timer1().isActive());
+
+    connection->Timer1Timer();
+    EXPECT_EQ(handled, QStringList{"next 2+"});
+    connection->Timer1Timer();
+    EXPECT_EQ(handled, (QStringList{"next 2+", "end "}));
+    EXPECT_FALSE(connection->timer1().isActive()) << "an empty queue lets the process idle";
+}
+
+TEST_F(ClientTest, AMessageSplitAcrossReadsArrivesWhole)
+{
+    QStringList handled;
+    connection->setHandler("CMD_winner", [&](const QByteArray &body, int) { handled << body; });
+    connectSolo();
+    const QByteArray m = wire::host::winner("Klot");
+    peer->write(m.left(6));
+    peer->flush();
+    spinFor(30);
+    hostSends(m.mid(6), 1);
+    connection->Timer1Timer();
+    EXPECT_EQ(handled, QStringList{"Klot+"});
+}
+
+TEST_F(ClientTest, NamesDifferingInCaseOrLengthAreIgnored)
+{
+    int handled = 0;
+    connection->setHandler("CMD_roundend", [&](const QByteArray &, int) { ++handled; });
+    connectSolo();
+    hostSends(QByteArray("CMD_RoundEnd+\xFF" "CMD_roundendx+\xFF" "CMD_roundend\xFF\xFF" "CMD_roundend+\xFF"), 5);
+    for (int tick = 0; tick < 5; ++tick)
+        connection->Timer1Timer();
+    EXPECT_EQ(handled, 1);
+}
+
+TEST_F(ClientTest, VersionNoticesBecomeSystemLines)
+{
+    connectSolo();
+    lines.clear();
+    hostSends(wire::host::havewrongversion("Red") + wire::host::wrongversion(), 2);
+    connection->Timer1Timer();
+    connection->Timer1Timer();
+    EXPECT_EQ(lines, (QStringList{"Red has a different version of the game then you.",
+                                  "You have a differnt version of the game then the host."}));
+}
+
+TEST_F(ClientTest, GameIsFullShowsTheBoxThenClosesTheWindow)
+{
+    connectSolo();
+    hostSends(wire::host::full(), 1);
+    connection->Timer1Timer();
+    EXPECT_EQ(messages, QStringList{"Game is full"});
+    EXPECT_GE(closes, 1);
+}
+
+TEST_F(ClientTest, TheHostClosingTheConnectionClosesTheWindow)
+{
+    connectSolo();
+    EXPECT_EQ(closes, 0);
+    peer->close();
+    EXPECT_TRUE(waitUntil([this] { return closes > 0; }));
+}
+
+TEST_F(ClientTest, AHostFloodingWithoutTerminatorIsCutOff)
+{
+    connectSolo();
+    peer->write(QByteArray(200 * 1024, 'x'));
+    EXPECT_TRUE(waitUntil([this] { return closes > 0; }));
+    EXPECT_TRUE(connection->receivedlist().isEmpty());
+}
+
+TEST_F(ClientTest, SendingWithoutAConnectionIsSilent)
+{
+    connection->send(wire::client::chat(1, "hi", "clBlack"));
+    SUCCEED();
+}
+
+TEST(PhraseLock, LastsItsTimeWhateverTheTickRate)
+{
+    ClientState state;
+    ClientConnection connection(state, {});
+    qint64 now = 1000;
+    connection.setClock([&now] { return now; });
+    EXPECT_FALSE(connection.phrasesLocked());
+    connection.lockPhrases();
+    for (int tick = 0; tick < 500; ++tick) // far more ticks than a 1 ms timer gives in a second
+        connection.Timer1Timer();
+    EXPECT_TRUE(connection.phrasesLocked());
+    now += ClientConnection::PhraseLockMs - 1;
+    EXPECT_TRUE(connection.phrasesLocked());
+    now += 1;
+    connection.Timer1Timer();
+    EXPECT_FALSE(connection.phrasesLocked());
+}
