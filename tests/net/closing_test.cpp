@@ -147,6 +147,18 @@ TEST(Closing, AHandlerMayDestroyAnotherEndpoint)
     EXPECT_FALSE(accepted[0]->Connected());
 }
 
+TEST(Closing, AHandlerMayDestroyItsOwnSender)
+{
+    AcceptedPair pair;
+    ASSERT_NE(pair.accepted, nullptr);
+    QPointer<TSock> accepted = pair.accepted;
+    pair.accepted->OnRead = [](TSock *sender, int) { delete sender; };
+    pair.peer.send("bye");
+    pair.peer.close();
+    EXPECT_TRUE(waitUntil([&] { return accepted.isNull(); }));
+    spinFor(50);
+}
+
 TEST(Closing, AHostThatRestartsCanListenOnItsPortAgainAtOnce)
 {
     auto listener = ephemeralListener();
