@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventloop.h"
 #include "tsock.h"
 
 #include <QByteArray>
@@ -8,10 +9,6 @@
 #include <functional>
 #include <memory>
 
-// Runs the event loop until done() holds or the time is up; returns done().
-bool waitUntil(const std::function<bool()> &done, int timeoutMs = 5000);
-// Runs the event loop for a while.
-void spinFor(int ms);
 // Runs the event loop for a while and counts the socket notifier activations
 // in the whole process: a socket that keeps waking the loop in vain shows up
 // here in the thousands.
