@@ -1,5 +1,6 @@
 #include "gridtext.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -109,12 +110,19 @@ StringGrid LoadGridText(std::string_view text)
 
 void LoadGridText(StringGrid &grid, const std::string &path)
 {
-    std::ifstream file(path, std::ios::binary);
     std::string text;
-    if (file)
-        text.assign(std::istreambuf_iterator<char>(file), {});
-    if (!file && !file.eof())
+    try {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec))
+            throw std::ios_base::failure("not a file");
+        std::ifstream file(path, std::ios::binary);
+        if (file)
+            text.assign(std::istreambuf_iterator<char>(file), {});
+        if (!file && !file.eof())
+            throw std::ios_base::failure("read error");
+    } catch (const std::ios_base::failure &) {
         throw GridTextError("Grid text : unable to read " + path);
+    }
     try {
         grid = LoadGridText(text);
     } catch (const GridTextError &error) {

@@ -64,6 +64,21 @@ TEST(TallyFile, NoFileMeansNoTally)
     EXPECT_FALSE(loadTally(folder.file("absent.tld")).has_value());
 }
 
+TEST(TallyFile, AFolderInTheFilesPlaceFailsWithAMessage)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("Tavlixtally.tld");
+    std::filesystem::create_directory(path);
+    try {
+        loadTally(path);
+        FAIL() << "no failure";
+    } catch (const TallyFileError &error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to read " + path);
+    }
+    StringGrid grid;
+    EXPECT_THROW(LoadGridText(grid, path), GridTextError);
+}
+
 TEST(TallyFile, DamagedFileFailsWithAMessageNamingIt)
 {
     ScratchFolder folder;

@@ -67,11 +67,19 @@ FileText readFile(const std::string &path)
     result.exists = std::filesystem::exists(path, ec);
     if (!result.exists)
         return result;
+    // Something that is not a plain file (a folder, say) cannot be read as
+    // one; the stream library would even throw on it.
+    if (!std::filesystem::is_regular_file(path, ec))
+        return result;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return result;
-    result.text.assign(std::istreambuf_iterator<char>(file), {});
-    result.readable = !file.bad();
+    try {
+        result.text.assign(std::istreambuf_iterator<char>(file), {});
+        result.readable = !file.bad();
+    } catch (const std::ios_base::failure &) {
+        result.text.clear();
+    }
     return result;
 }
 

@@ -131,3 +131,13 @@ TEST(IniProfile, FailedWriteNamesTheFullPath)
     }
     EXPECT_FALSE(profile.readString("Tavlix", "Help"));
 }
+
+TEST(IniProfile, AFolderInTheFilesPlaceReadsAsMissingAndCannotBeWritten)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("orvellobby.ini");
+    std::filesystem::create_directory(path);
+    IniProfile profile(path);
+    EXPECT_FALSE(profile.readString("Tavlix", "Help"));
+    EXPECT_THROW(profile.writeString("Tavlix", "Help", "2"), IniWriteError);
+}

@@ -1,0 +1,86 @@
+#include "eventloop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+// The real program, copied into a private folder (its settings and tally
+// files go beside it) and run offscreen under a private runtime directory.
+class RealProgram : public ::testing::Test
+{
+protected:
+    RealProgram()
+    {
+        exe = QDir(folder.path()).filePath("tavlix");
+        QFile::copy(QStringLiteral(TAVLIX_EXECUTABLE), exe);
+        QDir(folder.path()).mkdir("run");
+        QFile::setPermissions(folder.path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    ~RealProgram() override
+    {
+        for (QProcess *p : {&first, &second}) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(3000);
+            }
+        }
+    }
+
+    void launch(QProcess &process)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", folder.path() + "/run");
+        process.setProcessEnvironment(env);
+        process.start(exe, {});
+        ASSERT_TRUE(process.waitForStarted(5000));
+    }
+
+    QByteArray file(const char *name) const
+    {
+        QFile f(QDir(folder.path()).filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // Logged in: the settings were read and Help=2 written.
+    bool loggedIn() const { return file("orvellobby.ini").contains("Help=2"); }
+
+    QTemporaryDir folder;
+    QString exe;
+    QProcess first;
+    QProcess second;
+};
+
+} // namespace
+
+TEST_F(RealProgram, ASecondCopyEndsAtOnceAndTheFirstRunsOn)
+{
+    launch(first);
+    ASSERT_TRUE(waitUntil([this] { return loggedIn(); }, 20000));
+    launch(second);
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(RealProgram, TerminationClosesTheWindowAndWritesSettingsAndTally)
+{
+    launch(first);
+    ASSERT_TRUE(waitUntil([this] { return loggedIn(); }, 20000));
+    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
+    // The built-in bounds are enlarged by the minimum size, so they count as
+    // changed and all keys are written.
+    EXPECT_TRUE(file("orvellobby.ini").contains("Playsounds=true"));
+    EXPECT_TRUE(file("Tavlixtally.tld").startsWith("WRZL"));
+}

@@ -1,0 +1,203 @@
+#include "programfixture.h"
+
+#include "smallwindows.h"
+#include "tdownload.h"
+#include "tserver.h"
+#include "ttallylist.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// The settings file as "key=value" lines, without the section line.
+QStringList keyLines(const QByteArray &file)
+{
+    QStringList lines;
+    for (const QByteArray &line : file.split('\n')) {
+        const QString text = QString::fromLatin1(line).trimmed();
+        if (!text.isEmpty() && !text.startsWith('['))
+            lines << text;
+    }
+    return lines;
+}
+
+QStringList keys(const QByteArray &file)
+{
+    QStringList names;
+    for (const QString &line : keyLines(file))
+        names << line.section('=', 0, 0);
+    return names;
+}
+
+} // namespace
+
+TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
+{
+    startSoloAndLogIn();
+    const ClientState &state = program->state();
+    EXPECT_EQ(state.mynumber, 1);
+    EXPECT_TRUE(state.loggedin);
+    EXPECT_TRUE(state.ishost);
+    EXPECT_EQ(state.playername, "You");
+    const QString chat = chatText();
+    EXPECT_TRUE(chat.trimmed().startsWith("Loading Solo Game..Please wait.")) << chat.toStdString();
+    EXPECT_TRUE(chat.contains("You are Connected."));
+    EXPECT_TRUE(chat.contains("Press Ctrl-I to view Quick Instructions."));
+    EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
+    EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
+    EXPECT_EQ(program->server().seats[1].name, "You");
+}
+
+TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
+{
+    startSoloAndLogIn();
+    EXPECT_EQ(keyLines(settingsFile()), QStringList{"Help=2"});
+    EXPECT_EQ(program->mainWindow().botspeed(), 1000);
+    EXPECT_EQ(program->chatPane().textSize(), 8);
+    EXPECT_EQ(program->mainWindow().bounds().topLeft(), QPoint(3, 3));
+}
+
+TEST_F(ProgramTest, StoredSettingsAreAppliedAtLogin)
+{
+    writeSettings("[Tavlix]\r\nTextsize=12\r\nTop=60\r\nLeft=50\r\nWidth=900\r\nHeight=700\r\n"
+                  "Textcolor=clNavy\r\nRoundnum=7\r\nBotspeed=500\r\nTurnsound=1\r\nPhrase3=Hi all\r\n"
+                  "Playsounds=false\r\nPlayerphrasesounds=FALSE\r\nHelp=1\r\n");
+    startSoloAndLogIn();
+    Tchat &window = program->mainWindow();
+    EXPECT_EQ(program->chatPane().textSize(), 12);
+    EXPECT_TRUE(window.item("N12")->isChecked());
+    EXPECT_EQ(window.bounds(), QRect(50, 60, 900, 700));
+    EXPECT_EQ(program->chatPane().chatColour(), colourValue(0, 0, 128));
+    EXPECT_EQ(program->gamestart().rounds(), 7);
+    EXPECT_EQ(window.botspeed(), 500);
+    EXPECT_TRUE(window.item("Fast1")->isChecked());
+    EXPECT_TRUE(window.item("New1")->isChecked());
+    EXPECT_EQ(program->storedPhrases()[2], QString("Hi all"));
+    EXPECT_FALSE(program->storedPhrases()[0].has_value());
+    EXPECT_FALSE(window.item("PlaySounds1")->isChecked());
+    EXPECT_TRUE(window.item("PlayerPhraseSounds1")->isChecked()) << "only the exact text \"false\" switches off";
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Help=2"));
+}
+
+TEST_F(ProgramTest, UnusableStoredValuesFallBackToDefaults)
+{
+    writeSettings("[Tavlix]\nBotspeed=1500\nTextsize=11\nTextcolor=purple\nRoundnum=x\n");
+    startSoloAndLogIn();
+    Tchat &window = program->mainWindow();
+    EXPECT_EQ(window.botspeed(), 1000);
+    EXPECT_TRUE(window.item("Normal1")->isChecked());
+    EXPECT_EQ(program->chatPane().textSize(), 11);
+    for (const char *size : {"N8", "N10", "N12", "N14"})
+        EXPECT_FALSE(window.item(size)->isChecked()) << size;
+    EXPECT_EQ(program->chatPane().chatColour(), ColourBlack);
+    EXPECT_EQ(program->gamestart().rounds(), 3);
+
+    program->saveinifile();
+    const QStringList lines = keyLines(settingsFile());
+    EXPECT_TRUE(lines.contains("Botspeed=1000"));
+    EXPECT_TRUE(lines.contains("Textsize=11"));
+}
+
+TEST_F(ProgramTest, MovingThenClosingWritesTheElevenKeysInOrder)
+{
+    startSoloAndLogIn();
+    Tchat &window = program->mainWindow();
+    window.setBounds(QRect(40, 30, 800, 600));
+    window.close();
+    EXPECT_EQ(keys(settingsFile()), (QStringList{"Help", "Textsize", "Top", "Left", "Width", "Height", "Textcolor",
+                                                 "Roundnum", "Botspeed", "Turnsound", "Playerphrasesounds",
+                                                 "Playsounds"}));
+    const QStringList lines = keyLines(settingsFile());
+    EXPECT_TRUE(lines.contains("Top=30"));
+    EXPECT_TRUE(lines.contains("Left=40"));
+    EXPECT_TRUE(lines.contains("Width=800"));
+    EXPECT_TRUE(lines.contains("Height=600"));
+    EXPECT_TRUE(lines.contains("Textcolor=clBlack"));
+    EXPECT_TRUE(lines.contains("Botspeed=1000"));
+}
+
+TEST_F(ProgramTest, ClosingAtTheStoredBoundsWritesNothing)
+{
+    writeSettings("[Tavlix]\r\nTop=20\r\nLeft=10\r\nWidth=800\r\nHeight=600\r\nHelp=2\r\n");
+    startSoloAndLogIn();
+    const QByteArray before = settingsFile();
+    program->mainWindow().close();
+    EXPECT_EQ(settingsFile(), before);
+}
+
+TEST_F(ProgramTest, ClosingWritesTheTallyFile)
+{
+    startSoloAndLogIn();
+    const QString tally = QDir(folder.path()).filePath("Tavlixtally.tld");
+    EXPECT_FALSE(QFile::exists(tally));
+    program->mainWindow().close();
+    QFile file(tally);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray::fromHex("57525A4C210000000E00400180390D0A310D0A30003F0125"));
+}
+
+TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
+{
+    QFile broken(QDir(folder.path()).filePath("Tavlixtally.tld"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a tally");
+    broken.close();
+    start({"Ann", "127.0.0.1"}); // no connection needed
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].contains("no valid header"));
+    program->mainWindow().close();
+    ASSERT_TRUE(broken.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(broken.readAll().startsWith("WRZL"));
+}
+
+TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
+{
+    startSoloAndLogIn();
+    program->mainWindow().item("Fast1")->trigger();
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Botspeed=500"));
+
+    // The host asks the menu for the pause when a computer turn begins.
+    TServer &server = program->server();
+    server.seats[2].playing = true;
+    server.gamerunning = true;
+    server.currentplayer = 1;
+    server.findplayer();
+    EXPECT_EQ(server.computertimer.interval(), 500);
+}
+
+TEST_F(ProgramTest, AFailedSettingsWriteIsReportedAndTheChangeStays)
+{
+    startSoloAndLogIn();
+    // Take the file's place with a folder so that writing it fails.
+    QFile::remove(program->settingsPath());
+    ASSERT_TRUE(QDir().mkdir(program->settingsPath()));
+    desktop.clearRecords();
+    program->mainWindow().item("Slow1")->trigger();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0], "Unable to write to " + program->settingsPath());
+    EXPECT_EQ(program->mainWindow().botspeed(), 2000);
+}
+
+TEST_F(ProgramTest, ChatTravelsThroughTheHostAndBack)
+{
+    startSoloAndLogIn();
+    QLineEdit *input = program->mainWindow().findChild<QLineEdit *>("mychat");
+    ASSERT_NE(input, nullptr);
+    QTest::keyClicks(input, "hello + all");
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You chats: hello + all"); }, 2000))
+        << chatText().toStdString();
+    EXPECT_TRUE(input->text().isEmpty());
+}
+
+TEST_F(ProgramTest, LosingTheConnectionClosesTheWindow)
+{
+    startSoloAndLogIn();
+    bool finished = false;
+    QObject::connect(program.get(), &TavlixProgram::finished, [&finished] { finished = true; });
+    program->server().disconnectsock(1);
+    EXPECT_TRUE(waitUntil([&finished] { return finished; }));
+    EXPECT_FALSE(program->mainWindow().isVisible());
+}

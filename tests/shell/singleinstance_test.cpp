@@ -1,0 +1,64 @@
+#include "eventloop.h"
+#include "singleinstance.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Points the runtime directory at a private folder for one test.
+class PrivateRuntimeDir
+{
+public:
+    PrivateRuntimeDir() : m_old(qgetenv("XDG_RUNTIME_DIR")) { qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit()); }
+    ~PrivateRuntimeDir() { qputenv("XDG_RUNTIME_DIR", m_old); }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
+} // namespace
+
+TEST(SingleInstance, SecondClaimFailsAndAsksTheFirstToComeForward)
+{
+    PrivateRuntimeDir runtime;
+    SingleInstance first(QStringLiteral("quenby"));
+    ASSERT_TRUE(first.claim());
+    int raised = 0;
+    first.onRaiseRequest([&raised] { ++raised; });
+    EXPECT_TRUE(first.serverName().startsWith(runtime.path()));
+
+    SingleInstance second(QStringLiteral("quenby"));
+    EXPECT_FALSE(second.claim());
+    // The request reaches the first copy through its event loop.
+    EXPECT_TRUE(second.askFirstToRaise(2000));
+    EXPECT_TRUE(waitUntil([&raised] { return raised == 1; }));
+}
+
+TEST(SingleInstance, OtherRuntimeDirectoriesAreSeparate)
+{
+    QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir a, b;
+    qputenv("XDG_RUNTIME_DIR", a.path().toLocal8Bit());
+    SingleInstance first(QStringLiteral("quenby"));
+    ASSERT_TRUE(first.claim());
+    qputenv("XDG_RUNTIME_DIR", b.path().toLocal8Bit());
+    SingleInstance other(QStringLiteral("quenby"));
+    EXPECT_TRUE(other.claim());
+    qputenv("XDG_RUNTIME_DIR", old);
+}
+
+TEST(SingleInstance, ALockLeftByADeadCopyIsTakenOver)
+{
+    PrivateRuntimeDir runtime;
+    {
+        // A lock file naming a process that no longer exists.
+        QFile stale(runtime.path() + "/quenby.lock");
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("999999\ntavlix\nlocalhost\n");
+    }
+    SingleInstance instance(QStringLiteral("quenby"));
+    EXPECT_TRUE(instance.claim());
+}
