@@ -1,6 +1,7 @@
 #include "eventloop.h"
 #include "singleinstance.h"
 
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -57,7 +58,7 @@ TEST(SingleInstance, ALockLeftByADeadCopyIsTakenOver)
         // A lock file naming a process that no longer exists.
         QFile stale(runtime.path() + "/quenby.lock");
         ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-        stale.write("999999\ntavlix\nlocalhost\n");
+        stale.write("999999\ntavlix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     }
     SingleInstance instance(QStringLiteral("quenby"));
     EXPECT_TRUE(instance.claim());
