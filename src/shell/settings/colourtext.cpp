@@ -1,7 +1,8 @@
 #include "colourtext.h"
 
+#include "textparse.h"
+
 #include <array>
-#include <cctype>
 #include <cstdio>
 
 namespace {
@@ -31,39 +32,6 @@ constexpr std::array<NamedColour, 16> namedColours{{
     {"clWhite", colourValue(255, 255, 255)},
 }};
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
-std::optional<ColourValue> parseDigits(std::string_view digits, int base)
-{
-    if (digits.empty())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (char c : digits) {
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return std::nullopt;
-        value = value * base + digit;
-        if (value > 0xFFFFFF)
-            return std::nullopt;
-    }
-    return static_cast<ColourValue>(value);
-}
-
 } // namespace
 
 std::string colourToText(ColourValue colour)
@@ -83,7 +51,9 @@ std::optional<ColourValue> colourFromText(std::string_view text)
         if (equalsIgnoringCase(text, named.name))
             return named.value;
     }
-    if (!text.empty() && text.front() == '$')
-        return parseDigits(text.substr(1), 16);
-    return parseDigits(text, 10);
+    const bool hex = !text.empty() && text.front() == '$';
+    const std::optional<std::uint64_t> value = parseDigits(hex ? text.substr(1) : text, hex ? 16 : 10, 0xFFFFFF);
+    if (!value)
+        return std::nullopt;
+    return static_cast<ColourValue>(*value);
 }

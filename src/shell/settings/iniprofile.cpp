@@ -1,5 +1,7 @@
 #include "iniprofile.h"
 
+#include "textparse.h"
+
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -7,17 +9,6 @@
 #include <vector>
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
 
 std::string_view trim(std::string_view text)
 {

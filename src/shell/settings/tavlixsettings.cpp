@@ -1,5 +1,7 @@
 #include "tavlixsettings.h"
 
+#include "textparse.h"
+
 #include <cstdint>
 
 namespace {
@@ -40,23 +42,10 @@ std::optional<int> parseSettingsInteger(std::string_view text)
         base = 16;
         text.remove_prefix(2);
     }
-    if (text.empty())
+    const std::optional<std::uint64_t> digits = parseDigits(text, base, 0xFFFFFFFFu);
+    if (!digits)
         return std::nullopt;
-    std::uint64_t value = 0;
-    for (char c : text) {
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return std::nullopt;
-        value = value * base + digit;
-        if (value > 0xFFFFFFFFu)
-            return std::nullopt;
-    }
+    const std::uint64_t value = *digits;
     // Hexadecimal fills all 32 bits ($FFFFFFFF is -1); decimal must fit.
     std::int64_t result;
     if (base == 16)
