@@ -47,6 +47,11 @@ public:
     static constexpr int MaxSeats = 9;
     static constexpr int PlayerSeats = 6;
     static constexpr int SpareSeat = 10;
+    // Lines one connection may have waiting in the queue. The queue is
+    // handled at about 100 lines a second for everyone together, and a
+    // person sends a few a second at most, so a connection past this is
+    // flooding the host: it is closed before it can hold up the others.
+    static constexpr int MaxWaitingLines = 256;
     // timer1's pending actions.
     enum PendingAction { NoAction = 0, NextTurn = 1, NextRound = 2, EndRound = 3 };
 
@@ -170,6 +175,8 @@ private:
     RandomSource &m_random;
     wire::Dispatcher m_dispatcher;
     std::array<wire::LineFramer, SpareSeat + 1> m_framers;
+    // Lines in receivedlist per origin seat.
+    std::array<int, SpareSeat + 1> m_waiting{};
     std::function<int()> m_botSpeed;
     std::function<void(int, const QByteArray &)> m_observer;
     QByteArray m_version = "1.0.0";

@@ -145,3 +145,18 @@ TEST_F(Seats, EndlessMessageWithoutTerminatorLosesItsConnection)
     ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
     EXPECT_TRUE(server.seats[1].inuse);
 }
+
+TEST_F(Seats, FloodOfMessagesLosesItsConnectionAndLeavesTheQueueBounded)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    TestClient &red = connectAndLogin("Red");
+    // Empty messages cost a dispatch tick each; a hundred thousand of them
+    // would hold up everyone else's messages for a quarter of an hour.
+    red.send(QByteArray(100000, '\xFF'));
+    ASSERT_TRUE(red.waitClosed());
+    ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
+    EXPECT_LE(server.receivedlist.size(), std::size_t(TServer::MaxWaitingLines));
+    while (!server.receivedlist.isEmpty())
+        server.socktimerTimer();
+    EXPECT_TRUE(blue.sync());
+}
