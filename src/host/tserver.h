@@ -127,8 +127,9 @@ public:
     // player leaves or sits out.
     bool holdsHumanTurn(int seat) const;
     // The login name as it will be stored: "+" and the byte 0xFF would end a
-    // field or the whole message early, so they become "-" and "y"; an empty
-    // name becomes "Player" and the seat number.
+    // field or the whole message early, so they become "-" and "y"; "|"
+    // becomes "!" and control bytes become blanks; a name that is empty or
+    // blank becomes "Player" and the seat number.
     static QByteArray cleanName(const QByteArray &name, int seat);
 
     // Endpoints: the listener, and the never-opened holder of the disconnect
