@@ -23,7 +23,16 @@ QByteArray TServer::cleanName(const QByteArray &name, int seat)
     QByteArray clean = name;
     clean.replace('+', '-');
     clean.replace(wire::Terminator, 'y');
-    if (clean.isEmpty())
+    // Receivers cut chat and action lines at their first "|", so a "|" in
+    // the name would swallow every line its player writes; line breaks and
+    // other control bytes would break the one-name-per-line tally files of
+    // everyone who plays against them.
+    clean.replace('|', '!');
+    for (char &c : clean) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = ' ';
+    }
+    if (clean.trimmed().isEmpty())
         clean = "Player" + QByteArray::number(seat);
     return clean;
 }

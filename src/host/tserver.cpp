@@ -74,6 +74,8 @@ void TServer::startHosting()
 void TServer::enqueue(const QByteArray &line, int origin)
 {
     receivedlist.push(line, origin);
+    if (origin >= 1 && origin <= MaxSeats)
+        ++m_waiting[origin];
     if (!socktimer.isActive())
         socktimer.start();
 }
@@ -152,11 +154,18 @@ void TServer::Sock1Read(TSock *sender, int count)
         return;
     }
     wire::LineFramer &framer = m_framers[seat];
-    for (const QByteArray &line : framer.feed(bytes))
+    bool flooding = false;
+    for (const QByteArray &line : framer.feed(bytes)) {
+        if (m_waiting[seat] >= MaxWaitingLines) {
+            flooding = true;
+            break;
+        }
         enqueue(line, seat);
-    // A peer that sends an endless message without its terminator is broken
-    // or hostile: it loses its connection, which frees the seat as usual.
-    if (framer.overflowed()) {
+    }
+    // A peer that sends an endless message without its terminator, or more
+    // messages than the host could handle for it, is broken or hostile: it
+    // loses its connection, which frees the seat as usual.
+    if (framer.overflowed() || flooding) {
         framer.clear();
         sender->Close();
     }
@@ -189,7 +198,11 @@ void TServer::disconnectsock(int seat)
 
 void TServer::socktimerTimer()
 {
-    m_dispatcher.dispatchNext(receivedlist);
+    if (std::optional<wire::QueuedLine> line = receivedlist.take()) {
+        if (line->origin >= 1 && line->origin <= MaxSeats)
+            --m_waiting[line->origin];
+        m_dispatcher.dispatch(line->text, line->origin);
+    }
     if (receivedlist.isEmpty())
         socktimer.stop();
 }

@@ -47,6 +47,11 @@ public:
     static constexpr int MaxSeats = 9;
     static constexpr int PlayerSeats = 6;
     static constexpr int SpareSeat = 10;
+    // Lines one connection may have waiting in the queue. The queue is
+    // handled at about 100 lines a second for everyone together, and a
+    // person sends a few a second at most, so a connection past this is
+    // flooding the host: it is closed before it can hold up the others.
+    static constexpr int MaxWaitingLines = 256;
     // timer1's pending actions.
     enum PendingAction { NoAction = 0, NextTurn = 1, NextRound = 2, EndRound = 3 };
 
@@ -122,8 +127,9 @@ public:
     // player leaves or sits out.
     bool holdsHumanTurn(int seat) const;
     // The login name as it will be stored: "+" and the byte 0xFF would end a
-    // field or the whole message early, so they become "-" and "y"; an empty
-    // name becomes "Player" and the seat number.
+    // field or the whole message early, so they become "-" and "y"; "|"
+    // becomes "!" and control bytes become blanks; a name that is empty or
+    // blank becomes "Player" and the seat number.
     static QByteArray cleanName(const QByteArray &name, int seat);
 
     // Endpoints: the listener, and the never-opened holder of the disconnect
@@ -170,6 +176,8 @@ private:
     RandomSource &m_random;
     wire::Dispatcher m_dispatcher;
     std::array<wire::LineFramer, SpareSeat + 1> m_framers;
+    // Lines in receivedlist per origin seat.
+    std::array<int, SpareSeat + 1> m_waiting{};
     std::function<int()> m_botSpeed;
     std::function<void(int, const QByteArray &)> m_observer;
     QByteArray m_version = "1.0.0";

@@ -136,6 +136,32 @@ TEST_F(Seats, HostRemovesAPlayerAndOthersCannot)
     EXPECT_FALSE(server.seats[3].inuse);
 }
 
+TEST_F(Seats, LeavingOnTurnPassesItOnceAndTheComputerTakesTheSeatOver)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    TestClient &red = connectAndLogin("Red");
+    connectAndLogin("Green");
+    blue.send(ff("CMD_startgame+Blue+3++"));
+    ASSERT_TRUE(red.waitFor(ff("CMD_roundstarting+1+")));
+    syncAll();
+    server.currentplayer = 2;
+    server.turnOpen = true;
+    blue.take();
+
+    // An orderly close reports "Socket Closed" twice: one notice, one pass.
+    red.socket.disconnectFromHost();
+    ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
+    syncAll();
+    EXPECT_EQ(blue.take(), (QList<QByteArray>{ff("CMD_playerdisconnected+2+Red"), ff("CMD_nextplayer+3+")}));
+    EXPECT_TRUE(server.seats[2].playing);
+
+    server.turnOpen = false;
+    server.currentplayer = 1;
+    server.findplayer();
+    EXPECT_EQ(server.currentplayer, 2);
+    EXPECT_EQ(server.computertimer.Tag, 1);
+}
+
 TEST_F(Seats, EndlessMessageWithoutTerminatorLosesItsConnection)
 {
     TestClient &blue = connectAndLogin("Blue");
@@ -144,4 +170,56 @@ TEST_F(Seats, EndlessMessageWithoutTerminatorLosesItsConnection)
     ASSERT_TRUE(red.waitClosed());
     ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
     EXPECT_TRUE(server.seats[1].inuse);
+}
+
+TEST_F(Seats, FloodOfMessagesLosesItsConnectionAndLeavesTheQueueBounded)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    TestClient &red = connectAndLogin("Red");
+    // Empty messages cost a dispatch tick each; a hundred thousand of them
+    // would hold up everyone else's messages for a quarter of an hour.
+    red.send(QByteArray(100000, '\xFF'));
+    ASSERT_TRUE(red.waitClosed());
+    ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
+    EXPECT_LE(server.receivedlist.size(), std::size_t(TServer::MaxWaitingLines));
+    while (!server.receivedlist.isEmpty())
+        server.socktimerTimer();
+    EXPECT_TRUE(blue.sync());
+}
+
+using Relays = HostTest;
+
+TEST_F(Relays, ChatActionAndSoundGoToEverySeatWithTheSendersName)
+{
+    join(1, "Blue");
+    join(2, "Red");
+    join(7, "Spy");
+    sent.clear();
+    deliver(2, "CMD_chat+2+a+b|c|clBlue");
+    deliver(2, "CMD_action+2+says: hi|$00FF0000");
+    deliver(2, "CMD_playasound+2+wave17+");
+    const QList<QByteArray> relayed = {ff("CMD_chat+2+Red chats: a+b|c|clBlue"), ff("CMD_action+2+Red says: hi|$00FF0000"),
+                                       ff("CMD_playasound+2+wave17+")};
+    for (int seat : {1, 2, 7})
+        EXPECT_EQ(to(seat), relayed) << seat;
+}
+
+TEST_F(Relays, SittingOutCountsOnlyInAGameAndPlayingAgainIsAlwaysAnnounced)
+{
+    join(1, "Blue");
+    join(3, "Green");
+    sent.clear();
+    deliver(3, "CMD_justwatch+3+1");
+    EXPECT_FALSE(server.seats[3].watching);
+    EXPECT_TRUE(sent.isEmpty());
+    deliver(3, "CMD_justwatch+3+2");
+    EXPECT_EQ(to(1), QList<QByteArray>{ff("CMD_justwatching+3+2")});
+
+    deliver(1, "CMD_startgame+Blue+3++");
+    deliver(3, "CMD_justwatch+3+1");
+    EXPECT_TRUE(server.seats[3].watching);
+    // A newcomer sees the mark.
+    sent.clear();
+    join(4, "White");
+    EXPECT_EQ(to(4).value(1), ff("CMD_existingplayers+1+Blue+0+3+Green+1"));
 }

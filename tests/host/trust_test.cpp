@@ -177,3 +177,16 @@ TEST_F(Trust, LoginNamesCannotShiftFields)
     join(5, "");
     EXPECT_EQ(server.seats[5].name, "Player5");
 }
+
+TEST_F(Trust, LoginNamesCannotCutChatLinesOrTallyLines)
+{
+    // Receivers cut a chat line at its first "|" (text from colour), and
+    // the tally keeps one name per line of its file.
+    join(4, "Ann|Bo\r\nX\tY");
+    EXPECT_EQ(server.seats[4].name, "Ann!Bo  X Y");
+    sent.clear();
+    deliver(4, "CMD_chat+4+hi|clBlue");
+    EXPECT_EQ(to(1), QList<QByteArray>{ff("CMD_chat+4+Ann!Bo  X Y chats: hi|clBlue")});
+    join(5, " \r\n ");
+    EXPECT_EQ(server.seats[5].name, "Player5");
+}
