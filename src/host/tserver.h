@@ -119,8 +119,14 @@ public:
     void sendToAll(const QByteArray &message);
 
     // Whether the computer plays this seat's turns: nobody connected there,
-    // or the player sits out.
-    bool computerPlays(int seat) const { return !seats[seat].inuse || seats[seat].watching; }
+    // the player sits out, or the connection has not logged in (a login
+    // always leaves a name). A connection that never logs in would otherwise
+    // hold a turn forever from a seat no player list shows, so nobody could
+    // remove it.
+    bool computerPlays(int seat) const
+    {
+        return !seats[seat].inuse || seats[seat].watching || seats[seat].name.isEmpty();
+    }
     // Whether the seat holds an open turn that a person is to play: the turn
     // was given and no placement has been made, and no computer move is
     // already on its way for it. Only such a turn is passed on when its

@@ -48,6 +48,22 @@ TEST_F(ComputerPlayer, OpensTheRoundOnTheCentreOneBotIntervalAfterTheTurn)
     EXPECT_EQ(server.computertimer.Tag, 0);
 }
 
+TEST_F(ComputerPlayer, PlaysASeatWhoseConnectionNeverLoggedIn)
+{
+    join(1, "Blue");
+    server.seats[3].inuse = true; // connected, no login yet
+    server.connectioncount = 3;
+    deliver(1, "CMD_startgame+Blue+3++");
+    EXPECT_TRUE(server.seats[3].playing);
+    server.computertimer.stop();
+    server.currentplayer = 2;
+    server.findplayer();
+    ASSERT_EQ(server.currentplayer, 3);
+    EXPECT_EQ(server.computertimer.Tag, 1) << "the computer moves for the silent connection";
+    server.computertimerTimer();
+    EXPECT_TRUE(server.timer1.isActive()) << "its move passes the turn on";
+}
+
 TEST_F(ComputerPlayer, FillsTheOnlyCellWithFourNeighboursFirst)
 {
     twoPlayerGame();
