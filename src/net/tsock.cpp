@@ -181,17 +181,24 @@ bool TSock::Accept(TSock *&out)
 {
     if (!d->listening)
         throw ESockException("Accept - Socket Not In Listening Mode");
-    d->acceptArmed = true;
-    d->updateNotifiers();
 
     sockaddr_in peer {};
     socklen_t length = sizeof peer;
     const int fd = ::accept4(d->fd, reinterpret_cast<sockaddr *>(&peer), &length,
                              SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) {
+        const int err = errno;
+        // Out of descriptors or memory, the connection stays pending and an
+        // incoming-connection notice re-armed now would come straight back:
+        // the owner would try again in a busy loop. It comes after a pause.
+        if (err == EMFILE || err == ENFILE || err == ENOBUFS || err == ENOMEM)
+            d->armAcceptLater();
+        else
+            d->armAccept();
         d->info(TSocketInfo::Accept, QStringLiteral("Could Not Accept Connection"));
         return false;
     }
+    d->armAccept();
     auto *accepted = new TSock(this);
     Private &a = *accepted->d;
     a.blockingTimeout = d->blockingTimeout;

@@ -59,6 +59,9 @@ struct TSock::Private
     void detach();
     void updateNotifiers();
     void postError(int wsaCode);
+    // Re-arms a listener's incoming-connection notice, now or after a pause.
+    void armAccept();
+    void armAcceptLater();
 
     quint16 lookupPort();
 

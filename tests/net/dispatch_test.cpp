@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,6 +96,36 @@ TEST(Dispatch, ListenerThatDoesNotAcceptIsToldOnceUntilItAccepts)
     EXPECT_TRUE(listener->Accept(out));
     RawPeer second = RawPeer::connectTo(listener->LocalPort());
     EXPECT_TRUE(waitUntil([&] { return accepts == 2; }));
+}
+
+TEST(Dispatch, ListenerOutOfDescriptorsRetriesAfterAPauseInsteadOfSpinning)
+{
+    auto listener = ephemeralListener();
+    int failures = 0;
+    TSock *accepted = nullptr;
+    listener->OnAccept = [&](TSock *sender) {
+        if (!sender->Accept(accepted))
+            ++failures;
+    };
+    RawPeer peer = RawPeer::connectTo(listener->LocalPort());
+
+    // No descriptor is left for the process: every accept fails.
+    rlimit normal {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &normal), 0);
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit exhausted = normal;
+    exhausted.rlim_cur = rlim_t(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &exhausted), 0);
+    const int activations = socketActivationsDuring(300);
+    ::setrlimit(RLIMIT_NOFILE, &normal);
+
+    EXPECT_GE(failures, 1);
+    EXPECT_LT(activations, 20);
+    EXPECT_LT(failures, 20);
+    // With descriptors back, the waiting connection is taken.
+    EXPECT_TRUE(waitUntil([&] { return accepted != nullptr; }));
 }
 
 TEST(Dispatch, InfoHandlerThatThrowsMakesTheOperationRaiseErrorHere)
