@@ -122,6 +122,18 @@ TEST(Closing, StoppingAListenerReportsClosedThenStopped)
     EXPECT_FALSE(RawPeer::connectTo(port).isOpen());
 }
 
+TEST(Closing, ClosingAListenerStopsItWithoutSocketClosed)
+{
+    auto listener = ephemeralListener();
+    QStringList log;
+    recordEvents(listener.get(), log);
+    const quint16 port = listener->LocalPort();
+    EXPECT_TRUE(listener->Close());
+    EXPECT_FALSE(listener->Listen());
+    EXPECT_TRUE(log.isEmpty());
+    EXPECT_FALSE(RawPeer::connectTo(port).isOpen());
+}
+
 TEST(Closing, AHandlerMayDestroyAnotherEndpoint)
 {
     auto listener = ephemeralListener();
