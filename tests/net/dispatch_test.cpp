@@ -118,11 +118,12 @@ TEST(Dispatch, ListenerOutOfDescriptorsRetriesAfterAPauseInsteadOfSpinning)
     rlimit exhausted = normal;
     exhausted.rlim_cur = rlim_t(lowestFree);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &exhausted), 0);
-    const int activations = socketActivationsDuring(300);
+    // Nothing here may need a descriptor (the sanitizers' checks of a type
+    // seen for the first time do), so the failed accepts are the measure.
+    spinFor(300);
     ::setrlimit(RLIMIT_NOFILE, &normal);
 
     EXPECT_GE(failures, 1);
-    EXPECT_LT(activations, 20);
     EXPECT_LT(failures, 20);
     // With descriptors back, the waiting connection is taken.
     EXPECT_TRUE(waitUntil([&] { return accepted != nullptr; }));
