@@ -34,6 +34,23 @@ int newStreamSocket()
     return ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
 }
 
+// Closes a socket in the orderly way. Linux answers the close of a socket
+// that still holds unread incoming bytes with a reset instead of an orderly
+// end: the peer would see "Error #10054" instead of a disconnect (a host would
+// keep the seat of a client that quit while messages to it were under way),
+// and bytes on their way to it could be lost. Those unread bytes are dropped
+// first, as the close would drop them anyway. The drain is bounded, so a peer
+// that keeps sending cannot hold the close up.
+int closeSocket(int fd)
+{
+    char scratch[16384];
+    for (int reads = 0; reads < 128; ++reads) {
+        if (::recv(fd, scratch, sizeof scratch, MSG_DONTWAIT) <= 0)
+            break;
+    }
+    return ::close(fd);
+}
+
 } // namespace
 
 TSock::TSock(QObject *parent)
@@ -49,7 +66,7 @@ TSock::~TSock()
     if (d->fd < 0)
         return;
     d->detach();
-    ::close(d->fd);
+    closeSocket(d->fd);
     d->fd = -1;
 }
 
@@ -164,17 +181,24 @@ bool TSock::Accept(TSock *&out)
 {
     if (!d->listening)
         throw ESockException("Accept - Socket Not In Listening Mode");
-    d->acceptArmed = true;
-    d->updateNotifiers();
 
     sockaddr_in peer {};
     socklen_t length = sizeof peer;
     const int fd = ::accept4(d->fd, reinterpret_cast<sockaddr *>(&peer), &length,
                              SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) {
+        const int err = errno;
+        // Out of descriptors or memory, the connection stays pending and an
+        // incoming-connection notice re-armed now would come straight back:
+        // the owner would try again in a busy loop. It comes after a pause.
+        if (err == EMFILE || err == ENFILE || err == ENOBUFS || err == ENOMEM)
+            d->armAcceptLater();
+        else
+            d->armAccept();
         d->info(TSocketInfo::Accept, QStringLiteral("Could Not Accept Connection"));
         return false;
     }
+    d->armAccept();
     auto *accepted = new TSock(this);
     Private &a = *accepted->d;
     a.blockingTimeout = d->blockingTimeout;
@@ -261,7 +285,7 @@ bool TSock::Close()
     bool closed = false;
     if (d->fd >= 0) {
         d->detach();
-        closed = ::close(d->fd) == 0;
+        closed = closeSocket(d->fd) == 0;
         d->fd = -1;
     }
     ++d->generation;

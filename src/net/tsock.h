@@ -89,6 +89,8 @@ public:
     QByteArray Receive(int count);
     // Orderly close; raises the "Socket Closed" info unless a listener. Safe
     // to call again, also from inside OnDisconnect. Swallows every error.
+    // Bytes sent and taken by the system still reach the peer; bytes that
+    // arrived but were never read are dropped; neither buffer is cleared.
     bool Close();
 
     int Tag() const;

@@ -29,6 +29,10 @@ QList<QPointer<TSock>> &deferredSockets()
 // Each readable notification reads at most this many bytes.
 constexpr int receiveAreaSize = 32768;
 
+// How long a listener waits before it reports a pending connection again
+// after accepting it failed for want of descriptors or memory.
+constexpr int acceptRetryPauseMs = 100;
+
 } // namespace
 
 void TSock::Private::info(TSocketInfo kind, const QString &text)
@@ -105,6 +109,23 @@ void TSock::Private::postError(int wsaCode)
     TSock *sock = q;
     const quint64 current = generation;
     QTimer::singleShot(0, q, [sock, current] { notify(sock, Source::Posted, current); });
+}
+
+void TSock::Private::armAccept()
+{
+    acceptArmed = true;
+    updateNotifiers();
+}
+
+void TSock::Private::armAcceptLater()
+{
+    TSock *sock = q;
+    const quint64 current = generation;
+    QTimer::singleShot(acceptRetryPauseMs, q, [sock, current] {
+        Private *d = sock->d.get();
+        if (d->generation == current && d->listening)
+            d->armAccept();
+    });
 }
 
 void TSock::Private::notify(TSock *sock, Source source, quint64 generation)

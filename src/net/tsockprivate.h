@@ -12,8 +12,9 @@ class QSocketNotifier;
 // are switched on only while their notification can mean something, so that
 // a socket in any state never wakes the event loop in vain:
 //   read   a listener while an accept is armed (re-armed by Accept, as the
-//          incoming-connection notification is re-armed by accepting), a
-//          connection once it is established
+//          incoming-connection notification is re-armed by accepting; after
+//          a pause when the system had no descriptor for it), a connection
+//          once it is established
 //   write  while connecting, for the first writable after the connection
 //          is established, and while the outgoing buffer waits for room
 // Both stay off for good once a socket reported an error, and while a
@@ -59,6 +60,9 @@ struct TSock::Private
     void detach();
     void updateNotifiers();
     void postError(int wsaCode);
+    // Re-arms a listener's incoming-connection notice, now or after a pause.
+    void armAccept();
+    void armAcceptLater();
 
     quint16 lookupPort();
 

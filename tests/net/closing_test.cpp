@@ -2,6 +2,7 @@
 #include "loopback.h"
 
 #include <QPointer>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,18 @@ TEST(Closing, StoppingAListenerReportsClosedThenStopped)
     EXPECT_FALSE(RawPeer::connectTo(port).isOpen());
 }
 
+TEST(Closing, ClosingAListenerStopsItWithoutSocketClosed)
+{
+    auto listener = ephemeralListener();
+    QStringList log;
+    recordEvents(listener.get(), log);
+    const quint16 port = listener->LocalPort();
+    EXPECT_TRUE(listener->Close());
+    EXPECT_FALSE(listener->Listen());
+    EXPECT_TRUE(log.isEmpty());
+    EXPECT_FALSE(RawPeer::connectTo(port).isOpen());
+}
+
 TEST(Closing, AHandlerMayDestroyAnotherEndpoint)
 {
     auto listener = ephemeralListener();
@@ -179,4 +192,34 @@ TEST(Closing, AHostThatRestartsCanListenOnItsPortAgainAtOnce)
     EXPECT_NO_THROW(again.setListen(true));
     EXPECT_TRUE(again.Listen());
     EXPECT_TRUE(RawPeer::connectTo(port).isOpen());
+}
+
+// A client that quits while the host's last messages still wait, unread, in
+// its system's buffers: the host must hear an orderly end all the same, or it
+// would see only a reset and keep the seat of a connection that is gone.
+TEST(Closing, BytesLeftUnreadDoNotTurnACloseIntoAReset)
+{
+    for (const bool destroy : {false, true}) {
+        SCOPED_TRACE(destroy ? "destroyed" : "closed");
+        auto listener = ephemeralListener();
+        TSock *accepted = nullptr;
+        QStringList hostLog;
+        listener->OnAccept = [&](TSock *sender) {
+            sender->Accept(accepted);
+            recordEvents(accepted, hostLog);
+        };
+        auto client = connectingClient(listener->LocalPort());
+        ASSERT_TRUE(waitUntil([&] { return client->Connected() && hostLog.contains(QStringLiteral("write")); }));
+
+        accepted->Send("CMD_nextplayer+2+\xFF");
+        QThread::msleep(50); // arrives without the event loop running: unread
+        if (destroy)
+            client.reset();
+        else
+            client->Close();
+
+        ASSERT_TRUE(waitUntil([&] { return hostLog.contains(socketClosed) || !hostLog.filter(QStringLiteral("info Error")).isEmpty(); }));
+        EXPECT_TRUE(hostLog.contains(QStringLiteral("disconnect")));
+        EXPECT_TRUE(hostLog.filter(QStringLiteral("info Error")).isEmpty()) << hostLog.join(QStringLiteral("; ")).toStdString();
+    }
 }

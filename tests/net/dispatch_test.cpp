@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,6 +98,37 @@ TEST(Dispatch, ListenerThatDoesNotAcceptIsToldOnceUntilItAccepts)
     EXPECT_TRUE(waitUntil([&] { return accepts == 2; }));
 }
 
+TEST(Dispatch, ListenerOutOfDescriptorsRetriesAfterAPauseInsteadOfSpinning)
+{
+    auto listener = ephemeralListener();
+    int failures = 0;
+    TSock *accepted = nullptr;
+    listener->OnAccept = [&](TSock *sender) {
+        if (!sender->Accept(accepted))
+            ++failures;
+    };
+    RawPeer peer = RawPeer::connectTo(listener->LocalPort());
+
+    // No descriptor is left for the process: every accept fails.
+    rlimit normal {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &normal), 0);
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit exhausted = normal;
+    exhausted.rlim_cur = rlim_t(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &exhausted), 0);
+    // Nothing here may need a descriptor (the sanitizers' checks of a type
+    // seen for the first time do), so the failed accepts are the measure.
+    spinFor(300);
+    ::setrlimit(RLIMIT_NOFILE, &normal);
+
+    EXPECT_GE(failures, 1);
+    EXPECT_LT(failures, 20);
+    // With descriptors back, the waiting connection is taken.
+    EXPECT_TRUE(waitUntil([&] { return accepted != nullptr; }));
+}
+
 TEST(Dispatch, InfoHandlerThatThrowsMakesTheOperationRaiseErrorHere)
 {
     RawListener far;
@@ -169,3 +203,50 @@ TEST(Dispatch, NotificationsNeverNestInsideAHandlersEventLoop)
     ASSERT_TRUE(waitUntil([&] { return received.size() == 3; }));
     EXPECT_EQ(deepest, 1);
 }
+
+TEST(Dispatch, AnErrorThatComesUpInsideAHandlersEventLoopIsDeliveredAfterIt)
+{
+    auto listener = ephemeralListener();
+    TSock *accepted = nullptr;
+    listener->OnAccept = [&](TSock *sender) { sender->Accept(accepted); };
+    RawPeer peer = RawPeer::connectTo(listener->LocalPort());
+    ASSERT_TRUE(waitUntil([&] { return accepted != nullptr; }));
+
+    TSock other;
+    other.setHostName(QStringLiteral("127.0.0.1"));
+    other.setPortName(QStringLiteral("1"));
+    QStringList errors;
+    bool inHandler = false;
+    int errorsInsideHandler = 0;
+    other.OnInfo = [&](TSock *, TSocketInfo kind, const QString &text) {
+        if (kind != TSocketInfo::Error)
+            return;
+        errors << text;
+        if (inHandler)
+            ++errorsInsideHandler;
+    };
+    accepted->OnRead = [&](TSock *sender, int) {
+        sender->Receive();
+        inHandler = true;
+        // Without a descriptor left the connection fails at once; its
+        // report waits for this handler, which runs a loop of its own.
+        rlimit normal {};
+        ::getrlimit(RLIMIT_NOFILE, &normal);
+        const int lowestFree = ::dup(0);
+        ::close(lowestFree);
+        rlimit exhausted = normal;
+        exhausted.rlim_cur = rlim_t(lowestFree);
+        ::setrlimit(RLIMIT_NOFILE, &exhausted);
+        other.Open();
+        ::setrlimit(RLIMIT_NOFILE, &normal);
+        spinFor(100);
+        inHandler = false;
+    };
+    peer.send("x");
+    ASSERT_TRUE(waitUntil([&] { return !errors.isEmpty(); }));
+    spinFor(100);
+    EXPECT_EQ(errorsInsideHandler, 0);
+    EXPECT_EQ(errors, QStringList({QStringLiteral("Error #10024 (WSAEMFILE)")}));
+    EXPECT_FALSE(other.Connected());
+}
+
