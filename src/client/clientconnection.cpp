@@ -162,16 +162,41 @@ void ClientConnection::sockRead(int)
 
 void ClientConnection::sockInfo(TSocketInfo, const QString &text)
 {
-    if (text == QLatin1String("Socket Closed"))
+    if (text != QLatin1String("Socket Closed"))
+        return;
+    // What the host sent before it closed ("CMD_full", a last chat line) is
+    // still queued: hand it on first, then close the window.
+    if (m_receivedlist.isEmpty() && !m_inHandler) {
         m_hooks.closeMainWindow();
+        return;
+    }
+    m_closeWhenDrained = true;
+    if (!m_timer1.isActive())
+        m_timer1.start();
 }
 
 void ClientConnection::Timer1Timer()
 {
-    processsocktimer();
+    // A handler that shows a message box runs an event loop of its own, in
+    // which this timer keeps firing; the next message waits for the box.
+    if (m_inHandler)
+        return;
+    {
+        struct Running
+        {
+            bool &flag;
+            ~Running() { flag = false; }
+        } running{m_inHandler = true};
+        processsocktimer();
+    }
     phrasesLocked(); // releases an expired lock
-    if (m_receivedlist.isEmpty())
-        m_timer1.stop();
+    if (!m_receivedlist.isEmpty())
+        return;
+    m_timer1.stop();
+    if (m_closeWhenDrained) {
+        m_closeWhenDrained = false;
+        m_hooks.closeMainWindow();
+    }
 }
 
 void ClientConnection::processsocktimer()

@@ -98,4 +98,9 @@ private:
     QTimer m_timer1;
     std::function<qint64()> m_clock;
     std::optional<qint64> m_phraseLockedAt;
+    // A handler is running (Timer1 does not start another inside it).
+    bool m_inHandler = false;
+    // The host closed the connection; the window closes once the messages
+    // that came before the close have been handled.
+    bool m_closeWhenDrained = false;
 };

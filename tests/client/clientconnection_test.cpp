@@ -136,6 +136,51 @@ TEST_F(ClientTest, GameIsFullShowsTheBoxThenClosesTheWindow)
     EXPECT_GE(closes, 1);
 }
 
+TEST_F(ClientTest, GameIsFullIsShownBeforeTheClosedConnectionEndsTheProgram)
+{
+    // The host refuses a tenth connection with CMD_full and closes it at
+    // once; the box must come before the window goes.
+    connectSolo();
+    peer->write(wire::host::full());
+    peer->flush();
+    peer->close();
+    ASSERT_TRUE(waitUntil([this] { return closes > 0; }));
+    ASSERT_FALSE(events.isEmpty());
+    EXPECT_EQ(events.first(), "box Game is full");
+}
+
+TEST_F(ClientTest, MessagesThatArrivedBeforeTheCloseAreHandledFirst)
+{
+    QStringList handled;
+    connection->setHandler("CMD_winner", [&](const QByteArray &body, int) { handled << body; });
+    connectSolo();
+    peer->write(wire::host::winner("Ann") + wire::host::winner("Bo"));
+    peer->flush();
+    peer->close();
+    ASSERT_TRUE(waitUntil([this] { return connection->receivedlist().size() == 2 || closes > 0; }));
+    EXPECT_EQ(closes, 0) << "the window stays until the queue is worked off";
+    ASSERT_TRUE(waitUntil([this] { return closes > 0; }));
+    EXPECT_EQ(handled, (QStringList{"Ann+", "Bo+"}));
+}
+
+TEST_F(ClientTest, AModalBoxInAHandlerHoldsBackTheNextMessage)
+{
+    // A message box runs its own event loop; Timer1 must not hand on the
+    // next message (or close the window) while the box is open.
+    QStringList handled;
+    connection->setHandler("CMD_winner", [&](const QByteArray &body, int) {
+        handled << body;
+        spinFor(30); // the box is open
+        handled << "box closed";
+    });
+    connection->setHandler("CMD_roundend", [&](const QByteArray &, int) { handled << "roundend"; });
+    connectSolo();
+    hostSends(wire::host::winner("Ann") + wire::host::roundend(), 2);
+    peer->close();
+    ASSERT_TRUE(waitUntil([this] { return closes > 0; }));
+    EXPECT_EQ(handled, (QStringList{"Ann+", "box closed", "roundend"}));
+}
+
 TEST_F(ClientTest, TheHostClosingTheConnectionClosesTheWindow)
 {
     connectSolo();

@@ -26,8 +26,14 @@ protected:
         hooks.addSystemLine = [this](const QString &line) { lines << line; };
         hooks.showDownloadWindow = [this] { ++downloadShown; };
         hooks.setHostControls = [this](bool hosting) { hostControls = hosting; };
-        hooks.message = [this](const QString &text) { messages << text; };
-        hooks.closeMainWindow = [this] { ++closes; };
+        hooks.message = [this](const QString &text) {
+            messages << text;
+            events << "box " + text;
+        };
+        hooks.closeMainWindow = [this] {
+            ++closes;
+            events << "close";
+        };
         connection = std::make_unique<ClientConnection>(state, std::move(hooks));
 
         host.listen(QHostAddress::LocalHost, 0);
@@ -69,6 +75,7 @@ protected:
 
     QStringList lines;
     QStringList messages;
+    QStringList events; // message boxes and closes, in order
     int hostStarts = 0;
     int downloadShown = 0;
     int closes = 0;
