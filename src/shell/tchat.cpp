@@ -225,8 +225,10 @@ void Tchat::image_logoClick()
 
 void Tchat::bringForward()
 {
+    // Restoring puts a minimised window back as it was before, maximised
+    // or not.
     if (isMinimized())
-        showNormal();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -179,4 +180,30 @@ TEST_F(MainWindowTest, ChatTextSizeMenuSavesThroughTheWindow)
 {
     window.chatPane().textSizeClick(12);
     EXPECT_EQ(saves, 1);
+}
+
+TEST_F(MainWindowTest, BringingForwardRestoresAMinimisedWindowAsItWas)
+{
+    window.showMaximized();
+    window.setWindowState(window.windowState() | Qt::WindowMinimized);
+    window.bringForward();
+    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(window.windowState() & Qt::WindowMaximized) << "restoring keeps a maximised window maximised";
+}
+
+TEST_F(MainWindowTest, MenuShortcutsReachTheirItems)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    int content = 0, quick = 0;
+    QObject::connect(window.item("Help2"), &QAction::triggered, [&content] { ++content; });
+    QObject::connect(window.item("QuickInstructions1"), &QAction::triggered, [&quick] { ++quick; });
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(content, 1);
+    EXPECT_EQ(quick, 1);
+    EXPECT_TRUE(window.item("ScrollChatOff2")->isChecked());
+    EXPECT_TRUE(window.chatPane().scrollChatOff());
 }
