@@ -30,8 +30,13 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim()
 {
-    if (!m_lock.tryLock(0))
-        return false;
+    if (!m_lock.tryLock(0)) {
+        // Only a lock that another copy holds means another copy runs. A
+        // folder where the lock cannot be made at all (not ours, read-only)
+        // must not keep the program from starting: it then runs without the
+        // one-copy guard.
+        return m_lock.error() != QLockFile::LockFailedError;
+    }
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(m_serverName);

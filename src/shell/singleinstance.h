@@ -21,7 +21,8 @@ public:
     explicit SingleInstance(const QString &identifier);
     ~SingleInstance();
 
-    // True for the first copy (which then keeps the claim until it ends).
+    // True for the first copy (which then keeps the claim until it ends),
+    // and also where no lock can be made in the runtime folder at all.
     bool claim();
     // From a later copy: asks the running copy to come forward.
     bool askFirstToRaise(int timeoutMs = 2000);

@@ -63,3 +63,15 @@ TEST(SingleInstance, ALockLeftByADeadCopyIsTakenOver)
     SingleInstance instance(QStringLiteral("quenby"));
     EXPECT_TRUE(instance.claim());
 }
+
+TEST(SingleInstance, ARuntimeFolderWithoutRoomForTheLockDoesNotStopTheProgram)
+{
+    // A folder where no file can be created (here /proc; for a person, the
+    // runtime folder of another user kept after su) is not a running copy:
+    // the program starts, only without the one-copy guard.
+    const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "/proc");
+    SingleInstance instance(QStringLiteral("quenby"));
+    EXPECT_TRUE(instance.claim());
+    qputenv("XDG_RUNTIME_DIR", old);
+}
