@@ -71,11 +71,17 @@ TEST_F(RealProgram, ASecondCopyEndsAtOnceAndTheFirstRunsOn)
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
-TEST_F(RealProgram, TerminationClosesTheWindowAndWritesSettingsAndTally)
+// Logging out (SIGHUP, then SIGTERM), a kill (SIGTERM) and Ctrl+C in a
+// terminal (SIGINT) all close the window as Exit does.
+class RealProgramSignal : public RealProgram, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(RealProgramSignal, ClosesTheWindowAndWritesSettingsAndTally)
 {
     launch(first);
     ASSERT_TRUE(waitUntil([this] { return loggedIn(); }, 20000));
-    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    ::kill(static_cast<pid_t>(first.processId()), GetParam());
     ASSERT_TRUE(first.waitForFinished(10000));
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first.exitCode(), 0);
@@ -84,3 +90,8 @@ TEST_F(RealProgram, TerminationClosesTheWindowAndWritesSettingsAndTally)
     EXPECT_TRUE(file("orvellobby.ini").contains("Playsounds=true"));
     EXPECT_TRUE(file("Tavlixtally.tld").startsWith("WRZL"));
 }
+
+INSTANTIATE_TEST_SUITE_P(ShutdownSignals, RealProgramSignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             return std::string(info.param == SIGTERM ? "SIGTERM" : info.param == SIGINT ? "SIGINT" : "SIGHUP");
+                         });
