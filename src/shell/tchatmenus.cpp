@@ -81,7 +81,10 @@ void Tchat::createMenus()
     connect(addItem(m_optionsMenu, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")),
             &QAction::triggered, this, &Tchat::ResetScreenLocation1Click);
     m_optionsMenu->addSeparator();
-    addCheckItem(m_optionsMenu, "JustWatch1", QStringLiteral("Just Watch"), false);
+    // The mark shows the own seat's watching state as the host last reported
+    // it; a click only asks the host, so it does not move the mark itself.
+    QAction *justWatch = addCheckItem(m_optionsMenu, "JustWatch1", QStringLiteral("Just Watch"), false);
+    connect(justWatch, &QAction::triggered, justWatch, [justWatch](bool checked) { justWatch->setChecked(!checked); });
 
     m_viewMenu = bar->addMenu(QStringLiteral("View"));
     m_viewMenu->setObjectName(QStringLiteral("View1"));

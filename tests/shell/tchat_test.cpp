@@ -207,3 +207,10 @@ TEST_F(MainWindowTest, MenuShortcutsReachTheirItems)
     EXPECT_TRUE(window.item("ScrollChatOff2")->isChecked());
     EXPECT_TRUE(window.chatPane().scrollChatOff());
 }
+
+TEST_F(MainWindowTest, JustWatchKeepsItsMarkUntilTheHostAnswers)
+{
+    window.item("JustWatch1")->trigger();
+    EXPECT_FALSE(window.item("JustWatch1")->isChecked());
+    EXPECT_EQ(saves, 0);
+}
