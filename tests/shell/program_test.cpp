@@ -6,6 +6,7 @@
 #include "ttallylist.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -200,4 +201,27 @@ TEST_F(ProgramTest, LosingTheConnectionClosesTheWindow)
     program->server().disconnectsock(1);
     EXPECT_TRUE(waitUntil([&finished] { return finished; }));
     EXPECT_FALSE(program->mainWindow().isVisible());
+}
+
+TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
+{
+    start({"Ann", "127.0.0.1"}); // no connection needed
+    const struct { const char *item; const char *window; const char *caption; } cases[] = {
+        {"Help2", "help", "Tavlix - Help File"},
+        {"About1", "about", "Tavlix - About"},
+        {"SpyList1", "spylist", "Tavlix - Spys"},
+    };
+    for (const auto &c : cases) {
+        QWidget *window = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == c.window)
+                window = w;
+        }
+        ASSERT_NE(window, nullptr) << c.window;
+        EXPECT_FALSE(window->isVisible()) << c.window << " starts hidden";
+        program->mainWindow().item(c.item)->trigger();
+        EXPECT_TRUE(window->isVisible()) << c.window;
+        EXPECT_EQ(window->windowModality(), Qt::NonModal) << c.window;
+        EXPECT_EQ(window->windowTitle(), c.caption);
+    }
 }
