@@ -156,10 +156,29 @@ bool Tchat::eventFilter(QObject *watched, QEvent *event)
 
 void Tchat::FormResize()
 {
-    // The minimum size is enforced by the window system through
-    // setMinimumSize; here the panel keeps its size and stays centred,
-    // moving by half of the change in each direction.
+    // The window system keeps the window at least at its minimum size
+    // (setMinimumSize). Where it ignores that hint (no window manager, a
+    // tiling one) the window is sized back here, so the panel is never cut.
+    // It is sized once the resize under way has finished.
+    if (isVisible() && tooSmall())
+        QTimer::singleShot(0, this, &Tchat::springBack);
+    // The panel keeps its size and stays centred, moving by half of the
+    // change in each direction.
     placePanel();
+}
+
+bool Tchat::tooSmall() const
+{
+    const QSize inner = m_inner->size();
+    return inner.width() < PanelWidth + 4 || inner.height() < PanelHeight + 4;
+}
+
+void Tchat::springBack()
+{
+    if (!isVisible() || !tooSmall())
+        return;
+    const QSize inner = m_inner->size();
+    resize(width() + qMax(0, PanelWidth + 4 - inner.width()), height() + qMax(0, PanelHeight + 4 - inner.height()));
 }
 
 void Tchat::placePanel()

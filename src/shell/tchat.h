@@ -100,6 +100,8 @@ private:
     void createControls();
     void insertChatItems();
     void placePanel();
+    bool tooSmall() const;
+    void springBack();
     QSize frameExtra() const;
 
     ClientState &m_state;

@@ -103,6 +103,17 @@ TEST_F(MainWindowTest, NeverSmallerThanThePanelPlusFour)
     EXPECT_GE(window.innerSize().height(), 530);
 }
 
+TEST_F(MainWindowTest, SpringsBackWhereTheWindowSystemIgnoresTheMinimum)
+{
+    window.show();
+    // A window manager that ignores size hints lets the window be dragged
+    // smaller than its minimum.
+    window.setMinimumSize(0, 0);
+    window.resize(400, 300);
+    EXPECT_TRUE(waitUntil([this] { return window.innerSize() == QSize(768, 530); }, 2000))
+        << window.innerSize().width() << "x" << window.innerSize().height();
+}
+
 TEST_F(MainWindowTest, ALargerWindowKeepsThePanelCentred)
 {
     window.show();
