@@ -56,16 +56,6 @@ TEST_F(ClientTest, LoginTakesTheSeatNumberAndAnswersWithVersionAndName)
     EXPECT_EQ(hostReceives(26), QByteArray("CMD_logininfo+3+1.0.0+You\xFF"));
 }
 
-TEST_F(ClientTest, LoginNameNeverCarriesTheTerminatorByte)
-{
-    connection->processparams({QStringLiteral("Zoÿ"), "127.0.0.1", "false"});
-    ASSERT_TRUE(waitUntil([this] { return host.hasPendingConnections(); }));
-    peer.reset(host.nextPendingConnection());
-    hostSends(wire::host::sendlogininfo(2), 1);
-    connection->Timer1Timer();
-    EXPECT_EQ(hostReceives(26), QByteArray("CMD_logininfo+2+1.0.0+Zoy\xFF"));
-}
-
 TEST_F(ClientTest, ALoginNumberThatIsNotANumberIsIgnored)
 {
     connectSolo();

@@ -1,5 +1,7 @@
 #include "clientfixture.h"
 
+#include "protocol.h"
+
 // These start-ups open the presence connection to 127.0.0.1:9001.
 
 class StartupTest : public ClientTest
@@ -49,4 +51,14 @@ TEST_F(StartupTest, NoLauncherListeningIsSilent)
     EXPECT_EQ(lines, QStringList{"Loading Multi-player Game.. Please Wait."});
     EXPECT_EQ(messages, QStringList{});
     EXPECT_NE(connection->presence(), nullptr);
+}
+
+TEST_F(StartupTest, LoginNameNeverCarriesTheTerminatorByte)
+{
+    connection->processparams({QStringLiteral("Zoÿ"), "127.0.0.1", "false"});
+    ASSERT_TRUE(waitUntil([this] { return host.hasPendingConnections(); }));
+    peer.reset(host.nextPendingConnection());
+    hostSends(wire::host::sendlogininfo(2), 1);
+    connection->Timer1Timer();
+    EXPECT_EQ(hostReceives(26), QByteArray("CMD_logininfo+2+1.0.0+Zoy\xFF"));
 }
