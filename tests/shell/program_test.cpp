@@ -158,6 +158,10 @@ TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
     startSoloAndLogIn();
     program->mainWindow().item("Fast1")->trigger();
     EXPECT_TRUE(keyLines(settingsFile()).contains("Botspeed=500"));
+    program->mainWindow().item("PlaySounds1")->trigger();
+    program->mainWindow().item("New1")->trigger();
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Playsounds=false"));
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Turnsound=1"));
 
     // The host asks the menu for the pause when a computer turn begins.
     TServer &server = program->server();
