@@ -177,21 +177,30 @@ void ClientConnection::sockInfo(TSocketInfo, const QString &text)
 
 void ClientConnection::Timer1Timer()
 {
-    // A handler that shows a message box runs an event loop of its own, in
-    // which this timer keeps firing; the next message waits for the box.
-    if (m_inHandler)
+    // A handler that shows a message box runs an event loop of its own; the
+    // next message waits for the box, and the timer rests meanwhile instead
+    // of waking every millisecond. It starts again when the handler returns.
+    if (m_inHandler) {
+        m_timer1.stop();
         return;
+    }
     {
-        struct Running
+        // Cleared however the handler ends.
+        struct HandlerRunning
         {
             bool &flag;
-            ~Running() { flag = false; }
-        } running{m_inHandler = true};
+            ~HandlerRunning() { flag = false; }
+        } running{m_inHandler};
+        m_inHandler = true;
         processsocktimer();
     }
+
     phrasesLocked(); // releases an expired lock
-    if (!m_receivedlist.isEmpty())
+    if (!m_receivedlist.isEmpty()) {
+        if (!m_timer1.isActive())
+            m_timer1.start();
         return;
+    }
     m_timer1.stop();
     if (m_closeWhenDrained) {
         m_closeWhenDrained = false;

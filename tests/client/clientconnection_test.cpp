@@ -158,9 +158,11 @@ TEST_F(ClientTest, AModalBoxInAHandlerHoldsBackTheNextMessage)
     // A message box runs its own event loop; Timer1 must not hand on the
     // next message (or close the window) while the box is open.
     QStringList handled;
+    bool timerRestedDuringBox = false;
     connection->setHandler("CMD_winner", [&](const QByteArray &body, int) {
         handled << body;
         spinFor(30); // the box is open
+        timerRestedDuringBox = !connection->timer1().isActive();
         handled << "box closed";
     });
     connection->setHandler("CMD_roundend", [&](const QByteArray &, int) { handled << "roundend"; });
@@ -169,6 +171,7 @@ TEST_F(ClientTest, AModalBoxInAHandlerHoldsBackTheNextMessage)
     peer->close();
     ASSERT_TRUE(waitUntil([this] { return closes > 0; }));
     EXPECT_EQ(handled, (QStringList{"Ann+", "box closed", "roundend"}));
+    EXPECT_TRUE(timerRestedDuringBox) << "no 1 ms wake-ups while a box waits for the player";
 }
 
 TEST_F(ClientTest, TheHostClosingTheConnectionClosesTheWindow)
