@@ -156,8 +156,8 @@ void ClientConnection::sockRead(int)
         m_sock->Close();
         return;
     }
-    if (!m_receivedlist.isEmpty() && !m_timer1.isActive())
-        m_timer1.start();
+    if (!m_receivedlist.isEmpty())
+        wakeTimer1();
 }
 
 void ClientConnection::sockInfo(TSocketInfo, const QString &text)
@@ -171,7 +171,13 @@ void ClientConnection::sockInfo(TSocketInfo, const QString &text)
         return;
     }
     m_closeWhenDrained = true;
-    if (!m_timer1.isActive())
+    wakeTimer1();
+}
+
+void ClientConnection::wakeTimer1()
+{
+    // While a handler runs, Timer1Timer picks the queue up when it returns.
+    if (!m_inHandler && !m_timer1.isActive())
         m_timer1.start();
 }
 

@@ -87,6 +87,7 @@ public:
 private:
     void openGameConnection(const QString &host);
     void openPresence();
+    void wakeTimer1();
 
     ClientState &m_state;
     Hooks m_hooks;
