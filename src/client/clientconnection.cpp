@@ -184,12 +184,11 @@ void ClientConnection::wakeTimer1()
 void ClientConnection::Timer1Timer()
 {
     // A handler that shows a message box runs an event loop of its own; the
-    // next message waits for the box, and the timer rests meanwhile instead
-    // of waking every millisecond. It starts again when the handler returns.
-    if (m_inHandler) {
-        m_timer1.stop();
+    // next message waits for the box, and the timer rests meanwhile. It
+    // starts again when the handler returns and messages wait.
+    if (m_inHandler)
         return;
-    }
+    m_timer1.stop();
     {
         // Cleared however the handler ends.
         struct HandlerRunning
@@ -203,11 +202,9 @@ void ClientConnection::Timer1Timer()
 
     phrasesLocked(); // releases an expired lock
     if (!m_receivedlist.isEmpty()) {
-        if (!m_timer1.isActive())
-            m_timer1.start();
+        wakeTimer1();
         return;
     }
-    m_timer1.stop();
     if (m_closeWhenDrained) {
         m_closeWhenDrained = false;
         m_hooks.closeMainWindow();
