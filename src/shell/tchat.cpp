@@ -71,8 +71,8 @@ void Tchat::FormCreate()
     m_marker->setStaleLockTime(0);
     m_marker->tryLock(0);
 
-    // First place: left 3, top 3, inner area 767 x 529; never smaller than
-    // the panel plus 4 in each direction.
+    // First place: left 3, top 3, inner area 767 x 529, which the minimum
+    // (the panel plus 4 in each direction) raises to 768 x 530 at once.
     const int menuHeight = menuBar()->sizeHint().height();
     setMinimumSize(PanelWidth + 4, PanelHeight + 4 + menuHeight);
     resize(InnerWidth + 1, InnerHeight + 1 + menuHeight);
@@ -80,8 +80,8 @@ void Tchat::FormCreate()
 
     m_state.systemcolor = ColourBlue;
     m_state.numseats = 6;
-    if (clearall)
-        clearall();
+    // FIXME: the reset of the game display (scores and board) belongs here
+    // once the board and score views are part of the window.
     m_random.randomize();
     m_state.ishost = false;
     m_state.whoseturn = 0;

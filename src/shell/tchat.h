@@ -81,8 +81,6 @@ public:
     std::function<void()> onFirstShow;
     std::function<void()> saveinifile;
     std::function<void()> onClosing;
-    // Resets the game display (run once at creation).
-    std::function<void()> clearall;
 
     static const char *const WebAddress;
 
