@@ -1,5 +1,7 @@
 #include "gridtext.h"
 
+#include "plainfile.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -110,21 +112,11 @@ StringGrid LoadGridText(std::string_view text)
 
 void LoadGridText(StringGrid &grid, const std::string &path)
 {
-    std::string text;
-    try {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec))
-            throw std::ios_base::failure("not a file");
-        std::ifstream file(path, std::ios::binary);
-        if (file)
-            text.assign(std::istreambuf_iterator<char>(file), {});
-        if (!file && !file.eof())
-            throw std::ios_base::failure("read error");
-    } catch (const std::ios_base::failure &) {
+    const std::optional<std::string> text = readPlainFile(path);
+    if (!text)
         throw GridTextError("Grid text : unable to read " + path);
-    }
     try {
-        grid = LoadGridText(text);
+        grid = LoadGridText(*text);
     } catch (const GridTextError &error) {
         throw GridTextError(std::string(error.what()) + " : " + path);
     }

@@ -2,6 +2,7 @@
 
 #include "gridtext.h"
 #include "tlzrw1.h"
+#include "plainfile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -80,20 +81,10 @@ std::optional<StringGrid> loadTally(const std::string &path)
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return std::nullopt;
-    std::vector<std::uint8_t> bytes;
-    try {
-        // A folder in the file's place cannot be read as a file; the stream
-        // library would throw a confusing error on it.
-        if (!std::filesystem::is_regular_file(path, ec))
-            throw std::ios_base::failure("not a file");
-        std::ifstream file(path, std::ios::binary);
-        if (file)
-            bytes.assign(std::istreambuf_iterator<char>(file), {});
-        if (!file && !file.eof())
-            throw std::ios_base::failure("read error");
-    } catch (const std::ios_base::failure &) {
+    const std::optional<std::string> content = readPlainFile(path);
+    if (!content)
         throw TallyFileError("Unable to read " + path);
-    }
+    const std::vector<std::uint8_t> bytes(content->begin(), content->end());
 
     const std::vector<std::uint8_t> text = Tlzrw1::decompressBytes(bytes, path);
     try {
