@@ -164,7 +164,7 @@ std::uint64_t Tlzrw1::decompressFiles()
     return decoded.size();
 }
 
-std::uint64_t Tlzrw1::compressStreams()
+std::vector<std::uint8_t> Tlzrw1::readInputStream(const std::string &readErrorSuffix)
 {
     if (!InputStream || !*InputStream)
         throw ELzrw1Exception(NoInput + InputFile);
@@ -172,7 +172,13 @@ std::uint64_t Tlzrw1::compressStreams()
         throw ELzrw1Exception(NoOutput + OutputFile);
     std::vector<std::uint8_t> data(std::istreambuf_iterator<char>(*InputStream), {});
     if (InputStream->bad())
-        throw ELzrw1Exception(ReadError + InputFile + " (LZRW1/KH)");
+        throw ELzrw1Exception(ReadError + InputFile + readErrorSuffix);
+    return data;
+}
+
+std::uint64_t Tlzrw1::compressStreams()
+{
+    const std::vector<std::uint8_t> data = readInputStream(" (LZRW1/KH)");
     if (data.size() > 0xFFFFFFFFu)
         throw ELzrw1Exception("Lzrw1 compression : the input is 4 GiB or larger : " + InputFile);
     const std::vector<std::uint8_t> coded = compressBytes(data);
@@ -183,13 +189,7 @@ std::uint64_t Tlzrw1::compressStreams()
 
 std::uint64_t Tlzrw1::decompressStreams()
 {
-    if (!InputStream || !*InputStream)
-        throw ELzrw1Exception(NoInput + InputFile);
-    if (!OutputStream || !*OutputStream)
-        throw ELzrw1Exception(NoOutput + OutputFile);
-    std::vector<std::uint8_t> data(std::istreambuf_iterator<char>(*InputStream), {});
-    if (InputStream->bad())
-        throw ELzrw1Exception(ReadError + InputFile);
+    const std::vector<std::uint8_t> data = readInputStream("");
     const std::vector<std::uint8_t> decoded = decompressBytes(data, InputFile);
     if (!OutputStream->write(reinterpret_cast<const char *>(decoded.data()), std::streamsize(decoded.size())))
         throw ELzrw1Exception(WriteError + OutputFile);

@@ -63,6 +63,8 @@ public:
 private:
     std::uint64_t compressFiles();
     std::uint64_t decompressFiles();
+    // The whole input stream, after checking both streams.
+    std::vector<std::uint8_t> readInputStream(const std::string &readErrorSuffix);
     std::uint64_t compressStreams();
     std::uint64_t decompressStreams();
 
