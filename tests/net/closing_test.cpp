@@ -201,14 +201,10 @@ TEST(Closing, BytesLeftUnreadDoNotTurnACloseIntoAReset)
 {
     for (const bool destroy : {false, true}) {
         SCOPED_TRACE(destroy ? "destroyed" : "closed");
-        auto listener = ephemeralListener();
-        TSock *accepted = nullptr;
-        QStringList hostLog;
-        listener->OnAccept = [&](TSock *sender) {
-            sender->Accept(accepted);
-            recordEvents(accepted, hostLog);
-        };
-        auto client = connectingClient(listener->LocalPort());
+        RecordingListener host;
+        TSock *&accepted = host.accepted;
+        QStringList &hostLog = host.log;
+        auto client = connectingClient(host.port());
         ASSERT_TRUE(waitUntil([&] { return client->Connected() && hostLog.contains(QStringLiteral("write")); }));
 
         accepted->Send("CMD_nextplayer+2+\xFF");

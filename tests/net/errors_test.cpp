@@ -8,14 +8,10 @@
 
 TEST(Errors, ResetByThePeerGivesOneErrorAndNoDisconnect)
 {
-    auto listener = ephemeralListener();
-    TSock *accepted = nullptr;
-    QStringList log;
-    listener->OnAccept = [&](TSock *sender) {
-        sender->Accept(accepted);
-        recordEvents(accepted, log);
-    };
-    RawPeer peer = RawPeer::connectTo(listener->LocalPort());
+    RecordingListener host;
+    TSock *&accepted = host.accepted;
+    QStringList &log = host.log;
+    RawPeer peer = RawPeer::connectTo(host.port());
     ASSERT_TRUE(waitUntil([&] { return log.contains(QStringLiteral("write")); }));
     log.clear();
 
@@ -39,14 +35,10 @@ TEST(Errors, ResetByThePeerGivesOneErrorAndNoDisconnect)
 
 TEST(Errors, ResetFoundByASendIsStillReportedAsAReset)
 {
-    auto listener = ephemeralListener();
-    TSock *accepted = nullptr;
-    QStringList log;
-    listener->OnAccept = [&](TSock *sender) {
-        sender->Accept(accepted);
-        recordEvents(accepted, log);
-    };
-    RawPeer peer = RawPeer::connectTo(listener->LocalPort());
+    RecordingListener host;
+    TSock *&accepted = host.accepted;
+    QStringList &log = host.log;
+    RawPeer peer = RawPeer::connectTo(host.port());
     ASSERT_TRUE(waitUntil([&] { return log.contains(QStringLiteral("write")); }));
     log.clear();
 

@@ -97,6 +97,14 @@ std::unique_ptr<TSock> ephemeralListener()
     return listener;
 }
 
+RecordingListener::RecordingListener() : listener(ephemeralListener())
+{
+    listener->OnAccept = [this](TSock *sender) {
+        sender->Accept(accepted);
+        recordEvents(accepted, log);
+    };
+}
+
 std::unique_ptr<TSock> connectingClient(quint16 port)
 {
     auto client = std::make_unique<TSock>();

@@ -22,6 +22,20 @@ QString infoLine(TSocketInfo kind, const QString &text);
 
 // A listener on a port the system chooses.
 std::unique_ptr<TSock> ephemeralListener();
+
+// A listener on a port the system chooses that accepts connections and
+// records the events of the last one accepted in `log`.
+struct RecordingListener
+{
+    RecordingListener();
+    RecordingListener(const RecordingListener &) = delete;
+    RecordingListener &operator=(const RecordingListener &) = delete;
+    quint16 port() const { return listener->LocalPort(); }
+
+    std::unique_ptr<TSock> listener;
+    TSock *accepted = nullptr;
+    QStringList log;
+};
 // An endpoint that starts connecting to 127.0.0.1 on the given port.
 std::unique_ptr<TSock> connectingClient(quint16 port);
 

@@ -1,4 +1,5 @@
 #include "gridtext.h"
+#include "onerowtally.h"
 #include "scratchfolder.h"
 
 #include <gtest/gtest.h>
@@ -6,14 +7,6 @@
 #include <string>
 
 namespace {
-
-StringGrid oneRowTally()
-{
-    StringGrid grid(9, 1);
-    for (int col = 0; col < 9; ++col)
-        grid.setCell(col, 0, "0");
-    return grid;
-}
 
 std::string loadFailure(const std::string &text)
 {

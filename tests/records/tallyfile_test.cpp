@@ -1,6 +1,7 @@
 #include "elzrw1exception.h"
 #include "filesizelimit.h"
 #include "gridtext.h"
+#include "onerowtally.h"
 #include "scratchfolder.h"
 #include "tallyfile.h"
 
@@ -11,14 +12,6 @@
 #include <string>
 
 namespace {
-
-StringGrid oneRowTally()
-{
-    StringGrid grid(9, 1);
-    for (int col = 0; col < 9; ++col)
-        grid.setCell(col, 0, "0");
-    return grid;
-}
 
 // A tally with many opponents whose names do not compress.
 StringGrid bigTally()
