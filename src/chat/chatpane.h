@@ -26,7 +26,7 @@ struct ClientState;
 // scrollChatOffAction() and clearMainChatAction() into its Options menu,
 // installs the sender that writes to the game connection, hands received
 // chat and action bodies to chatrecieved() and connects settingsChanged() to
-// its saveinifile. Every client part writes its notices through
+// its saveinifile. Every client module writes its notices through
 // addlinetochat().
 class ChatPane : public QObject
 {

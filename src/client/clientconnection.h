@@ -17,10 +17,10 @@ enum class TSocketInfo;
 
 // The client's front door: reads the command line, hosts or joins, logs in
 // and turns the host's byte stream into messages that Timer1 hands, one per
-// tick, to the handlers of the client parts.
+// tick, to the handlers of the client modules.
 //
 // Owns the game connection `sock`, the presence connection `Sock11`, the
-// queue `receivedlist` and `Timer1`. The window parts it drives are reached
+// queue `receivedlist` and `Timer1`. The window views it drives are reached
 // through Hooks, so it holds no widgets itself.
 class ClientConnection : public QObject
 {
@@ -67,7 +67,7 @@ public:
     void Timer1Timer();
     void processsocktimer();
 
-    // Handlers of this part.
+    // Handlers of the connection itself.
     void sendloginfo(const QByteArray &body);
 
     // The phrase lock: set when a phrase is sent, released after

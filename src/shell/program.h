@@ -24,7 +24,7 @@ class TServer;
 class Tspylist;
 class Ttallylist;
 
-// The program's nine windows and the parts of the main window, created in
+// The program's nine windows and the views of the main window, created in
 // their fixed order and wired together. main() makes one; tests make their
 // own with a test Desktop, a seeded random source and their own folder for
 // the settings and tally files.

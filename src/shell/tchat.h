@@ -18,7 +18,7 @@ struct ClientState;
 
 // The main window: the frame that holds the board, the hand, the player
 // list and the chat on one fixed-size panel, and owns the menus. The game
-// and chat parts live in their own classes; this class lays them out and
+// and chat views live in their own classes; this class lays them out and
 // wires their operations to the window's events and menus.
 class Tchat : public QMainWindow
 {

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-// A client connection whose window parts are recorders, and a stand-in host
+// A client connection whose window views are recorders, and a stand-in host
 // (a plain QTcpServer on an ephemeral port) that tests write to directly.
 class ClientTest : public ::testing::Test
 {

@@ -1,6 +1,6 @@
 // Damaged and hostile tally files: every one ends in an ELzrw1Exception
 // with a clear message; none reads or writes outside the decoder's buffers
-// (the sanitizer build checks that part).
+// (the sanitizer build checks that side).
 
 #include "tlzrw1.h"
 
