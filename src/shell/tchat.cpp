@@ -242,6 +242,12 @@ void Tchat::image_logoClick()
     m_desktop.openUrl(QString::fromLatin1(WebAddress));
 }
 
+void Tchat::playsounds(const QString &name)
+{
+    if (item(QStringLiteral("PlaySounds1"))->isChecked())
+        m_desktop.playSound(name);
+}
+
 void Tchat::bringForward()
 {
     // Restoring puts a minimised window back as it was before, maximised

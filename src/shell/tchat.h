@@ -55,6 +55,10 @@ public:
     void Exit1Click();
     void image_logoClick();
 
+    // The one way the client plays an event sound, by its lower-case name;
+    // silent while Options > Play Sounds is off.
+    void playsounds(const QString &name);
+
     // The computer players' pause in milliseconds: 0 until the settings are
     // read, then 2000, 1000 or 500 (the tag of BotSpeed1).
     int botspeed() const { return m_botspeed; }
