@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QMetaObject>
 
 namespace {
@@ -82,6 +83,26 @@ void TavlixProgram::wireMainWindow()
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
+
+    // The tally reads the current game's players from the seat labels.
+    m_tally->ownSeat = [this] { return m_state.mynumber; };
+    m_tally->seatName = [this](int seat) { return seatName(seat); };
+    connect(chat.item(QStringLiteral("ViewTally1")), &QAction::triggered, m_tally.get(), &Ttallylist::ViewTally1Click);
+}
+
+QString TavlixProgram::seatName(int seat) const
+{
+    const QLabel *label = m_chat->findChild<QLabel *>("label_playername" + QString::number(seat));
+    return label ? label->text() : QStringLiteral("<Waiting>");
+}
+
+void TavlixProgram::recordGame(const QString &winner)
+{
+    // Spectators keep no tally. This player won when the winner's name is
+    // the one on this player's own seat.
+    if (!m_state.isPlayerSeat(m_state.mynumber))
+        return;
+    m_tally->addgame(seatName(m_state.mynumber) == winner, winner);
 }
 
 void TavlixProgram::wireConnection()

@@ -59,6 +59,12 @@ public:
     // Phrases read from the settings file (nothing where a key was empty).
     const std::array<std::optional<QString>, 9> &storedPhrases() const { return m_phrases; }
 
+    // The end of a game (the winner's name as the host sent it): a player's
+    // window records it in the tally; a spectator's does not.
+    // FIXME: called by the round view's winner handling once that view is
+    // part of the main window.
+    void recordGame(const QString &winner);
+
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
     void setJoinPort(const QString &port);
@@ -72,6 +78,8 @@ private:
     void wireMainWindow();
     void wireConnection();
     void newplayerinfo(const QByteArray &body);
+    // The text of a player seat's name label.
+    QString seatName(int seat) const;
 
     Desktop &m_desktop;
     RandomSource &m_random;

@@ -153,6 +153,18 @@ TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
     EXPECT_TRUE(broken.readAll().startsWith("WRZL"));
 }
 
+TEST_F(ProgramTest, OnlyAPlayersWindowRecordsTheGameInTheTally)
+{
+    start({"Ann", "127.0.0.1"}); // no connection needed
+    program->state().mynumber = 7;
+    program->recordGame("Bob");
+    EXPECT_EQ(program->tally().scores().cell(1, 0), "0") << "a spectator records nothing";
+    program->state().mynumber = 6;
+    program->recordGame("Bob");
+    EXPECT_EQ(program->tally().scores().cell(1, 0), "1");
+    EXPECT_EQ(program->tally().scores().cell(2, 0), "0");
+}
+
 TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
 {
     startSoloAndLogIn();
@@ -214,6 +226,7 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
         {"Help2", "help", "Tavlix - Help File"},
         {"About1", "about", "Tavlix - About"},
         {"SpyList1", "spylist", "Tavlix - Spys"},
+        {"ViewTally1", "tallylist", "Tavlix - Tally List"},
     };
     for (const auto &c : cases) {
         QWidget *window = nullptr;
