@@ -56,7 +56,7 @@ void TavlixProgram::createWindows()
 {
     m_chat = std::make_unique<Tchat>(m_state, m_desktop, m_random);
     m_chatPane = &m_chat->chatPane();
-    m_about = std::make_unique<Tabout>(m_chat.get());
+    m_about = std::make_unique<Tabout>(m_desktop, m_chat.get());
     m_server = std::make_unique<TServer>(m_random);
     m_tally = std::make_unique<Ttallylist>(m_tallyPath, m_desktop, m_chat.get());
     m_download = std::make_unique<Tdownload>(m_chat.get());
@@ -83,6 +83,7 @@ void TavlixProgram::wireMainWindow()
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
+    m_help->showAbout = [this] { m_about->showCentred(); };
 
     // The tally reads the current game's players from the seat labels.
     m_tally->ownSeat = [this] { return m_state.mynumber; };

@@ -35,8 +35,9 @@ void TavlixProgram::loadinifile()
     }
     m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
-    // FIXME: settings.Help ("1": first run) shows the quick instructions once
-    // they exist.
+    // The first login on this machine explains the game once.
+    if (settings.Help)
+        m_chat->QuickInstructions1Click();
 
     try {
         writeHelpSeen(profile);

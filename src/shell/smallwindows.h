@@ -1,22 +1,8 @@
 #pragma once
 
 #include "gamewindow.h"
-
-// The about window: logo, the maker's address and the version text.
-class Tabout : public GameWindow
-{
-    Q_OBJECT
-public:
-    explicit Tabout(QWidget *mainWindow = nullptr);
-};
-
-// The help window with a page per topic.
-class Thelp : public GameWindow
-{
-    Q_OBJECT
-public:
-    explicit Thelp(QWidget *mainWindow = nullptr);
-};
+#include "tabout.h"
+#include "thelp.h"
 
 // The game start dialog: the number of rounds and the start button.
 class Tgamestart : public GameWindow

@@ -60,6 +60,18 @@ TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
     EXPECT_EQ(program->mainWindow().bounds().topLeft(), QPoint(3, 3));
 }
 
+TEST_F(ProgramTest, OnlyTheFirstLoginOnAMachineShowsTheQuickInstructions)
+{
+    startSoloAndLogIn();
+    QWidget *panel = program->mainWindow().findChild<QWidget *>("panel_help");
+    EXPECT_TRUE(panel->isVisible());
+    program->mainWindow().close();
+    program.reset();
+
+    startSoloAndLogIn();
+    EXPECT_FALSE(program->mainWindow().findChild<QWidget *>("panel_help")->isVisible());
+}
+
 TEST_F(ProgramTest, StoredSettingsAreAppliedAtLogin)
 {
     writeSettings("[Tavlix]\r\nTextsize=12\r\nTop=60\r\nLeft=50\r\nWidth=900\r\nHeight=700\r\n"
