@@ -49,6 +49,22 @@ Thelp::Thelp(QWidget *mainWindow)
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setFont(Theme::arial(15, true));
 
+    int top = 12;
+    QPushButton *first = nullptr;
+    for (const Topic &topic : Topics) {
+        const QByteArray name = "SelButton" + QByteArray::number(topic.page);
+        QPushButton *button = addButton(this, QString::fromLatin1(topic.caption), name.constData(), top);
+        button->setProperty("page", topic.page);
+        connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
+        top += 24;
+        if (!first)
+            first = button;
+    }
+    QPushButton *about = addButton(this, QStringLiteral("About"), "button_about", top);
+    connect(about, &QPushButton::clicked, this, &Thelp::button_aboutClick);
+    QPushButton *done = addButton(this, QStringLiteral("Done"), "button_done", 392);
+    connect(done, &QPushButton::clicked, this, &Thelp::button_doneClick);
+
     m_pages = new QStackedWidget(this);
     m_pages->setGeometry(145, 30, 401, 382);
     for (int page = 1; page <= PageCount; ++page) {
@@ -63,25 +79,12 @@ Thelp::Thelp(QWidget *mainWindow)
         palette.setColor(QPalette::Text, Qt::black);
         text->setPalette(palette);
         text->setHtml(helpPageText(page));
+        for (const Topic &topic : Topics) {
+            if (topic.page == page)
+                text->setAccessibleName(QString::fromLatin1(topic.caption));
+        }
         m_pages->addWidget(text);
     }
-
-    int top = 12;
-    QPushButton *first = nullptr;
-    for (const Topic &topic : Topics) {
-        const QByteArray name = "SelButton" + QByteArray::number(topic.page);
-        QPushButton *button = addButton(this, QString::fromLatin1(topic.caption), name.constData(), top);
-        button->setProperty("page", topic.page);
-        button->setAccessibleName(QString::fromLatin1(topic.caption) + QStringLiteral(" page"));
-        connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
-        top += 24;
-        if (!first)
-            first = button;
-    }
-    QPushButton *about = addButton(this, QStringLiteral("About"), "button_about", top);
-    connect(about, &QPushButton::clicked, this, &Thelp::button_aboutClick);
-    QPushButton *done = addButton(this, QStringLiteral("Done"), "button_done", 392);
-    connect(done, &QPushButton::clicked, this, &Thelp::button_doneClick);
 
     // The window opens at the Overview.
     SelButton1Click(first);
