@@ -145,6 +145,11 @@ void Ttallylist::createControls()
         }
     }
 
+    QLabel *hint = addLabel(this, QStringLiteral("Tick a player of the current game to keep a tally of your games "
+                                                 "against them; untick to stop."),
+                            QRect(170, 232, 267, 34));
+    hint->setWordWrap(true);
+
     auto *reset = new QPushButton(QStringLiteral("Reset Tally"), this);
     reset->setObjectName(QStringLiteral("button_reset"));
     reset->setGeometry(240, 274, 96, 28);
