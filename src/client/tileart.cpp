@@ -146,6 +146,14 @@ QPixmap renderFace(const tile &t, qreal dpr)
     return finish(image, dpr);
 }
 
+// Device pixels per logical pixel where the painter draws: the screen's
+// ratio on screen, the target's when a widget is rendered into an image.
+qreal deviceScale(const QPainter &painter)
+{
+    const qreal scale = painter.deviceTransform().m11();
+    return scale > 0 ? scale : painter.device()->devicePixelRatioF();
+}
+
 } // namespace
 
 bool validTile(const tile &t)
@@ -222,12 +230,12 @@ QPixmap tileFace(const tile &t, qreal dpr)
 
 void drawEmptyCell(QPainter &painter, QPoint at)
 {
-    painter.drawPixmap(at, emptyCell(painter.device()->devicePixelRatioF()));
+    painter.drawPixmap(at, emptyCell(deviceScale(painter)));
 }
 
 void drawTile(QPainter &painter, QPoint at, const tile &t)
 {
-    painter.drawPixmap(at, tileFace(t, painter.device()->devicePixelRatioF()));
+    painter.drawPixmap(at, tileFace(t, deviceScale(painter)));
 }
 
 } // namespace TileArt
