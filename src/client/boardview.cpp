@@ -76,12 +76,19 @@ void BoardView::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     if (m_fits.any()) {
-        painter.setPen(QPen(QColor(255, 255, 255, 120), 2));
+        // Faint frames; a little clearer where the tile would touch a
+        // neighbour (and score), since on an open board almost every cell fits.
+        const QPen open(QColor(255, 255, 255, 60), 1.5);
+        const QPen touching(QColor(255, 255, 255, 150), 1.5);
         for (int column = 0; column < ::board::Columns; ++column) {
             for (int row = 0; row < ::board::Rows; ++row) {
                 const QRect cell = cellRect(column, row);
-                if (m_fits.test(cellIndex(column, row)) && cell.intersects(dirty))
-                    painter.drawRoundedRect(QRectF(cell).adjusted(5, 5, -5, -5), 4, 4);
+                if (!m_fits.test(cellIndex(column, row)) || !cell.intersects(dirty))
+                    continue;
+                const bool touches = m_board.taken(column - 1, row) || m_board.taken(column + 1, row) ||
+                                     m_board.taken(column, row - 1) || m_board.taken(column, row + 1);
+                painter.setPen(touches ? touching : open);
+                painter.drawRoundedRect(QRectF(cell).adjusted(5.5, 5.5, -5.5, -5.5), 4, 4);
             }
         }
     }
