@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "boardpanel.h"
 #include "chatpane.h"
 #include "clientconnection.h"
 #include "desktop.h"
@@ -41,6 +42,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     createWindows();
     wireMainWindow();
     wireConnection();
+    wireBoard();
 }
 
 TavlixProgram::~TavlixProgram()
@@ -128,6 +130,31 @@ void TavlixProgram::wireConnection()
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
     for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { newplayerinfo(body); });
+}
+
+void TavlixProgram::wireBoard()
+{
+    BoardPanel::Hooks hooks;
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    // FIXME: the round view owns the status line and the score labels and
+    // replaces these two stand-ins: the status text is set on the label
+    // directly, and the scores of a placement are not shown yet.
+    hooks.setStatus = [this](const QString &text) {
+        if (auto *status = m_chat->panel()->findChild<QLabel *>(QStringLiteral("label_status")))
+            status->setText(text);
+    };
+    hooks.placementShown = [](int, const QString &, const QString &, int, int) {};
+    m_boardPanel = new BoardPanel(m_state, m_chat->panel(), std::move(hooks), m_chat.get());
+
+    m_connection->setHandler("CMD_showtiles", [this](const QByteArray &body, int) { m_boardPanel->showtiles(body); });
+    m_connection->setHandler("CMD_heplace", [this](const QByteArray &body, int) { m_boardPanel->heplace(body); });
+    m_connection->setHandler("CMD_anerror", [this](const QByteArray &body, int) { m_boardPanel->anerror(body); });
+    m_connection->setHandler("CMD_loadboard", [this](const QByteArray &body, int) { m_boardPanel->loadboard(body); });
+
+    QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
+    connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);
+    connect(showFits, &QAction::triggered, this, [this] { saveinifile(); });
 }
 
 void TavlixProgram::setHostPort(const QString &port)

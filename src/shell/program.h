@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class BoardPanel;
 class ChatPane;
 class ClientConnection;
 class Desktop;
@@ -44,7 +45,7 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the eleven preference keys of the settings file.
+    // Writes the twelve preference keys of the settings file.
     void saveinifile();
 
     ClientState &state() { return m_state; }
@@ -52,6 +53,7 @@ public:
     TServer &server() const { return *m_server; }
     ChatPane &chatPane() const { return *m_chatPane; }
     ClientConnection &connection() const { return *m_connection; }
+    BoardPanel &boardPanel() const { return *m_boardPanel; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
@@ -77,6 +79,7 @@ private:
     void createWindows();
     void wireMainWindow();
     void wireConnection();
+    void wireBoard();
     void newplayerinfo(const QByteArray &body);
     // The text of a player seat's name label.
     QString seatName(int seat) const;
@@ -102,4 +105,5 @@ private:
 
     ChatPane *m_chatPane = nullptr;
     ClientConnection *m_connection = nullptr;
+    BoardPanel *m_boardPanel = nullptr;
 };

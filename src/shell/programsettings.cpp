@@ -35,6 +35,7 @@ void TavlixProgram::loadinifile()
     }
     m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
+    m_chat->item(QStringLiteral("ShowFittingCells1"))->setChecked(settings.Showfits);
     // The first login on this machine explains the game once.
     if (settings.Help)
         m_chat->QuickInstructions1Click();
@@ -61,6 +62,7 @@ void TavlixProgram::saveinifile()
     settings.Turnsound = m_chat->item(QStringLiteral("New1"))->isChecked() ? TurnSound::New : TurnSound::Classic;
     settings.Playerphrasesounds = m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
     settings.Playsounds = m_chat->item(QStringLiteral("PlaySounds1"))->isChecked();
+    settings.Showfits = m_chat->item(QStringLiteral("ShowFittingCells1"))->isChecked();
     try {
         writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings);
     } catch (const IniWriteError &e) {

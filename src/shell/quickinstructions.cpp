@@ -1,6 +1,7 @@
 #include "quickinstructions.h"
 
 #include "theme.h"
+#include "tileart.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -69,31 +70,23 @@ protected:
 
 } // namespace
 
-// FIXME: the board's own tile drawing replaces this stand-in once the board
-// view is part of the window.
-static TilePainter standInTiles()
+// The board's own cells and tiles, drawn at the size a picture needs: each is
+// rendered for exactly the device pixels it covers, so it stays sharp at
+// any size and screen scale.
+static TilePainter boardTiles()
 {
-    TilePainter tiles;
-    tiles.emptyCell = [](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(30, 62, 100), 1));
-        p.setBrush(Theme::boardColour);
-        p.drawRect(r);
+    auto scaleFor = [](const QPainter &p, const QRectF &r) {
+        const qreal device = p.deviceTransform().m11() > 0 ? p.deviceTransform().m11() : 1.0;
+        return device * r.width() / TileArt::CellSize;
     };
-    tiles.tileFace = [](QPainter &p, const QRectF &r, const tile &t) {
-        static const QColor colours[] = {Qt::gray, QColor(220, 30, 40), QColor(245, 205, 30), QColor(40, 160, 60),
-                                         QColor(40, 110, 230)};
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.setBrush(QColor(199, 193, 171));
-        p.drawRect(r);
-        const qreal d = r.width() * 0.11;
-        const QPointF spots[] = {{r.center().x(), r.top() + 2 * d}, {r.right() - 2 * d, r.center().y()},
-                                 {r.center().x(), r.bottom() - 2 * d}, {r.left() + 2 * d, r.center().y()}};
-        const int sides[] = {t.top, t.right, t.bottom, t.left};
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 4; ++i) {
-            p.setBrush(colours[qBound(0, sides[i], 4)]);
-            p.drawEllipse(spots[i], d, d);
-        }
+    TilePainter tiles;
+    tiles.emptyCell = [scaleFor](QPainter &p, const QRectF &r) {
+        const QPixmap cell = TileArt::emptyCell(scaleFor(p, r));
+        p.drawPixmap(r, cell, QRectF(cell.rect()));
+    };
+    tiles.tileFace = [scaleFor](QPainter &p, const QRectF &r, const tile &t) {
+        const QPixmap face = TileArt::tileFace(t, scaleFor(p, r));
+        p.drawPixmap(r, face, QRectF(face.rect()));
     };
     return tiles;
 }
@@ -121,7 +114,7 @@ QuickInstructions::QuickInstructions(QWidget *panelBoard) : QWidget(panelBoard)
     goal->setGeometry(268, 44, 208, 74);
 
     const QRect places[] = {{8, 48, 253, 317}, {8, 360, 173, 160}, {280, 120, 178, 123}, {272, 248, 192, 224}};
-    const TilePainter tiles = standInTiles();
+    const TilePainter tiles = boardTiles();
     for (int picture = 1; picture <= 4; ++picture) {
         auto *image = new HelpPicture(picture, this);
         image->setObjectName(QStringLiteral("image_help%1").arg(picture));

@@ -131,7 +131,7 @@ void placingPicture(QPainter &p, const QSizeF &size, const TilePainter &tiles)
     const QRectF area(0, 0, size.width(), size.height() - 6);
     drawFrame(p, area);
     constexpr qreal cell = 38;
-    const QPointF origin((area.width() - 6 * cell) / 2, 8);
+    const QPointF origin(qRound((area.width() - 6 * cell) / 2), 8);
     TileBlock block(6, 4, 0x5EED01u);
     const bool placed[4][6] = {{false, false, true, false, false, false},
                                {false, true, true, true, false, false},
@@ -144,7 +144,7 @@ void placingPicture(QPainter &p, const QSizeF &size, const TilePainter &tiles)
     // The hand, with the tile that fits raised and framed.
     tile hand[5] = {block.at(0, 3), block.at(5, 0), block.at(3, 2), block.at(4, 3), block.at(0, 0)};
     constexpr qreal handCell = 34;
-    const qreal handLeft = (area.width() - 5 * handCell - 4 * 10) / 2;
+    const qreal handLeft = qRound((area.width() - 5 * handCell - 4 * 10) / 2);
     const qreal handTop = origin.y() + 4 * cell + 26;
     QRectF raised;
     for (int i = 0; i < 5; ++i) {
@@ -173,7 +173,7 @@ void matchingPicture(QPainter &p, const QSizeF &size, const TilePainter &tiles)
     drawFrame(p, area);
     constexpr qreal cell = 54;
     TileBlock block(2, 1, 0x5EED02u);
-    const QRectF left((area.width() - 2 * cell) / 2, 10, cell, cell);
+    const QRectF left(qRound((area.width() - 2 * cell) / 2), 10, cell, cell);
     const QRectF right = left.translated(cell, 0);
     tiles.tileFace(p, left, block.at(0, 0));
     tiles.tileFace(p, right, block.at(1, 0));
@@ -191,7 +191,7 @@ void squarePicture(QPainter &p, const QSizeF &size, const TilePainter &tiles)
     drawFrame(p, area);
     constexpr qreal cell = 46;
     TileBlock block(2, 2, 0x5EED03u);
-    const QPointF origin(12, (area.height() - 2 * cell) / 2);
+    const QPointF origin(12, qRound((area.height() - 2 * cell) / 2));
     drawBoardPart(p, tiles, origin, cell, 2, 2, [&](int c, int r) { return &block.at(c, r); });
     p.setPen(QPen(QColor(255, 235, 90), 3));
     p.setBrush(Qt::NoBrush);
@@ -207,7 +207,7 @@ void fourSquaresPicture(QPainter &p, const QSizeF &size, const TilePainter &tile
     drawFrame(p, area);
     constexpr qreal cell = 44;
     TileBlock block(3, 3, 0x5EED04u);
-    const QPointF origin((area.width() - 3 * cell) / 2, 8);
+    const QPointF origin(qRound((area.width() - 3 * cell) / 2), 8);
     drawBoardPart(p, tiles, origin, cell, 3, 3,
                   [&](int c, int r) { return c == 1 && r == 1 ? nullptr : &block.at(c, r); });
     const QPointF centre = origin + QPointF(1.5 * cell, 1.5 * cell);

@@ -76,15 +76,8 @@ QAction *Tchat::item(const QString &name) const
 
 void Tchat::createControls()
 {
-    // The board area; the board view draws inside it.
-    auto *back = new QWidget(m_panel);
-    back->setObjectName(QStringLiteral("panel_back"));
-    back->setGeometry(3, 3, 482, 434);
-    QPalette palette = back->palette();
-    palette.setColor(QPalette::Window, Theme::boardColour);
-    back->setPalette(palette);
-    back->setAutoFillBackground(true);
-
+    // The board and the hand (panel_back and what it holds) are the board
+    // panel's; the program places it on m_panel.
     auto *status = new QLabel(QStringLiteral("Welcome to Tavlix by Orvel Software"), m_panel);
     status->setObjectName(QStringLiteral("label_status"));
     status->setGeometry(4, 509, 477, 16);

@@ -1,5 +1,6 @@
 #include "programfixture.h"
 
+#include "boardpanel.h"
 #include "smallwindows.h"
 #include "tdownload.h"
 #include "tserver.h"
@@ -113,7 +114,7 @@ TEST_F(ProgramTest, UnusableStoredValuesFallBackToDefaults)
     EXPECT_TRUE(lines.contains("Textsize=11"));
 }
 
-TEST_F(ProgramTest, MovingThenClosingWritesTheElevenKeysInOrder)
+TEST_F(ProgramTest, MovingThenClosingWritesTheTwelveKeysInOrder)
 {
     startSoloAndLogIn();
     Tchat &window = program->mainWindow();
@@ -121,7 +122,7 @@ TEST_F(ProgramTest, MovingThenClosingWritesTheElevenKeysInOrder)
     window.close();
     EXPECT_EQ(keys(settingsFile()), (QStringList{"Help", "Textsize", "Top", "Left", "Width", "Height", "Textcolor",
                                                  "Roundnum", "Botspeed", "Turnsound", "Playerphrasesounds",
-                                                 "Playsounds"}));
+                                                 "Playsounds", "Showfits"}));
     const QStringList lines = keyLines(settingsFile());
     EXPECT_TRUE(lines.contains("Top=30"));
     EXPECT_TRUE(lines.contains("Left=40"));
@@ -253,4 +254,16 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
         EXPECT_EQ(window->windowModality(), Qt::NonModal) << c.window;
         EXPECT_EQ(window->windowTitle(), c.caption);
     }
+}
+
+TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
+{
+    writeSettings("[Tavlix]\r\nShowfits=true\r\nHelp=2\r\n");
+    startSoloAndLogIn();
+    QAction *showFits = program->mainWindow().item("ShowFittingCells1");
+    EXPECT_TRUE(showFits->isChecked());
+    EXPECT_TRUE(program->boardPanel().showFits());
+    showFits->trigger();
+    EXPECT_FALSE(program->boardPanel().showFits());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Showfits=false"));
 }
