@@ -2,6 +2,7 @@
 
 #include "smallwindows.h"
 #include "tdownload.h"
+#include "hostprobe.h"
 #include "tserver.h"
 #include "ttallylist.h"
 
@@ -48,7 +49,7 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(chat.contains("Press Ctrl-I to view Quick Instructions."));
     EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
-    EXPECT_EQ(program->server().seats[1].name, "You");
+    EXPECT_EQ(program->server().seats()[1].name, "You");
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
@@ -165,11 +166,12 @@ TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
 
     // The host asks the menu for the pause when a computer turn begins.
     TServer &server = program->server();
-    server.seats[2].playing = true;
-    server.gamerunning = true;
-    server.currentplayer = 1;
-    server.findplayer();
-    EXPECT_EQ(server.computertimer.interval(), 500);
+    HostProbe probe(server);
+    probe.seat(2).playing = true;
+    probe.setGameRunning(true);
+    probe.setCurrentPlayer(1);
+    server.game().findplayer();
+    EXPECT_EQ(server.flow().computertimer().interval(), 500);
 }
 
 TEST_F(ProgramTest, AFailedSettingsWriteIsReportedAndTheChangeStays)
