@@ -75,7 +75,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     const auto rounds = profile.readString(SettingsSection, "Roundnum");
     settings.Roundnum = rounds ? parseSettingsInteger(*rounds) : std::optional<int>(3);
 
-    const std::string speed = readText(profile, "Botspeed", std::to_string(DefaultBotSpeed));
+    const std::string speed = readText(profile, "Botspeed", std::to_string(DefaultBotSpeed).c_str());
     settings.Botspeed = DefaultBotSpeed;
     for (const int choice : {SlowBotSpeed, NormalBotSpeed, FastBotSpeed}) {
         if (speed == std::to_string(choice))
