@@ -1,13 +1,14 @@
 #include "programfixture.h"
 
+#include "hostprobe.h"
 #include "smallwindows.h"
 #include "tdownload.h"
-#include "hostprobe.h"
 #include "tserver.h"
 #include "ttallylist.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -197,6 +198,25 @@ TEST_F(ProgramTest, ChatTravelsThroughTheHostAndBack)
     EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You chats: hello + all"); }, 2000))
         << chatText().toStdString();
     EXPECT_TRUE(input->text().isEmpty());
+}
+
+TEST_F(ProgramTest, APastedNovelIsCutToTwoThousandCharactersAndKeepsTheConnection)
+{
+    startSoloAndLogIn();
+    auto *input = program->mainWindow().findChild<QLineEdit *>("mychat");
+    ASSERT_NE(input, nullptr);
+    QGuiApplication::clipboard()->setText(QString(60000, QLatin1Char('w')));
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(input->text().size(), 2000);
+    QTest::keyClicks(input, "more");
+    EXPECT_EQ(input->text().size(), 2000) << "typing stops at the limit";
+    QTest::keyClick(input, Qt::Key_Return);
+    const QString expected = "You chats: " + QString(2000, QLatin1Char('w'));
+    EXPECT_TRUE(waitUntil([&] { return chatText().contains(expected); }, 2000));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    EXPECT_TRUE(program->server().seats()[1].inuse);
+    QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(ProgramTest, LosingTheConnectionClosesTheWindow)
