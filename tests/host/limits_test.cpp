@@ -81,9 +81,6 @@ TEST_F(Limits, LongNamesAndChatLinesLeaveEveryClientFarBelowItsFramingLimit)
 
 TEST_F(Limits, LinesQueuedByALeaverNeverSpeakForTheNewcomerInItsSeat)
 {
-    // A clock that gives every line a full allowance: this test is about
-    // the queue, not the relay limits.
-    server.setClock([this] { return now += 1000; });
     TestClient &blue = connectAndLogin("Blue");
     TestClient &red = connectAndLogin("Red");
     blue.send(ff("CMD_startgame+Blue+3++"));
