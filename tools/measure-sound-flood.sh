@@ -26,21 +26,26 @@ cp "$exe" "$work/tavlix"
 mkdir -m 700 "$work/run"
 (cd "$work" && XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen exec ./tavlix Host 127.0.0.1 true >/dev/null 2>&1) &
 pid=$!
-# The hosting player's own client takes seat 1 first.
-sleep 3
+# Waits for the listener (port 7772 is 1E5C in /proc/net/tcp, 0A listening),
+# then a moment more: the hosting player's own client takes seat 1 first.
+for _ in $(seq 50); do
+    grep -q ':1E5C 00000000:0000 0A' /proc/net/tcp && break
+    sleep 0.2
+done
+sleep 1
 
-# Connects on descriptor $1 and logs in as $2; prints the seat number.
+# Connects on descriptor $1 and logs in as $2; the seat number goes to
+# $seat. (Not in a subshell: the descriptor must stay open here.)
 login() {
-    local fd=$1 name=$2 greeting
+    local fd=$1 name=$2 greeting=""
     eval "exec $fd<>/dev/tcp/127.0.0.1/7772"
-    IFS= read -r -d "$ff" -t 5 -u "$fd" greeting
-    local seat=${greeting#CMD_sendlogininfo+}
+    IFS= read -r -d "$ff" -t 5 -u "$fd" greeting || { echo "no greeting from the host"; exit 1; }
+    seat=${greeting#CMD_sendlogininfo+}
     printf 'CMD_logininfo+%s+1.0.0+%s%s' "$seat" "$name" "$ff" >&"$fd"
-    echo "$seat"
 }
-listener=$(login 3 Listener)
-flood=$(login 4 Flooder)
-[ -n "$listener" ] && [ -n "$flood" ] || { echo "could not log in"; exit 1; }
+login 3 Listener
+login 4 Flooder
+flood=$seat
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
@@ -64,6 +69,7 @@ start=$EPOCHREALTIME
 alive=yes
 until_t=$(awk -v s="$start" -v d="$seconds" 'BEGIN { printf "%.6f", s + d + 1 }')
 while awk -v now="$EPOCHREALTIME" -v u="$until_t" 'BEGIN { exit !(now < u) }'; do
+    message=""
     if IFS= read -r -d "$ff" -t 1 -u 3 message; then
         case $message in
             "CMD_playasound+$flood+"*) echo "$EPOCHREALTIME" >> "$work/heard" ;;
