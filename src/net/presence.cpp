@@ -6,6 +6,14 @@ std::unique_ptr<TSock> openPresence()
     sock->setObjectName(QStringLiteral("Sock11"));
     sock->setHostName(QStringLiteral("127.0.0.1"));
     sock->setPortName(QStringLiteral("9001"));
+    // Nothing is expected from the launcher; whatever it sends anyway is
+    // read and dropped, so it cannot pile up for as long as the game runs.
+    sock->OnRead = [](TSock *sender, int) {
+        try {
+            sender->Receive();
+        } catch (const ESockException &) {
+        }
+    };
     try {
         sock->Open();
     } catch (...) {

@@ -9,7 +9,8 @@
 // bytes: that it exists while the game runs, and ends when the game ends, is
 // its whole message.
 //
-// openPresence() makes the endpoint `Sock11` (no events bound) and opens it.
+// openPresence() makes the endpoint `Sock11` and opens it. Its only bound
+// event is the read event, which drops whatever arrives unread.
 // Every failure is silent: an exception from opening is dropped, and a
 // connection that fails later reports only to the unbound info event. The
 // caller holds the endpoint until the process ends; destroying it closes the

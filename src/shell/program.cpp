@@ -72,10 +72,9 @@ void TavlixProgram::wireMainWindow()
 {
     Tchat &chat = *m_chat;
     // The host asks for the bot speed at every computer turn; before the
-    // settings are read the menu's value is 0, and the host then uses its
-    // own default.
-    m_server->setBotSpeedProvider([&chat] { return chat.botspeed() > 0 ? chat.botspeed() : 1000; });
-    m_server->setVersion(wire::ProgramVersion);
+    // settings are read the menu's value is 0, and the host then uses the
+    // default speed.
+    m_server->setBotSpeedProvider([&chat] { return chat.botspeed(); });
 
     chat.saveinifile = [this] { saveinifile(); };
     chat.onFirstShow = [this] { m_connection->processparams(m_parameters); };
