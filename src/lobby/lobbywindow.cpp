@@ -62,19 +62,38 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     m_status->setFrameShape(QFrame::StyledPanel);
     m_status->setMinimumHeight(40);
 
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("image_lobby"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/lobby.jpg")));
+    picture->setFrameShape(QFrame::Box);
+    picture->setFixedSize(162, 122);
+    auto *title = new QLabel(QStringLiteral("Play Tavlix with others"), this);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(16);
+    title->setFont(titleFont);
+    auto *hint = new QLabel(QStringLiteral("To host, press \"Host a game\"; the others enter your address and "
+                                           "press \"Join a game\". The host must accept connections on TCP port "
+                                           "7772."),
+                            this);
+    hint->setWordWrap(true);
+
     auto *grid = new QGridLayout(this);
-    grid->addWidget(nameLabel, 0, 0);
-    grid->addWidget(m_name, 0, 1, 1, 2);
-    grid->addWidget(addressLabel, 1, 0);
-    grid->addWidget(m_address, 1, 1, 1, 2);
-    grid->addWidget(m_host, 2, 1);
-    grid->addWidget(m_join, 2, 2);
-    grid->addWidget(m_status, 3, 0, 1, 3);
-    setMinimumWidth(380);
+    grid->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(title, 0, 1, 1, 3);
+    grid->addWidget(nameLabel, 1, 1);
+    grid->addWidget(m_name, 1, 2, 1, 2);
+    grid->addWidget(addressLabel, 2, 1);
+    grid->addWidget(m_address, 2, 2, 1, 2);
+    grid->addWidget(m_host, 3, 2);
+    grid->addWidget(m_join, 3, 3);
+    grid->addWidget(hint, 4, 0, 1, 4);
+    grid->addWidget(m_status, 5, 0, 1, 4);
+    setFixedWidth(520);
 
     const IniProfile profile(m_settingsPath.toStdString());
     const auto name = profile.readString(Section, "Name");
-    m_name->setText(name ? QString::fromStdString(*name) : qEnvironmentVariable("USER"));
+    m_name->setText(name ? QString::fromStdString(*name) : qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME")));
     const auto address = profile.readString(Section, "Address");
     m_address->setText(address && !address->empty() ? QString::fromStdString(*address)
                                                     : QString::fromLatin1(DefaultAddress));
@@ -137,6 +156,8 @@ void LobbyWindow::startGame(bool host)
     }
     QString status = host ? QStringLiteral("Starting the game: hosting as %1.").arg(name)
                           : QStringLiteral("Starting the game: joining %1 as %2.").arg(address, name);
+    if (!m_presence->isListening())
+        status += QStringLiteral(" This window cannot show whether it runs: the presence port is in use.");
     try {
         const IniProfile profile(m_settingsPath.toStdString());
         profile.writeString(Section, "Name", name.toStdString());
