@@ -48,6 +48,10 @@ public:
     // caller has returned. Nothing happens when no GET runs.
     void abort();
 
+    // No socket watched and no timer running: what an idle client must be,
+    // so that it costs no CPU.
+    bool quiet() const { return m_watches.isEmpty() && !m_timer.isActive(); }
+
     // Of the last GET: the HTTP status (0 when none arrived) and its reason.
     int statusCode() const { return m_status; }
     QString reasonPhrase() const { return m_reason; }

@@ -85,7 +85,11 @@ Tdownload::Tdownload(Desktop &desktop, const QString &storageFolder, const QStri
     connect(m_http, &HttpCli::finished, this, &Tdownload::HttpCli1RequestDone);
 }
 
-Tdownload::~Tdownload() = default;
+Tdownload::~Tdownload()
+{
+    // The client goes before the file it may be writing into.
+    delete m_http;
+}
 
 void Tdownload::createControls()
 {

@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
-"""A small HTTP/1.0 server for the download tests, on an ephemeral loopback
-port. It prints the port on its first line, then serves until killed.
-
-Each request's head (request line and headers, as received) is written to
-the file named by the first argument, replacing the one before.
+"""HTTP/1.0 server for the download tests on an ephemeral loopback port: prints
+the port, then serves until killed. Each request's head is written to the
+file named by the first argument.
 
   /dl/NAME?size=N[&script=1]   200, N bytes; a "#!" script when script=1
   /slow/NAME?size=N            200, N bytes announced, 1000 bytes every 0.1 s
