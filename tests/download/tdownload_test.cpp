@@ -227,17 +227,12 @@ TEST(DownloadAddress, BuiltInOverHttpsUnlessTheSettingsNameAnotherAndTheFileIsTh
     EXPECT_EQ(Tdownload::fileNameOf("http://h/lobby/"), "");
 }
 
-TEST(DownloadWindow, PictureAndFixedTextsAreInPlace)
+TEST(DownloadWindow, ThePictureDecodesFromItsJpegResource)
 {
     QTemporaryDir storage;
     FakeDesktop desktop;
     Tdownload window(desktop, storage.path(), storage.path());
-    const QPixmap picture = window.findChild<QLabel *>("Image1")->pixmap();
-    EXPECT_EQ(picture.size(), QSize(160, 120)) << "the JPEG resource decodes";
-    EXPECT_EQ(window.findChild<QLabel *>("Label1")->text(),
-              "Download The Orvel Lobby Now to play this  and other exciting games online with other players! ");
-    EXPECT_TRUE(window.findChild<QPushButton *>("Button1")->isDefault());
-    EXPECT_FALSE(window.findChild<QLabel *>("infolabel2")->isVisibleTo(&window));
+    EXPECT_EQ(window.findChild<QLabel *>("Image1")->pixmap().size(), QSize(160, 120));
 }
 
 class PlayWithOthersTest : public ::testing::Test
