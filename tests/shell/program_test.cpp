@@ -1,6 +1,7 @@
 #include "programfixture.h"
 
 #include "boardpanel.h"
+#include "hostprobe.h"
 #include "smallwindows.h"
 #include "tdownload.h"
 #include "tserver.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -49,7 +51,7 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(chat.contains("Press Ctrl-I to view Quick Instructions."));
     EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
-    EXPECT_EQ(program->server().seats[1].name, "You");
+    EXPECT_EQ(program->server().seats()[1].name, "You");
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
@@ -190,11 +192,12 @@ TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
 
     // The host asks the menu for the pause when a computer turn begins.
     TServer &server = program->server();
-    server.seats[2].playing = true;
-    server.gamerunning = true;
-    server.currentplayer = 1;
-    server.findplayer();
-    EXPECT_EQ(server.computertimer.interval(), 500);
+    HostProbe probe(server);
+    probe.seat(2).playing = true;
+    probe.setGameRunning(true);
+    probe.setCurrentPlayer(1);
+    server.game().findplayer();
+    EXPECT_EQ(server.flow().computertimer().interval(), 500);
 }
 
 TEST_F(ProgramTest, AFailedSettingsWriteIsReportedAndTheChangeStays)
@@ -220,6 +223,26 @@ TEST_F(ProgramTest, ChatTravelsThroughTheHostAndBack)
     EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You chats: hello + all"); }, 2000))
         << chatText().toStdString();
     EXPECT_TRUE(input->text().isEmpty());
+}
+
+TEST_F(ProgramTest, APastedNovelIsCutToTwoThousandCharactersAndKeepsTheConnection)
+{
+    startSoloAndLogIn();
+    auto *input = program->mainWindow().findChild<QLineEdit *>("mychat");
+    ASSERT_NE(input, nullptr);
+    QGuiApplication::clipboard()->setText(QString(60000, QLatin1Char('w')));
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(input->text().size(), 2000);
+    QTest::keyClicks(input, "more");
+    EXPECT_EQ(input->text().size(), 2000) << "typing stops at the limit";
+    QTest::keyClick(input, Qt::Key_Return);
+    const QString expected = "You chats: " + QString(2000, QLatin1Char('w'));
+    EXPECT_TRUE(waitUntil([&] { return chatText().simplified().contains(expected); }, 2000));
+    EXPECT_FALSE(chatText().contains(QString(2001, QLatin1Char('w'))));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    EXPECT_TRUE(program->server().seats()[1].inuse);
+    QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(ProgramTest, LosingTheConnectionClosesTheWindow)
