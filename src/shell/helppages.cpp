@@ -139,19 +139,23 @@ const char *const Lobby = R"(
 multi-player games. It starts Tavlix for every player of a game with three
 things: the player's name, the address of the host, and whether this player
 hosts. While the game runs, the lobby can tell that Tavlix is still open.</p>
-<p>A solo game offers to download the lobby for you.</p>
-<p><b>The Linux launcher.</b> On Linux, start <b>orvellobby</b> (it is built
-and installed beside tavlix). Its window asks for your name and the host's
-address (a computer name or an IP address such as 192.168.1.20):</p>
+<p>A solo game shows the window Download The Orvel Lobby: it can fetch the
+lobby for you, and <b>Play with Others</b> starts an installed lobby.</p>
+<p><b>The Linux launcher.</b> On Linux the lobby is <b>orvellobby</b>, which
+is built and installed beside tavlix. Start it and fill in its window:</p>
 <ul>
-<li><b>Host a game</b> starts Tavlix as the host: your computer runs the game
-and the others join you. Give them your computer's address.</li>
-<li><b>Join a game</b> starts Tavlix and connects it to the host at the
-address you entered.</li>
+<li><b>Your name</b>: the name the other players see (blanks are fine).</li>
+<li><b>Host address</b>: the computer that runs the game, as a name or an
+address such as 192.168.1.20.</li>
 </ul>
+<p>Press <b>Host a game</b> to run the game on your computer; the others join
+you with your computer's address. Press <b>Join a game</b> to join the game at
+the host address. The launcher remembers both entries, and its status line
+says Game running while your game is open and Game ended once it
+closes.</p>
 <p>You can also start Tavlix yourself with the same three things on the
-command line, for example <i>tavlix Ann 192.168.1.20 true</i> to host, or
-any other last word to join.</p>
+command line, for example <i>tavlix Ann 192.168.1.20 true</i> to host; any
+other last word joins.</p>
 )";
 
 } // namespace
