@@ -153,4 +153,6 @@ void TavlixProgram::newplayerinfo(const QByteArray &body)
             m_chatPane->addlinetochat(line, m_state.systemcolor);
         }
     }
+    // Once per message, however many players it lists.
+    m_chat->playsounds(QStringLiteral("entered"));
 }

@@ -56,6 +56,7 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
     EXPECT_EQ(program->server().seats[1].name, "You");
+    EXPECT_EQ(desktop.sounds.value(0), "entered") << "the own arrival is heard";
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
