@@ -8,62 +8,40 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <memory>
-
 namespace {
 
-// A PulseAudio server of this test process alone, in a temporary folder,
+// A PulseAudio server for this test process alone, in a temporary folder,
 // with one null sink whose monitor records what is played. It runs under
-// `timeout`, so even a test that dies leaves no server behind for long, and
-// it is ended when the suite ends, whatever the outcome.
+// `timeout`, so a test that dies leaves no server behind for long; the suite
+// ends it in any case.
 class PrivatePulse
 {
 public:
-    static constexpr int LifetimeSeconds = 90;
-
-    // Empty when the server is up; otherwise why it is not.
-    QString start()
+    // Empty when the server answers; otherwise why it does not.
+    QString start(const QString &pulseaudio)
     {
-        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        if (pulseaudio.isEmpty())
-            return QStringLiteral("no pulseaudio binary");
-        if (!m_folder.isValid())
-            return QStringLiteral("no temporary folder");
-        m_socket = QDir(m_folder.path()).filePath(QStringLiteral("native"));
-
+        m_socket = QDir(m_folder.path()).filePath("native");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_folder.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder.path());
-        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), m_folder.filePath(QStringLiteral("runtime")));
-        env.insert(QStringLiteral("PULSE_STATE_PATH"), m_folder.filePath(QStringLiteral("state")));
+        for (const char *name : {"HOME", "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
+            env.insert(name, m_folder.path());
         m_server.setProcessEnvironment(env);
         m_server.setProcessChannelMode(QProcess::MergedChannels);
-        // Root (as in CI) needs --system=false; no default script (-n), so the
-        // server loads only the sink and its socket.
-        m_server.start(QStringLiteral("timeout"),
-                       {QStringLiteral("--kill-after=5"), QString::number(LifetimeSeconds), pulseaudio,
-                        QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-                        QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                        QStringLiteral("--use-pid-file=false"), QStringLiteral("--disable-shm=yes"),
-                        QStringLiteral("--log-target=stderr"),
-                        QStringLiteral("--load=module-null-sink sink_name=tavlix_null"),
-                        QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
+        // As root (CI) it needs --system=false; -n skips the default script.
+        m_server.start("timeout", {"--kill-after=5", "90", pulseaudio, "-n", "--daemonize=no", "--system=false",
+                                   "--exit-idle-time=-1", "--disallow-exit", "--use-pid-file=false",
+                                   "--disable-shm=yes", "--load=module-null-sink sink_name=tavlix_null",
+                                   "--load=module-native-protocol-unix auth-anonymous=1 socket=" + m_socket});
         if (!m_server.waitForStarted(5000))
-            return QStringLiteral("pulseaudio did not start");
-
-        // This process and the helper tools talk to that server only.
+            return "pulseaudio did not start";
+        // This process and the tools it starts talk to this server only.
         qputenv("PULSE_SERVER", server().toLocal8Bit());
-        const bool ready = waitUntil([this] { return answers(); }, 10000);
-        return ready ? QString() : QStringLiteral("pulseaudio did not answer: ") + QString::fromLocal8Bit(m_server.readAll());
+        if (waitUntil([this] { return answers(); }, 10000))
+            return {};
+        return "pulseaudio did not answer: " + QString::fromLocal8Bit(m_server.readAll());
     }
 
-    ~PrivatePulse() { stop(); }
-
-    void stop()
+    ~PrivatePulse()
     {
-        if (m_server.state() == QProcess::NotRunning)
-            return;
         m_server.terminate();
         if (!m_server.waitForFinished(3000)) {
             m_server.kill();
@@ -71,7 +49,7 @@ public:
         }
     }
 
-    QString server() const { return QStringLiteral("unix:") + m_socket; }
+    QString server() const { return "unix:" + m_socket; }
 
 private:
     bool answers() const
@@ -79,8 +57,8 @@ private:
         if (!QFile::exists(m_socket))
             return false;
         QProcess pactl;
-        pactl.start(QStringLiteral("pactl"), {QStringLiteral("--server=") + server(), QStringLiteral("info")});
-        return pactl.waitForFinished(2000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+        pactl.start("pactl", {"--server=" + server(), "info"});
+        return pactl.waitForFinished(2000) && pactl.exitCode() == 0;
     }
 
     QTemporaryDir m_folder;
@@ -88,17 +66,15 @@ private:
     QProcess m_server;
 };
 
-// Records the null sink's monitor as 16-bit mono samples while it runs.
+// The null sink's monitor as 16-bit mono samples, recorded while it lives.
 class MonitorRecording
 {
 public:
     explicit MonitorRecording(const QString &server)
     {
-        m_parec.start(QStringLiteral("parec"),
-                      {QStringLiteral("--server=") + server, QStringLiteral("--device=tavlix_null.monitor"),
-                       QStringLiteral("--raw"), QStringLiteral("--format=s16le"), QStringLiteral("--rate=22050"),
-                       QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
         QObject::connect(&m_parec, &QProcess::readyReadStandardOutput, [this] { m_bytes += m_parec.readAllStandardOutput(); });
+        m_parec.start("parec", {"--server=" + server, "--device=tavlix_null.monitor", "--raw", "--format=s16le",
+                                "--rate=22050", "--channels=1", "--latency-msec=20"});
     }
 
     ~MonitorRecording()
@@ -109,14 +85,11 @@ public:
 
     bool started() { return m_parec.waitForStarted(5000); }
 
-    // The largest sample magnitude recorded so far.
     int peak() const
     {
         int peak = 0;
-        for (qsizetype i = 0; i + 1 < m_bytes.size(); i += 2) {
-            const auto sample = qint16(quint8(m_bytes[i]) | (quint8(m_bytes[i + 1]) << 8));
-            peak = std::max(peak, std::abs(int(sample)));
-        }
+        for (qsizetype i = 0; i + 1 < m_bytes.size(); i += 2)
+            peak = std::max(peak, std::abs(int(qint16(quint8(m_bytes[i]) | (quint8(m_bytes[i + 1]) << 8)))));
         return peak;
     }
 
@@ -129,57 +102,57 @@ class RealSound : public ::testing::Test
 {
 protected:
     // One server per process: the sound system connects once and keeps that
-    // connection for the life of the process.
+    // connection while the process lives.
     static void SetUpTestSuite()
     {
+        const QString binary = QStandardPaths::findExecutable("pulseaudio");
+        if (binary.isEmpty())
+            return;
         pulse = new PrivatePulse;
-        problem = new QString(pulse->start());
+        problem = pulse->start(binary);
     }
 
     static void TearDownTestSuite()
     {
         delete pulse;
         pulse = nullptr;
-        delete problem;
-        problem = nullptr;
     }
 
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty())
-            GTEST_SKIP() << "PulseAudio is not installed (tools/setup.sh installs pulseaudio and "
-                            "pulseaudio-utils); the real audio path is not tested here.";
-        ASSERT_TRUE(problem->isEmpty()) << problem->toStdString();
+        if (!pulse)
+            GTEST_SKIP() << "No pulseaudio binary (tools/setup.sh installs pulseaudio and pulseaudio-utils): "
+                            "the real audio path is not tested.";
+        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
     }
 
     static inline PrivatePulse *pulse = nullptr;
-    static inline QString *problem = nullptr;
+    static inline QString problem;
 };
 
 } // namespace
 
 TEST_F(RealSound, WinnerIsHeardOnTheSpeakers)
 {
-    ASSERT_TRUE(QFile::exists(QStringLiteral(":/sounds/winner.wav"))) << "the recordings are built in";
+    ASSERT_TRUE(QFile::exists(":/sounds/winner.wav")) << "the recordings are built in";
     MonitorRecording recording(pulse->server());
     ASSERT_TRUE(recording.started());
     spinFor(200);
     EXPECT_LT(recording.peak(), 100) << "the sink is silent before anything plays";
 
     SoundPlayer player;
-    player.play(QStringLiteral("WINNER")); // names are found whatever their case
-    EXPECT_TRUE(waitUntil([&recording] { return recording.peak() > 3000; }, 10000))
-        << "loudest sample " << recording.peak();
+    player.play("WINNER"); // names are found whatever their case
+    EXPECT_TRUE(waitUntil([&recording] { return recording.peak() > 3000; }, 10000)) << "peak " << recording.peak();
 }
 
-TEST_F(RealSound, ANewSoundCutsOffTheOneStillPlaying)
+TEST_F(RealSound, TheTurnSoundCutsOffASquareStillPlaying)
 {
     SoundPlayer player;
-    player.play(QStringLiteral("square"));
-    ASSERT_TRUE(waitUntil([&player] { return player.isPlaying(QStringLiteral("square")); }, 5000));
-    player.play(QStringLiteral("turn"));
-    EXPECT_FALSE(player.isPlaying(QStringLiteral("square")));
-    EXPECT_TRUE(player.isPlaying(QStringLiteral("turn")));
-    player.play(QStringLiteral("no such sound"));
-    EXPECT_TRUE(player.isPlaying(QStringLiteral("turn"))) << "an unknown name plays nothing and stops nothing";
+    player.play("square");
+    ASSERT_TRUE(waitUntil([&player] { return player.isPlaying("square"); }, 5000));
+    player.play("turn");
+    EXPECT_FALSE(player.isPlaying("square"));
+    EXPECT_TRUE(player.isPlaying("turn"));
+    player.play("no such sound");
+    EXPECT_TRUE(player.isPlaying("turn")) << "an unknown name plays nothing and stops nothing";
 }
