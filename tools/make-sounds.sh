@@ -148,10 +148,10 @@ finish winner winner 16 22050 1 2.79
 # --- Chatter sounds (wave1 to wave20) ------------------------------------------
 
 chatter() { finish "$1" "$2" 8 11025 1 "$3" "${@:4}"; }
+# spoken <k> <words per minute> <pitch> <seconds> <text>: wave<k> from espeak-ng.
+spoken() { speak "spoken$1" en-us "$2" "$3" "$5"; chatter "spoken$1" "wave$1" "$4"; }
 
-# 1 "Doh"
-speak doh en-us 150 35 "Doh!"
-chatter doh wave1 0.6
+spoken 1 150 35 0.6 "Doh!"
 # 2 "Cough": two rough bursts.
 synth c1 0.22 brownnoise bandpass 700 600 fade q 0.005 0.22 0.18
 synth c2 0.22 brownnoise lowpass 1500 tremolo 40 60 fade q 0.005 0.22 0.2
@@ -159,15 +159,9 @@ mix cough1 c1 c2
 silence cgap 0.12
 join cough cough1 cgap cough1
 chatter cough wave2 0.62
-# 3 "Hello"
-speak hello en-us 160 55 "Hello!"
-chatter hello wave3 0.8
-# 4 "Thank You"
-speak thanks en-us 160 55 "Thank you!"
-chatter thanks wave4 0.9
-# 5 "Where have you been?"
-speak where en-us 165 55 "Where have you been?"
-chatter where wave5 1.5
+spoken 3 160 55 0.8 "Hello!"
+spoken 4 160 55 0.9 "Thank you!"
+spoken 5 165 55 1.5 "Where have you been?"
 # 6 "Snoring": two slow rattling breaths.
 synth sn1 1.3 brownnoise lowpass 350 synth 1.3 sine amod 28 fade h 0.5 1.3 0.6
 silence sngap 0.5
@@ -178,21 +172,11 @@ synth ah 0.55 sawtooth 260-420 lowpass 1200 fade h 0.2 0.55 0.05
 synth choo 0.35 whitenoise highpass 1800 fade q 0.005 0.35 0.3
 join sneeze ah choo
 chatter sneeze wave7 0.95
-# 8 "Sorry"
-speak sorry en-us 150 50 "Sorry."
-chatter sorry wave8 0.8
-# 9 "Welcome"
-speak welcome en-us 150 55 "Welcome!"
-chatter welcome wave9 0.9
-# 10 "Yeehaa"
-speak yeehaa en-us 140 80 "Yee haa!"
-chatter yeehaa wave10 1.1
-# 11 "Yippee"
-speak yippee en-us 150 85 "Yippee!"
-chatter yippee wave11 0.9
-# 12 "Oh No"
-speak ohno en-us 120 45 "Oh no!"
-chatter ohno wave12 1.0
+spoken 8 150 50 0.8 "Sorry."
+spoken 9 150 55 0.9 "Welcome!"
+spoken 10 140 80 1.1 "Yee haa!"
+spoken 11 150 85 0.9 "Yippee!"
+spoken 12 120 45 1.0 "Oh no!"
 # 13 "Applause": many claps blended.
 synth ap1 2.6 whitenoise bandpass 2200 1500 tremolo 11 90
 synth ap2 2.6 pinknoise bandpass 1500 1200 tremolo 15.5 85
@@ -203,9 +187,7 @@ chatter applause wave13 2.6
 # 14 "Honk": a two-tone horn.
 synth honk 0.6 square 370 square 466 lowpass 2500 overdrive 10 fade q 0.01 0.6 0.05
 chatter honk wave14 0.6
-# 15 "Oooh"
-speak oooh en-us 90 60 "Ooooh"
-chatter oooh wave15 1.1
+spoken 15 90 60 1.1 "Ooooh"
 # 16 "Razzberry": a buzzing flutter.
 synth razz 1.0 sawtooth 95 synth 1.0 square amod 31 lowpass 1600 fade q 0.03 1.0 0.2
 chatter razz wave16 1.0

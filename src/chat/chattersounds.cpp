@@ -14,9 +14,10 @@ namespace {
 
 // Caption and hint of menu item wave<k>, k = 1..20.
 const char *const SoundCaptions[ChatterSounds::Count] = {
-    "Doh",     "Cough",  "Hello",    "Thank You", "Where have you been?", "Snoring",        "Sneezing",
-    "Sorry",   "Welcome", "Yeehaa",  "Yippee",    "Oh No",                "Applause",       "Honk",
-    "Oooh",    "Razzberry", "Cheer", "Woman Laughing", "Man Laughing",     "Crying",
+    "Doh",       "Cough",    "Hello",          "Thank You",    "Where have you been?",
+    "Snoring",   "Sneezing", "Sorry",          "Welcome",      "Yeehaa",
+    "Yippee",    "Oh No",    "Applause",       "Honk",         "Oooh",
+    "Razzberry", "Cheer",    "Woman Laughing", "Man Laughing", "Crying",
 };
 
 } // namespace

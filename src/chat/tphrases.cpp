@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 Tphrases::Tphrases(QWidget *mainWindow)
     : GameWindow(QStringLiteral("phrases"), QStringLiteral("Tavlix - Phrase Buttons "), QSize(368, 265), mainWindow)
@@ -22,6 +23,8 @@ Tphrases::Tphrases(QWidget *mainWindow)
         box->setFont(Theme::arial(12));
         box->setAccessibleName(label->text());
         label->setBuddy(box);
+        // Enter in any box presses Done.
+        connect(box, &QLineEdit::returnPressed, this, &Tphrases::button_doneClick);
         m_boxes[n - 1] = box;
     }
 
@@ -37,8 +40,9 @@ Tphrases::Tphrases(QWidget *mainWindow)
     auto *done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry(148, 234, 72, 24);
-    done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &Tphrases::button_doneClick);
+    // Escape closes without keeping the edits, like the close box.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void Tphrases::open(const std::array<QString, Count> &phrases)
