@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QToolButton>
 
 namespace {
@@ -38,9 +39,21 @@ ChatterSounds::ChatterSounds(QToolButton *button, ClientState &state, Desktop &d
         item->setStatusTip(caption);
         connect(item, &QAction::triggered, this, [this, k] { waveClick(k); });
     }
-    // QToolButton reports a click when the button is released over it, and
-    // for the space key, so the menu is reachable without a mouse too.
+    // QToolButton reports a click when the left button is released over it,
+    // and for the space key, so the menu is reachable without a mouse too;
+    // the other mouse buttons open it on release through eventFilter.
     connect(button, &QToolButton::clicked, this, &ChatterSounds::b_phrase10MouseUp);
+    button->installEventFilter(this);
+}
+
+bool ChatterSounds::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_button && event->type() == QEvent::MouseButtonRelease) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        if (release->button() != Qt::LeftButton && m_button->rect().contains(release->position().toPoint()))
+            b_phrase10MouseUp();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ChatterSounds::b_phrase10MouseUp()

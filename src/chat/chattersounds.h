@@ -41,6 +41,9 @@ public:
     // The body of a received CMD_playasound: "n+wave<k>+".
     void playasound(const QByteArray &body);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     std::optional<QString> seatName(int seat) const;
     std::optional<QString> soundHint(const QString &name) const;

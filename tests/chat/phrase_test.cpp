@@ -122,6 +122,9 @@ TEST_F(PhraseTest, SoundButtonOpensTheMenuAtItsBottomRightCorner)
     ASSERT_TRUE(waitUntil([this] { return sounds.popup()->isVisible(); }, 2000));
     EXPECT_EQ(sounds.popup()->pos(), note->mapToGlobal(QPoint(note->width(), note->height())));
     sounds.popup()->close();
+    QTest::mouseClick(note, Qt::RightButton);
+    EXPECT_TRUE(waitUntil([this] { return sounds.popup()->isVisible(); }, 2000)) << "any mouse button opens it";
+    sounds.popup()->close();
 }
 
 TEST_F(PhraseTest, RelayedChatterPlaysOrIsNamedInTheChatWithSoundsOff)
