@@ -2,6 +2,7 @@
 // and sending.
 #include "tserver.h"
 
+#include "botnames.h"
 #include "protocol.h"
 
 namespace {
@@ -23,9 +24,8 @@ TServer::TServer(RandomSource &random, QObject *parent)
         tempsockInfo(sender, info, msg);
     };
 
-    static const char *const botnames[] = {"Klot", "Klock", "Kling", "Klick", "Krazy"};
     for (int seat = 2; seat <= PlayerSeats; ++seat)
-        seats[seat].botname = botnames[seat - 2];
+        seats[seat].botname = botname(seat);
 
     // The queue timer runs only while lines wait, so an idle host costs
     // nothing; each tick still handles a single line.

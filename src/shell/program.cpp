@@ -5,6 +5,7 @@
 #include "desktop.h"
 #include "protocol.h"
 #include "randomsource.h"
+#include "roundview.h"
 #include "smallwindows.h"
 #include "storagepaths.h"
 #include "tavlixsettings.h"
@@ -16,6 +17,7 @@
 #include "ttallylist.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMetaObject>
 
@@ -40,6 +42,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     createWindows();
     wireMainWindow();
     wireConnection();
+    wireRoundView();
 }
 
 TavlixProgram::~TavlixProgram()
@@ -92,6 +95,7 @@ void TavlixProgram::wireConnection()
     hooks.showDownloadWindow = [this] { m_download->showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
+        m_roundView->setHostControls(hosting);
     };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
     // The window closes after the event that asked for it has finished, so
@@ -106,6 +110,42 @@ void TavlixProgram::wireConnection()
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
     for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { newplayerinfo(body); });
+}
+
+void TavlixProgram::wireRoundView()
+{
+    // FIXME: the board view replaces this stand-in: its panel_back and its
+    // clearBoard/clearHand take the place of the frame's plain panel and of
+    // the state-only resets below.
+    QWidget *back = m_chat->panel()->findChild<QWidget *>(QStringLiteral("panel_back"));
+    RoundView::Hooks hooks;
+    hooks.clearBoard = [this] { m_state.board = {}; };
+    hooks.clearHand = [this] {
+        m_state.hand = {};
+        m_state.selectedtile = 0;
+    };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    hooks.showGameStart = [this] { m_gamestart->showCentred(); };
+    hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
+    hooks.turnSoundNew = [this] { return m_chat->item(QStringLiteral("New1"))->isChecked(); };
+    hooks.setJustWatchChecked = [this](bool checked) { m_chat->item(QStringLiteral("JustWatch1"))->setChecked(checked); };
+    hooks.windowActive = [this] { return m_chat->isActiveWindow(); };
+    hooks.alert = [this] { QApplication::alert(m_chat.get()); };
+    // FIXME: recordTally (the winner's result in the tally list) is wired
+    // with the tally list's game records.
+    m_roundView = new RoundView(m_state, m_chat->panel(), back, std::move(hooks), m_chat.get());
+    m_roundView->installHandlers(*m_connection);
+    m_roundView->clearall();
+
+    connect(m_chat->item(QStringLiteral("StartGame1")), &QAction::triggered, m_roundView, &RoundView::button_startClick);
+    connect(m_chat->item(QStringLiteral("JustWatch1")), &QAction::triggered, m_roundView, &RoundView::JustWatch1Click);
+
+    m_gamestart->onStart = [this](int rounds) {
+        m_connection->send(wire::client::startgame(wire::encodeText(m_state.playername), QByteArray::number(rounds)));
+    };
+    m_gamestart->saveinifile = [this] { saveinifile(); };
 }
 
 void TavlixProgram::setHostPort(const QString &port)
@@ -125,13 +165,15 @@ void TavlixProgram::show()
 
 void TavlixProgram::newplayerinfo(const QByteArray &body)
 {
-    // FIXME: the seat labels, watching eyes and spy list arrive with the
-    // player list; until then arrivals are announced in the chat.
+    // FIXME: the watching eyes, the label's visibility and the spy list
+    // arrive with the player list; until then arrivals are announced in the
+    // chat and name their seat label, so the own window knows its name.
     wire::FieldReader reader(body);
     while (!reader.atEnd()) {
         const int seat = reader.num();
         const QString name = wire::decodeText(reader.field());
         reader.fieldOrRest(); // watching mark
+        m_roundView->setSeatName(seat, name);
         if (seat == m_state.mynumber) {
             m_chatPane->addlinetochat(QStringLiteral("0+You are Connected."), m_state.systemcolor);
             m_chatPane->addlinetochat(QStringLiteral("0+Press Ctrl-I to view Quick Instructions."), m_state.systemcolor);

@@ -14,6 +14,7 @@ class ChatPane;
 class ClientConnection;
 class Desktop;
 class RandomSource;
+class RoundView;
 class Tabout;
 class Tchat;
 class Tdownload;
@@ -52,6 +53,7 @@ public:
     TServer &server() const { return *m_server; }
     ChatPane &chatPane() const { return *m_chatPane; }
     ClientConnection &connection() const { return *m_connection; }
+    RoundView &roundView() const { return *m_roundView; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
@@ -71,6 +73,7 @@ private:
     void createWindows();
     void wireMainWindow();
     void wireConnection();
+    void wireRoundView();
     void newplayerinfo(const QByteArray &body);
 
     Desktop &m_desktop;
@@ -94,4 +97,5 @@ private:
 
     ChatPane *m_chatPane = nullptr;
     ClientConnection *m_connection = nullptr;
+    RoundView *m_roundView = nullptr;
 };

@@ -80,8 +80,8 @@ void Tchat::FormCreate()
 
     m_state.systemcolor = ColourBlue;
     m_state.numseats = 6;
-    // FIXME: the reset of the game display (scores and board) belongs here
-    // once the board and score views are part of the window.
+    // The reset of the game display (clearall) runs once the program has
+    // created the board and round views on this panel.
     m_random.randomize();
     m_state.ishost = false;
     m_state.whoseturn = 0;
@@ -102,12 +102,6 @@ void Tchat::createControls()
     palette.setColor(QPalette::Window, Theme::boardColour);
     back->setPalette(palette);
     back->setAutoFillBackground(true);
-
-    auto *status = new QLabel(QStringLiteral("Welcome to Tavlix by Orvel Software"), m_panel);
-    status->setObjectName(QStringLiteral("label_status"));
-    status->setGeometry(4, 509, 477, 16);
-    status->setAlignment(Qt::AlignCenter);
-    status->setFont(Theme::arial(13, true));
 
     auto *logo = new ClickLabel(m_panel);
     logo->setObjectName(QStringLiteral("image_logo"));
@@ -131,6 +125,15 @@ void Tchat::insertChatItems()
     m_optionsMenu->insertMenu(before, m_chatPane->textSizeMenu());
     m_optionsMenu->insertAction(before, m_chatPane->scrollChatOffAction());
     m_optionsMenu->insertAction(before, m_chatPane->clearMainChatAction());
+    // In the menu bar every item gets a letter of its own (Alt+O, then the
+    // letter), unique within the Options menu; the words stay the same.
+    const struct { const char *name; const char *caption; } letters[] = {
+        {"TextColor1", "Text &Color"}, {"TextSize1", "Text Si&ze"}, {"ScrollChatOff2", "Scr&oll Chat Off"},
+        {"ClearMainChat1", "Clear &Main Chat"}, {"N8", "&8"}, {"N10", "1&0"}, {"N12", "1&2"}, {"N14", "1&4"}};
+    for (const auto &letter : letters) {
+        if (QAction *chatItem = item(QString::fromLatin1(letter.name)))
+            chatItem->setText(QString::fromLatin1(letter.caption));
+    }
 }
 
 void Tchat::showEvent(QShowEvent *event)
