@@ -124,8 +124,9 @@ void StartGameButton::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(plate.adjusted(2.5, 2.5, -2.5, -2.5), 5, 5);
 
-    QFont font = Theme::arial(19, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    // The words fill the plate at any size the button is given.
+    QFont font = Theme::arial(qMax(8, height() * 17 / 39), true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
     painter.setFont(font);
     const QRectF words = plate.translated(down ? 1 : 0, down ? 1 : 0);
     painter.setPen(QColor(8, 16, 40, 170));

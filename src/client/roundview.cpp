@@ -31,6 +31,9 @@ QLabel *plainLabel(const QString &name, const QString &text, const QRect &place,
     label->setText(text);
     label->setGeometry(place);
     label->setFont(Theme::arial(pixels, true));
+    // Top-aligned: the bold font is as high as the label, and centring
+    // would cut off the descenders.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
@@ -40,6 +43,7 @@ ElidedLabel *elidedLabel(const QString &name, const QString &text, const QRect &
     label->setObjectName(name);
     label->setGeometry(place);
     label->setFont(Theme::arial(pixels, true));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFullText(text);
     return label;
 }
@@ -90,7 +94,7 @@ void RoundView::createSeatControls(QWidget *panelBoard)
 
     m_status = elidedLabel(QStringLiteral("label_status"), QStringLiteral("Welcome to Tavlix by Orvel Software"),
                            QRect(4, 509, 477, 16), 13, panelBoard);
-    m_status->setAlignment(Qt::AlignCenter);
+    m_status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     m_numrounds = elidedLabel(QStringLiteral("label_numrounds"), QStringLiteral("Round: 0 of 0"),
                               QRect(490, 189, 240, 16), 13, panelBoard);
