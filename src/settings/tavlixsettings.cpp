@@ -89,6 +89,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Playsounds = readText(profile, "Playsounds", "true") != "false";
     settings.Playerphrasesounds = readText(profile, "Playerphrasesounds", "true") != "false";
     settings.Help = readText(profile, "Help", "1") == "1";
+    settings.Showfits = readText(profile, "Showfits", "false") == "true";
     return settings;
 }
 
@@ -105,6 +106,7 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
     profile.writeString(SettingsSection, "Turnsound", settings.Turnsound == TurnSound::New ? "1" : "0");
     profile.writeString(SettingsSection, "Playerphrasesounds", boolText(settings.Playerphrasesounds));
     profile.writeString(SettingsSection, "Playsounds", boolText(settings.Playsounds));
+    profile.writeString(SettingsSection, "Showfits", boolText(settings.Showfits));
 }
 
 void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &phrases)

@@ -33,17 +33,18 @@ struct TavlixSettings
     bool Playsounds = true;
     bool Playerphrasesounds = true;
     bool Help = true;              // "1": the first run, quick instructions shown
+    bool Showfits = false;         // frame the cells where the raised tile fits
 };
 
 // Reads every key in the order Textsize, Top, Left, Width, Height,
 // Textcolor, Roundnum, Botspeed, Turnsound, Phrase1-9, Playsounds,
-// Playerphrasesounds, Help, each access opening the file anew. A missing
+// Playerphrasesounds, Help, Showfits, each access opening the file anew. A missing
 // file gives the defaults.
 TavlixSettings readTavlixSettings(const IniProfile &profile);
 
-// Writes the eleven preference keys in the order Textsize, Top, Left,
+// Writes the twelve preference keys in the order Textsize, Top, Left,
 // Width, Height, Textcolor, Roundnum, Botspeed, Turnsound,
-// Playerphrasesounds, Playsounds; never the phrases or Help. An unset
+// Playerphrasesounds, Playsounds, Showfits; never the phrases or Help. An unset
 // Roundnum is written as 3. Throws IniWriteError at the first key that
 // cannot be written; the keys after it are not tried.
 void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings);

@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "boardpanel.h"
 #include "chatpane.h"
 #include "clientconnection.h"
 #include "desktop.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMetaObject>
 
 namespace {
@@ -42,6 +44,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     createWindows();
     wireMainWindow();
     wireConnection();
+    wireBoard();
     wireRoundView();
 }
 
@@ -112,18 +115,34 @@ void TavlixProgram::wireConnection()
         m_connection->setHandler(name, [this](const QByteArray &body, int) { newplayerinfo(body); });
 }
 
+void TavlixProgram::wireBoard()
+{
+    BoardPanel::Hooks hooks;
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    // The status line and the scores belong to the round view, created
+    // right after the board.
+    hooks.setStatus = [this](const QString &text) { m_roundView->setStatus(text); };
+    hooks.placementShown = [this](int seat, const QString &total, const QString &gain, int column, int row) {
+        m_roundView->showPlacement(seat, total, gain, column, row);
+    };
+    m_boardPanel = new BoardPanel(m_state, m_chat->panel(), std::move(hooks), m_chat.get());
+
+    m_connection->setHandler("CMD_showtiles", [this](const QByteArray &body, int) { m_boardPanel->showtiles(body); });
+    m_connection->setHandler("CMD_heplace", [this](const QByteArray &body, int) { m_boardPanel->heplace(body); });
+    m_connection->setHandler("CMD_anerror", [this](const QByteArray &body, int) { m_boardPanel->anerror(body); });
+    m_connection->setHandler("CMD_loadboard", [this](const QByteArray &body, int) { m_boardPanel->loadboard(body); });
+
+    QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
+    connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);
+    connect(showFits, &QAction::triggered, this, [this] { saveinifile(); });
+}
+
 void TavlixProgram::wireRoundView()
 {
-    // FIXME: the board view replaces this stand-in: its panel_back and its
-    // clearBoard/clearHand take the place of the frame's plain panel and of
-    // the state-only resets below.
-    QWidget *back = m_chat->panel()->findChild<QWidget *>(QStringLiteral("panel_back"));
     RoundView::Hooks hooks;
-    hooks.clearBoard = [this] { m_state.board = {}; };
-    hooks.clearHand = [this] {
-        m_state.hand = {};
-        m_state.selectedtile = 0;
-    };
+    hooks.clearBoard = [this] { m_boardPanel->clearBoard(); };
+    hooks.clearHand = [this] { m_boardPanel->clearHand(); };
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
     hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
@@ -135,7 +154,7 @@ void TavlixProgram::wireRoundView()
     hooks.alert = [this] { QApplication::alert(m_chat.get()); };
     // FIXME: recordTally (the winner's result in the tally list) is wired
     // with the tally list's game records.
-    m_roundView = new RoundView(m_state, m_chat->panel(), back, std::move(hooks), m_chat.get());
+    m_roundView = new RoundView(m_state, m_chat->panel(), m_boardPanel->backPanel(), std::move(hooks), m_chat.get());
     m_roundView->installHandlers(*m_connection);
     m_roundView->clearall();
 

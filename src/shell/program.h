@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class BoardPanel;
 class ChatPane;
 class ClientConnection;
 class Desktop;
@@ -45,7 +46,7 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the eleven preference keys of the settings file.
+    // Writes the twelve preference keys of the settings file.
     void saveinifile();
 
     ClientState &state() { return m_state; }
@@ -53,6 +54,7 @@ public:
     TServer &server() const { return *m_server; }
     ChatPane &chatPane() const { return *m_chatPane; }
     ClientConnection &connection() const { return *m_connection; }
+    BoardPanel &boardPanel() const { return *m_boardPanel; }
     RoundView &roundView() const { return *m_roundView; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
@@ -73,6 +75,7 @@ private:
     void createWindows();
     void wireMainWindow();
     void wireConnection();
+    void wireBoard();
     void wireRoundView();
     void newplayerinfo(const QByteArray &body);
 
@@ -97,5 +100,6 @@ private:
 
     ChatPane *m_chatPane = nullptr;
     ClientConnection *m_connection = nullptr;
+    BoardPanel *m_boardPanel = nullptr;
     RoundView *m_roundView = nullptr;
 };

@@ -35,6 +35,7 @@ void TavlixProgram::loadinifile()
     }
     m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
+    m_chat->item(QStringLiteral("ShowFittingCells1"))->setChecked(settings.Showfits);
     // FIXME: settings.Help ("1": first run) shows the quick instructions once
     // they exist.
 
@@ -60,6 +61,7 @@ void TavlixProgram::saveinifile()
     settings.Turnsound = m_chat->item(QStringLiteral("New1"))->isChecked() ? TurnSound::New : TurnSound::Classic;
     settings.Playerphrasesounds = m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
     settings.Playsounds = m_chat->item(QStringLiteral("PlaySounds1"))->isChecked();
+    settings.Showfits = m_chat->item(QStringLiteral("ShowFittingCells1"))->isChecked();
     try {
         writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings);
     } catch (const IniWriteError &e) {

@@ -94,14 +94,9 @@ QAction *Tchat::item(const QString &name) const
 
 void Tchat::createControls()
 {
-    // The board area; the board view draws inside it.
-    auto *back = new QWidget(m_panel);
-    back->setObjectName(QStringLiteral("panel_back"));
-    back->setGeometry(3, 3, 482, 434);
-    QPalette palette = back->palette();
-    palette.setColor(QPalette::Window, Theme::boardColour);
-    back->setPalette(palette);
-    back->setAutoFillBackground(true);
+    // The board and the hand (panel_back and what it holds) are the board
+    // panel's, the status line and the seat column the round view's; the
+    // program places both on m_panel.
 
     auto *logo = new ClickLabel(m_panel);
     logo->setObjectName(QStringLiteral("image_logo"));

@@ -71,6 +71,8 @@ void Tchat::createMenus()
         m_botSpeedGroup->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, choice] { Fast1Click(choice); });
     }
+    // Off by default; the program applies it to the board and saves it.
+    addCheckItem(m_optionsMenu, "ShowFittingCells1", QStringLiteral("Show &Fitting Cells"), false);
 
     m_optionsMenu->addSeparator();
     // Text Color, Text Size, Scroll Chat Off and Clear Main Chat belong to

@@ -75,6 +75,7 @@ TEST(TavlixSettings, TextValuesAreComparedExactly)
 {
     EXPECT_TRUE(readWith("Playsounds=FALSE\r\n").Playsounds);
     EXPECT_FALSE(readWith("Playsounds=false\r\n").Playsounds);
+    EXPECT_FALSE(readWith("Showfits=TRUE\r\n").Showfits) << "only the exact text \"true\" switches on";
     EXPECT_TRUE(readWith("Playerphrasesounds=False\r\n").Playerphrasesounds);
     EXPECT_FALSE(readWith("Playerphrasesounds=\"false\"\r\n").Playerphrasesounds);
     EXPECT_EQ(readWith("Turnsound=1\r\n").Turnsound, TurnSound::New);
@@ -105,7 +106,7 @@ TEST(TavlixSettings, EmptyPhraseLeavesTheButtonAlone)
     EXPECT_EQ(s.Phrase[8], "Bye");
 }
 
-TEST(TavlixSettings, SavingWritesTheElevenKeysInOrderAndReadsBack)
+TEST(TavlixSettings, SavingWritesTheTwelveKeysInOrderAndReadsBack)
 {
     ScratchFolder folder;
     IniProfile profile(folder.file("orvellobby.ini"));
@@ -122,11 +123,12 @@ TEST(TavlixSettings, SavingWritesTheElevenKeysInOrderAndReadsBack)
     s.Turnsound = TurnSound::New;
     s.Playsounds = false;
     s.Playerphrasesounds = true;
+    s.Showfits = true;
     writeTavlixSettings(profile, s);
     EXPECT_EQ(readWholeFile(profile.path()),
               "[Tavlix]\r\nHelp=2\r\nTextsize=11\r\nTop=40\r\nLeft=-5\r\nWidth=900\r\nHeight=600\r\n"
               "Textcolor=$00030201\r\nRoundnum=5\r\nBotspeed=2000\r\nTurnsound=1\r\n"
-              "Playerphrasesounds=true\r\nPlaysounds=false\r\n");
+              "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\n");
 
     const TavlixSettings back = readTavlixSettings(profile);
     EXPECT_EQ(back.Textsize, 11);
@@ -134,6 +136,7 @@ TEST(TavlixSettings, SavingWritesTheElevenKeysInOrderAndReadsBack)
     EXPECT_EQ(back.Textcolor, colourValue(1, 2, 3));
     EXPECT_EQ(back.Botspeed, 2000);
     EXPECT_FALSE(back.Playsounds);
+    EXPECT_TRUE(back.Showfits);
     EXPECT_FALSE(back.Help);
 }
 

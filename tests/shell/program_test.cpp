@@ -1,5 +1,6 @@
 #include "programfixture.h"
 
+#include "boardpanel.h"
 #include "smallwindows.h"
 #include "tdownload.h"
 #include "tserver.h"
@@ -102,7 +103,7 @@ TEST_F(ProgramTest, UnusableStoredValuesFallBackToDefaults)
     EXPECT_TRUE(lines.contains("Textsize=11"));
 }
 
-TEST_F(ProgramTest, MovingThenClosingWritesTheElevenKeysInOrder)
+TEST_F(ProgramTest, MovingThenClosingWritesTheTwelveKeysInOrder)
 {
     startSoloAndLogIn();
     Tchat &window = program->mainWindow();
@@ -110,7 +111,7 @@ TEST_F(ProgramTest, MovingThenClosingWritesTheElevenKeysInOrder)
     window.close();
     EXPECT_EQ(keys(settingsFile()), (QStringList{"Help", "Textsize", "Top", "Left", "Width", "Height", "Textcolor",
                                                  "Roundnum", "Botspeed", "Turnsound", "Playerphrasesounds",
-                                                 "Playsounds"}));
+                                                 "Playsounds", "Showfits"}));
     const QStringList lines = keyLines(settingsFile());
     EXPECT_TRUE(lines.contains("Top=30"));
     EXPECT_TRUE(lines.contains("Left=40"));
@@ -280,4 +281,16 @@ TEST_F(ProgramTest, JustWatchInASoloGamePlaysItselfToTheWinnerPanel)
     const QString expected = winnerSeat == 1 ? "You have Won the Game!" : "Klot has Won the Game!";
     EXPECT_EQ(panel->findChild<QLabel *>("label_winner1")->text(), expected);
     EXPECT_GT(server.seats[1].score + server.seats[2].score, 0) << "both seats were played by the computer";
+}
+
+TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
+{
+    writeSettings("[Tavlix]\r\nShowfits=true\r\nHelp=2\r\n");
+    startSoloAndLogIn();
+    QAction *showFits = program->mainWindow().item("ShowFittingCells1");
+    EXPECT_TRUE(showFits->isChecked());
+    EXPECT_TRUE(program->boardPanel().showFits());
+    showFits->trigger();
+    EXPECT_FALSE(program->boardPanel().showFits());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Showfits=false"));
 }

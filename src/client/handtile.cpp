@@ -1,0 +1,80 @@
+#include "handtile.h"
+
+#include "tileart.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStringList>
+
+HandTile::HandTile(int slot, QWidget *parent) : QWidget(parent), m_slot(slot)
+{
+    setObjectName(QStringLiteral("image_tile") + QString::number(slot));
+    setProperty("tag", slot);
+    setAccessibleName(describe(slot, m_tile));
+    setCursor(Qt::PointingHandCursor);
+    // The board takes the keys for the hand (1 to 7); a click hands it the focus.
+    setFocusPolicy(Qt::NoFocus);
+    resize(TileArt::CellSize, TileArt::CellSize);
+}
+
+void HandTile::setTile(const tile &t)
+{
+    if (t == m_tile)
+        return;
+    m_tile = t;
+    setAccessibleName(describe(m_slot, m_tile));
+    update();
+}
+
+QString HandTile::describe(int slot, const tile &t)
+{
+    QString sides = QStringLiteral("empty");
+    if (!t.isEmpty()) {
+        sides = QStringList{TileArt::symbolName(t.top), TileArt::symbolName(t.right), TileArt::symbolName(t.bottom),
+                            TileArt::symbolName(t.left)}
+                    .join(QStringLiteral(", "));
+    }
+    return QStringLiteral("Tile %1: %2").arg(slot).arg(sides);
+}
+
+void HandTile::paintEvent(QPaintEvent *)
+{
+    if (m_tile.isEmpty())
+        return;
+    QPainter painter(this);
+    TileArt::drawTile(painter, QPoint(0, 0), m_tile);
+}
+
+void HandTile::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void HandTile::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click && clicked)
+        clicked(m_slot);
+}
+
+FrameShape::FrameShape(const QColor &colour, int penWidth, QWidget *parent)
+    : QWidget(parent), m_colour(colour), m_penWidth(penWidth)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void FrameShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    const int pen = m_penWidth;
+    painter.fillRect(0, 0, w, pen, m_colour);
+    painter.fillRect(0, h - pen, w, pen, m_colour);
+    painter.fillRect(0, 0, pen, h, m_colour);
+    painter.fillRect(w - pen, 0, pen, h, m_colour);
+}
