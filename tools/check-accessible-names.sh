@@ -7,24 +7,16 @@
 #
 #   tools/check-accessible-names.sh [build-dir] [name...]
 #
-# Without names it looks for the start button, the menu items and the board.
+# A name may be given as "role=name" ("push button=Start Game") to ask for
+# that role too. Without names it looks for the start button, some menu
+# items, the turn arrow and the board.
 # Needs: xvfb-run (xvfb, xauth), dbus-run-session (dbus), the AT-SPI bus
-# (at-spi2-core) and Python's pyatspi (Debian: python3-pyatspi). Exit status
+# (at-spi2-core) and Debian's Python with pyatspi (python3-pyatspi, run as
+# /usr/bin/python3). Exit status
 # 0 when every name was found, 1 otherwise.
 set -euo pipefail
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=${1:-$ROOT/build}
-shift || true
-NAMES=("$@")
-if ((${#NAMES[@]} == 0)); then
-  NAMES=("Start Game" "Board" "Just Watch" "Exit" "Play Sounds" "Spy List" "About" "Turn arrow")
-fi
-
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export XDG_RUNTIME_DIR=$WORK HOME=$WORK
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+SELF=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/$(basename "${BASH_SOURCE[0]}")
 
 run_checks() {
   # The AT-SPI registry comes up on the private session bus on demand.
@@ -33,7 +25,7 @@ run_checks() {
   "$BUILD/tavlix" >"$WORK/tavlix.log" 2>&1 &
   local game=$!
   local status=0
-  python3 - "$@" <<'PY' || status=$?
+  /usr/bin/python3 - "$@" <<'PY' || status=$?
 import sys, time
 import pyatspi
 
@@ -49,6 +41,10 @@ def walk(node, depth=0):
         return
     if name:
         found.add(name)
+        try:
+            found.add(node.getRoleName() + "=" + name)
+        except Exception:
+            pass
     for i in range(node.childCount):
         try:
             walk(node.getChildAtIndex(i), depth + 1)
@@ -76,6 +72,25 @@ PY
   wait "$game" 2>/dev/null || true
   return $status
 }
-export -f run_checks
-export BUILD WORK
-exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash -c 'run_checks "$@"' run_checks "${NAMES[@]}"
+
+# Inside the private bus and X server: run the checks.
+if [ "${1:-}" = "--inside" ]; then
+  shift
+  run_checks "$@"
+  exit
+fi
+
+ROOT=$(cd "$(dirname "$SELF")/.." && pwd)
+BUILD=$(cd "${1:-$ROOT/build}" && pwd)
+shift || true
+NAMES=("$@")
+if ((${#NAMES[@]} == 0)); then
+  NAMES=("push button=Start Game" "menu item=Start Game" "Board" "Just Watch" "Exit" "Play Sounds" "Spy List"
+         "About" "Turn arrow")
+fi
+
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+export XDG_RUNTIME_DIR=$WORK HOME=$WORK BUILD WORK
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash "$SELF" --inside "${NAMES[@]}"

@@ -91,6 +91,10 @@ void RoundView::createSeatControls(QWidget *panelBoard)
     m_turn->setObjectName(QStringLiteral("image_Turn"));
     m_turn->setGeometry(turnLeft, nameTops[0] - 4, 27, 17);
     m_turn->setAccessibleName(QStringLiteral("Turn arrow"));
+    // The watching eyes of seat 1 share their corner with the arrow; the
+    // eyes stay in front so a sitting-out player is always seen.
+    for (Seat &s : m_seats)
+        s.eyes->raise();
 
     m_status = elidedLabel(QStringLiteral("label_status"), QStringLiteral("Welcome to Tavlix by Orvel Software"),
                            QRect(4, 509, 477, 16), 13, panelBoard);
