@@ -15,6 +15,7 @@ class ChatPane;
 class ClientConnection;
 class Desktop;
 class RandomSource;
+class RoundView;
 class Tabout;
 class Tchat;
 class Tdownload;
@@ -54,6 +55,7 @@ public:
     ChatPane &chatPane() const { return *m_chatPane; }
     ClientConnection &connection() const { return *m_connection; }
     BoardPanel &boardPanel() const { return *m_boardPanel; }
+    RoundView &roundView() const { return *m_roundView; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
@@ -73,6 +75,7 @@ private:
     void wireMainWindow();
     void wireConnection();
     void wireBoard();
+    void wireRoundView();
     void newplayerinfo(const QByteArray &body);
     bool storePhrases(const std::array<QString, 9> &texts);
 
@@ -97,4 +100,5 @@ private:
     ChatPane *m_chatPane = nullptr;
     ClientConnection *m_connection = nullptr;
     BoardPanel *m_boardPanel = nullptr;
+    RoundView *m_roundView = nullptr;
 };

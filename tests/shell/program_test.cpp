@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -260,6 +261,57 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
         EXPECT_EQ(window->windowModality(), Qt::NonModal) << c.window;
         EXPECT_EQ(window->windowTitle(), c.caption);
     }
+}
+
+TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
+{
+    startSoloAndLogIn();
+    QWidget *start = program->mainWindow().panel()->findChild<QWidget *>("button_start");
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->isVisible()) << "the hosting window offers the start button";
+    program->mainWindow().item("StartGame1")->trigger();
+    ASSERT_TRUE(program->gamestart().isVisible());
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().button_startClick();
+    EXPECT_FALSE(program->gamestart().isVisible());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Roundnum=5"));
+
+    QLabel *rounds = program->mainWindow().panel()->findChild<QLabel *>("label_numrounds");
+    ASSERT_TRUE(waitUntil([rounds] { return rounds->text() == "Round: 1 of 5"; })) << rounds->text().toStdString();
+    EXPECT_EQ(program->server().flow().numrounds(), 5);
+    EXPECT_FALSE(start->isVisible());
+    EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled()) << "the menu item stays enabled during a game";
+    EXPECT_TRUE(chatText().contains("You have started a game."));
+}
+
+TEST_F(ProgramTest, JustWatchInASoloGamePlaysItselfToTheWinnerPanel)
+{
+    startSoloAndLogIn();
+    program->gamestart().setRounds(1);
+    program->gamestart().button_startClick();
+    TServer &server = program->server();
+    ASSERT_TRUE(waitUntil([&server] { return server.flow().gamerunning(); }));
+    program->mainWindow().item("JustWatch1")->trigger();
+    ASSERT_TRUE(waitUntil([this] { return program->mainWindow().item("JustWatch1")->isChecked(); }));
+    EXPECT_TRUE(server.seats()[1].watching);
+
+    // The host's pauses are run at once: its tick handlers are called
+    // directly while the client keeps up over the loopback connection.
+    QWidget *panel = program->mainWindow().panel()->findChild<QWidget *>("panel_winner");
+    for (int step = 0; step < 20000 && server.flow().gamerunning(); ++step) {
+        if (server.flow().computertimer().isActive())
+            server.game().computertimerTimer();
+        else if (server.flow().timer1().isActive())
+            server.game().timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
+    ASSERT_TRUE(waitUntil([panel] { return panel->isVisible(); }));
+    const int winnerSeat = server.seats()[1].score > server.seats()[2].score ? 1 : 2;
+    const QString expected = winnerSeat == 1 ? "You have Won the Game!" : "Klot has Won the Game!";
+    EXPECT_EQ(panel->findChild<QLabel *>("label_winner1")->text(), expected);
+    EXPECT_GT(server.seats()[1].score + server.seats()[2].score, 0) << "both seats were played by the computer";
 }
 
 TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
