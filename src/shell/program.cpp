@@ -40,6 +40,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     createWindows();
     wireMainWindow();
     wireConnection();
+    m_builtInSettings = shownSettings();
 }
 
 TavlixProgram::~TavlixProgram()
@@ -71,7 +72,7 @@ void TavlixProgram::wireMainWindow()
     // The host asks for the bot speed at every computer turn; before the
     // settings are read the menu's value is 0, and the host then uses its
     // own default.
-    m_server->setBotSpeedProvider([&chat] { return chat.botspeed() > 0 ? chat.botspeed() : 1000; });
+    m_server->setBotSpeedProvider([&chat] { return chat.botspeed() > 0 ? chat.botspeed() : DefaultBotspeed; });
     m_server->setVersion(wire::ProgramVersion);
 
     chat.saveinifile = [this] { saveinifile(); };

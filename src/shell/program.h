@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clientstate.h"
+#include "tavlixsettings.h"
 
 #include <QObject>
 #include <QString>
@@ -44,7 +45,9 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the eleven preference keys of the settings file.
+    // Writes the eleven preference keys of the settings file, in one write;
+    // before the file has been read in this run, only the keys the player
+    // changed.
     void saveinifile();
 
     ClientState &state() { return m_state; }
@@ -72,6 +75,8 @@ private:
     void wireMainWindow();
     void wireConnection();
     void newplayerinfo(const QByteArray &body);
+    // The preferences as the window and its menus show them now.
+    TavlixSettings shownSettings() const;
 
     Desktop &m_desktop;
     RandomSource &m_random;
@@ -80,6 +85,10 @@ private:
     QString m_tallyPath;
     ClientState m_state;
     std::array<std::optional<QString>, 9> m_phrases;
+    // What the window showed when it was created, and whether the settings
+    // file has been read since.
+    TavlixSettings m_builtInSettings;
+    bool m_settingsRead = false;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;
