@@ -47,7 +47,9 @@ ChatView::ChatView(QWidget *parent) : QTextEdit(parent)
 
     m_looks[LinkLook] = {QColor(0, 128, 0), false, true};
     document()->setDefaultFont(QFont(FontFamily, m_pointSize));
+    document()->setMaximumBlockCount(MaxLines);
     applyMargins();
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ChatView::drawLinesInViewInCurrentColours);
 }
 
 QTextCharFormat ChatView::formatOf(int look) const
@@ -113,10 +115,49 @@ void ChatView::setLookStyle(int look, const QColor &colour, bool bold)
     Look &l = m_looks.at(look);
     if (l.colour == colour && l.bold == bold)
         return;
+    const bool boldChanged = l.bold != bold;
     l.colour = colour;
     l.bold = bold;
-    if (m_runCount[look] > 0)
+    if (m_runCount[look] == 0)
+        return;
+    // Boldness changes the layout, so its runs are restyled in the
+    // document. A chat line always asks for bold, so that happens at most
+    // once per look; colours change with nearly every line and only need
+    // the lines in view drawn anew.
+    if (boldChanged)
         restyleRunsOf(look);
+    drawLinesInViewInCurrentColours();
+}
+
+void ChatView::drawLinesInViewInCurrentColours()
+{
+    QList<ExtraSelection> overlay;
+    if (!document()->isEmpty()) {
+        const QTextBlock first = cursorForPosition(QPoint(0, 0)).block();
+        const int last = cursorForPosition(QPoint(0, viewport()->height())).block().blockNumber();
+        const QBrush background = palette().brush(QPalette::Base);
+        for (QTextBlock block = first; block.isValid() && block.blockNumber() <= last; block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QTextCharFormat format = fragment.charFormat();
+                if (!format.hasProperty(LookProperty))
+                    continue;
+                const QColor current = m_looks.at(format.intProperty(LookProperty)).colour;
+                if (format.foreground().color() == current)
+                    continue;
+                ExtraSelection run{QTextCursor(document()), QTextCharFormat()};
+                run.cursor.setPosition(fragment.position());
+                run.cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+                // The background is filled first, so no edge of the glyph
+                // in its old colour shows around the new one.
+                run.format.setBackground(background);
+                run.format.setForeground(current);
+                overlay.append(run);
+            }
+        }
+    }
+    if (!overlay.isEmpty() || !extraSelections().isEmpty())
+        setExtraSelections(overlay);
 }
 
 void ChatView::restyleRunsOf(int look)
@@ -159,6 +200,7 @@ void ChatView::setPointSize(int points)
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     cursor.mergeCharFormat(size);
+    drawLinesInViewInCurrentColours();
 }
 
 void ChatView::applyMargins()
@@ -174,7 +216,9 @@ void ChatView::applyMargins()
 void ChatView::clearChat()
 {
     clear();
+    setExtraSelections({});
     m_runCount.fill(0);
+    document()->setMaximumBlockCount(MaxLines);
     applyMargins(); // clearing makes a new root frame
 }
 
@@ -234,6 +278,8 @@ QList<ChatRun> ChatView::lineRuns(int line) const
             run.look = run.format.intProperty(LookProperty);
             if (run.format.isAnchor())
                 run.link = run.format.anchorHref();
+            if (run.format.hasProperty(LookProperty))
+                run.format.setForeground(m_looks.at(run.look).colour);
         }
         runs.append(run);
     }
@@ -273,6 +319,12 @@ void ChatView::mouseMoveEvent(QMouseEvent *event)
     QTextEdit::mouseMoveEvent(event);
     const bool overLink = !anchorAt(event->position().toPoint()).isEmpty();
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : m_textCursorShape);
+}
+
+void ChatView::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    drawLinesInViewInCurrentColours();
 }
 
 void ChatView::mouseReleaseEvent(QMouseEvent *event)

@@ -24,6 +24,11 @@ struct ChatRun
 // of text in fifteen numbered looks, inline pictures and link runs. A look's
 // colour, boldness and the common size are kept here, and every run of a look
 // shows its look's current values: changing a look restyles its earlier runs.
+//
+// A colour change costs the same however long the history is: the runs
+// keep the colour they were added in, and the lines in view are drawn over
+// in their looks' current colours (an overlay that follows scrolling and
+// resizing). The view keeps the last MaxLines lines; older ones are dropped.
 class ChatView : public QTextEdit
 {
     Q_OBJECT
@@ -32,6 +37,7 @@ public:
     static constexpr int LookCount = 15;
     static constexpr int SystemLook = 0;
     static constexpr int LinkLook = 4;
+    static constexpr int MaxLines = 5000;
 
     explicit ChatView(QWidget *parent = nullptr);
 
@@ -59,6 +65,7 @@ public:
     QString selectedPlainText() const;
 
     int lineCount() const;
+    // The runs of a line with the colour and boldness they are drawn in.
     QList<ChatRun> lineRuns(int line) const;
 
 signals:
@@ -73,6 +80,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     struct Look
@@ -85,6 +93,7 @@ private:
     QTextCharFormat formatOf(int look) const;
     void append(const QString &text, const QTextCharFormat &format);
     void restyleRunsOf(int look);
+    void drawLinesInViewInCurrentColours();
     void applyMargins();
 
     std::array<Look, LookCount> m_looks;
