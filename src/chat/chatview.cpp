@@ -47,7 +47,6 @@ ChatView::ChatView(QWidget *parent) : QTextEdit(parent)
 
     m_looks[LinkLook] = {QColor(0, 128, 0), false, true};
     document()->setDefaultFont(QFont(FontFamily, m_pointSize));
-    document()->setMaximumBlockCount(MaxLines);
     applyMargins();
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ChatView::drawLinesInViewInCurrentColours);
 }
@@ -66,21 +65,47 @@ QTextCharFormat ChatView::formatOf(int look) const
     return format;
 }
 
+QTextCursor &ChatView::endCursor()
+{
+    if (m_end.isNull() || m_end.document() != document())
+        m_end = QTextCursor(document());
+    m_end.movePosition(QTextCursor::End);
+    return m_end;
+}
+
 void ChatView::append(const QString &text, const QTextCharFormat &format)
 {
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text, format);
+    endCursor().insertText(text, format);
 }
 
 void ChatView::startLine(const QString &text, int look)
 {
-    if (!document()->isEmpty()) {
-        QTextCursor cursor(document());
-        cursor.movePosition(QTextCursor::End);
+    finishLine();
+    QTextCursor &cursor = endCursor();
+    cursor.beginEditBlock();
+    m_lineOpen = true;
+    if (!document()->isEmpty())
         cursor.insertBlock();
-    }
     addText(text, look);
+}
+
+void ChatView::finishLine()
+{
+    if (!m_lineOpen)
+        return;
+    m_lineOpen = false;
+    m_end.endEditBlock();
+    dropOldLines();
+}
+
+void ChatView::dropOldLines()
+{
+    const int count = document()->blockCount();
+    if (count <= MaxLines + TrimLines)
+        return;
+    QTextCursor cursor(document());
+    cursor.setPosition(document()->findBlockByNumber(count - MaxLines).position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
 }
 
 void ChatView::addText(const QString &text, int look)
@@ -105,9 +130,7 @@ void ChatView::addPicture(int index)
     image.setWidth(ChatPictures::Width);
     image.setHeight(ChatPictures::Height);
     image.setProperty(PictureProperty, index);
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertImage(image);
+    endCursor().insertImage(image);
 }
 
 void ChatView::setLookStyle(int look, const QColor &colour, bool bold)
@@ -133,8 +156,9 @@ void ChatView::drawLinesInViewInCurrentColours()
 {
     QList<ExtraSelection> overlay;
     if (!document()->isEmpty()) {
-        const QTextBlock first = cursorForPosition(QPoint(0, 0)).block();
-        const int last = cursorForPosition(QPoint(0, viewport()->height())).block().blockNumber();
+        const qreal top = verticalScrollBar()->value();
+        const QTextBlock first = blockAtHeight(top);
+        const int last = blockAtHeight(top + viewport()->height()).blockNumber();
         const QBrush background = palette().brush(QPalette::Base);
         for (QTextBlock block = first; block.isValid() && block.blockNumber() <= last; block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -158,6 +182,24 @@ void ChatView::drawLinesInViewInCurrentColours()
     }
     if (!overlay.isEmpty() || !extraSelections().isEmpty())
         setExtraSelections(overlay);
+}
+
+// The first line that reaches below `y` (document coordinates), found by
+// halving: the time to find the lines in view must not grow with the
+// history.
+QTextBlock ChatView::blockAtHeight(qreal y) const
+{
+    const QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    int low = 0;
+    int high = document()->blockCount() - 1;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (layout->blockBoundingRect(document()->findBlockByNumber(middle)).bottom() <= y)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return document()->findBlockByNumber(low);
 }
 
 void ChatView::restyleRunsOf(int look)
@@ -215,10 +257,10 @@ void ChatView::applyMargins()
 
 void ChatView::clearChat()
 {
+    finishLine();
     clear();
     setExtraSelections({});
     m_runCount.fill(0);
-    document()->setMaximumBlockCount(MaxLines);
     applyMargins(); // clearing makes a new root frame
 }
 

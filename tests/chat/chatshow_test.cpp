@@ -213,12 +213,15 @@ TEST_F(ChatShow, EarlierLinesInViewAreDrawnInTheSeatsNewColour)
 
 TEST_F(ChatShow, TheViewKeepsTheLastFiveThousandLines)
 {
-    for (int i = 0; i < ChatView::MaxLines + 3; ++i)
+    const int lines = ChatView::MaxLines + ChatView::TrimLines;
+    for (int i = 0; i < lines; ++i)
         pane.addlinetochat(QStringLiteral("%1+Ann chats: line %2").arg(1 + i % 2).arg(i), colourValue(0, 0, i % 2 ? 128 : 255));
+    EXPECT_EQ(view()->lineCount(), lines) << "old lines go a batch at a time";
+    pane.addlinetochat("2+Ann chats: one more", ColourBlue);
     EXPECT_EQ(view()->lineCount(), 5000);
-    EXPECT_EQ(lineText(0), "Ann chats:  line 3 ");
-    pane.addlinetochat("1+Ann chats: last", ColourRed);
-    EXPECT_EQ(colourOf(view()->lineRuns(0).first()), Red) << "line 3 came from seat 1 too";
+    EXPECT_EQ(lineText(0), QStringLiteral("Ann chats:  line %1 ").arg(lines + 1 - 5000));
+    pane.addlinetochat("2+Ann chats: last", ColourRed);
+    EXPECT_EQ(colourOf(view()->lineRuns(0).first()), Red) << "that line came from seat 2 too";
 }
 
 TEST_F(ChatShow, NewLinesScrollTheViewToTheEnd)
