@@ -103,9 +103,16 @@ void ChatView::dropOldLines()
     const int count = document()->blockCount();
     if (count <= MaxLines + TrimLines)
         return;
+    const QTextBlock firstKept = document()->findBlockByNumber(count - MaxLines);
+    // Whoever reads older lines (scrolling switched off) keeps seeing the
+    // same lines: the view moves up by the height that goes.
+    const QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    const qreal dropped = layout->blockBoundingRect(firstKept).top() - layout->blockBoundingRect(document()->firstBlock()).top();
+    const int scrolled = verticalScrollBar()->value();
     QTextCursor cursor(document());
-    cursor.setPosition(document()->findBlockByNumber(count - MaxLines).position(), QTextCursor::KeepAnchor);
+    cursor.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
+    verticalScrollBar()->setValue(std::max(0, scrolled - qRound(dropped)));
 }
 
 void ChatView::addText(const QString &text, int look)

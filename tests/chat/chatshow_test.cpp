@@ -213,11 +213,18 @@ TEST_F(ChatShow, EarlierLinesInViewAreDrawnInTheSeatsNewColour)
 
 TEST_F(ChatShow, TheViewKeepsTheLastFiveThousandLines)
 {
+    panel.show();
     const int lines = ChatView::MaxLines + ChatView::TrimLines;
     for (int i = 0; i < lines; ++i)
         pane.addlinetochat(QStringLiteral("%1+Ann chats: line %2").arg(1 + i % 2).arg(i), colourValue(0, 0, i % 2 ? 128 : 255));
     EXPECT_EQ(view()->lineCount(), lines) << "old lines go a batch at a time";
+    // Someone reading older lines keeps them in view while lines go.
+    pane.setScrollChatOff(true);
+    QScrollBar *bar = view()->verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const QString reading = view()->cursorForPosition(QPoint(5, 5)).block().text();
     pane.addlinetochat("2+Ann chats: one more", ColourBlue);
+    EXPECT_EQ(view()->cursorForPosition(QPoint(5, 5)).block().text(), reading);
     EXPECT_EQ(view()->lineCount(), 5000);
     EXPECT_EQ(lineText(0), QStringLiteral("Ann chats:  line %1 ").arg(lines + 1 - 5000));
     pane.addlinetochat("2+Ann chats: last", ColourRed);
