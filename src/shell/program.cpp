@@ -50,6 +50,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     wireConnection();
     wireBoard();
     wireRoundView();
+    m_builtInSettings = shownSettings();
 }
 
 TavlixProgram::~TavlixProgram()
