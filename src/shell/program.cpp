@@ -19,7 +19,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMetaObject>
 
@@ -64,7 +66,8 @@ void TavlixProgram::createWindows()
     m_about = std::make_unique<Tabout>(m_chat.get());
     m_server = std::make_unique<TServer>(m_random);
     m_tally = std::make_unique<Ttallylist>(m_tallyPath, m_desktop, m_chat.get());
-    m_download = std::make_unique<Tdownload>(m_chat.get());
+    m_download = std::make_unique<Tdownload>(m_desktop, QFileInfo(m_settingsPath).path(),
+                                             QCoreApplication::applicationDirPath(), m_chat.get());
     m_gamestart = std::make_unique<Tgamestart>(m_chat.get());
     m_help = std::make_unique<Thelp>(m_chat.get());
     m_phrasesWindow = std::make_unique<Tphrases>(m_chat.get());
@@ -75,15 +78,18 @@ void TavlixProgram::wireMainWindow()
 {
     Tchat &chat = *m_chat;
     // The host asks for the bot speed at every computer turn; before the
-    // settings are read the menu's value is 0, and the host then uses its
-    // own default.
-    m_server->setBotSpeedProvider([&chat] { return chat.botspeed() > 0 ? chat.botspeed() : 1000; });
-    m_server->setVersion(wire::ProgramVersion);
+    // settings are read the menu's value is 0, and the host then uses the
+    // default speed.
+    m_server->setBotSpeedProvider([&chat] { return chat.botspeed(); });
 
     chat.saveinifile = [this] { saveinifile(); };
     chat.onFirstShow = [this] { m_connection->processparams(m_parameters); };
     chat.onClosing = [this] { m_tally->saveTally(); };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
+
+    // Once the installer or the launcher has started, the game ends as
+    // through File > Exit, after the download window's event has finished.
+    m_download->onExit = [&chat] { QMetaObject::invokeMethod(&chat, &Tchat::Exit1Click, Qt::QueuedConnection); };
 
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);

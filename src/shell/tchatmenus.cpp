@@ -1,5 +1,7 @@
 #include "tchat.h"
 
+#include "botspeed.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenuBar>
@@ -64,9 +66,10 @@ void Tchat::createMenus()
     botSpeed->menuAction()->setObjectName(QStringLiteral("BotSpeed1"));
     m_botSpeedGroup = new QActionGroup(this);
     const struct { const char *name; const char *caption; int speed; } speeds[] = {
-        {"Slow1", "&Slow", 2000}, {"Normal1", "&Normal", 1000}, {"Fast1", "&Fast", 500}};
+        {"Slow1", "&Slow", SlowBotSpeed}, {"Normal1", "&Normal", NormalBotSpeed}, {"Fast1", "&Fast", FastBotSpeed}};
     for (const auto &speed : speeds) {
-        QAction *choice = addCheckItem(botSpeed, speed.name, QString::fromLatin1(speed.caption), speed.speed == 1000);
+        QAction *choice = addCheckItem(botSpeed, speed.name, QString::fromLatin1(speed.caption),
+                                       speed.speed == DefaultBotSpeed);
         choice->setData(speed.speed);
         m_botSpeedGroup->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, choice] { Fast1Click(choice); });

@@ -1,6 +1,7 @@
 #include "programfixture.h"
 
 #include "boardpanel.h"
+#include "hostprobe.h"
 #include "smallwindows.h"
 #include "tdownload.h"
 #include "tserver.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -50,7 +52,7 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(chat.contains("Press Ctrl-I to view Quick Instructions."));
     EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
-    EXPECT_EQ(program->server().seats[1].name, "You");
+    EXPECT_EQ(program->server().seats()[1].name, "You");
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
@@ -167,11 +169,12 @@ TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
 
     // The host asks the menu for the pause when a computer turn begins.
     TServer &server = program->server();
-    server.seats[2].playing = true;
-    server.gamerunning = true;
-    server.currentplayer = 1;
-    server.findplayer();
-    EXPECT_EQ(server.computertimer.interval(), 500);
+    HostProbe probe(server);
+    probe.seat(2).playing = true;
+    probe.setGameRunning(true);
+    probe.setCurrentPlayer(1);
+    server.game().findplayer();
+    EXPECT_EQ(server.flow().computertimer().interval(), 500);
 }
 
 TEST_F(ProgramTest, AFailedSettingsWriteIsReportedAndTheChangeStays)
@@ -197,6 +200,26 @@ TEST_F(ProgramTest, ChatTravelsThroughTheHostAndBack)
     EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You chats: hello + all"); }, 2000))
         << chatText().toStdString();
     EXPECT_TRUE(input->text().isEmpty());
+}
+
+TEST_F(ProgramTest, APastedNovelIsCutToTwoThousandCharactersAndKeepsTheConnection)
+{
+    startSoloAndLogIn();
+    auto *input = program->mainWindow().findChild<QLineEdit *>("mychat");
+    ASSERT_NE(input, nullptr);
+    QGuiApplication::clipboard()->setText(QString(60000, QLatin1Char('w')));
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(input->text().size(), 2000);
+    QTest::keyClicks(input, "more");
+    EXPECT_EQ(input->text().size(), 2000) << "typing stops at the limit";
+    QTest::keyClick(input, Qt::Key_Return);
+    const QString expected = "You chats: " + QString(2000, QLatin1Char('w'));
+    EXPECT_TRUE(waitUntil([&] { return chatText().simplified().contains(expected); }, 2000));
+    EXPECT_FALSE(chatText().contains(QString(2001, QLatin1Char('w'))));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    EXPECT_TRUE(program->server().seats()[1].inuse);
+    QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(ProgramTest, LosingTheConnectionClosesTheWindow)
@@ -248,7 +271,7 @@ TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
 
     QLabel *rounds = program->mainWindow().panel()->findChild<QLabel *>("label_numrounds");
     ASSERT_TRUE(waitUntil([rounds] { return rounds->text() == "Round: 1 of 5"; })) << rounds->text().toStdString();
-    EXPECT_EQ(program->server().numrounds, 5);
+    EXPECT_EQ(program->server().flow().numrounds(), 5);
     EXPECT_FALSE(start->isVisible());
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled()) << "the menu item stays enabled during a game";
     EXPECT_TRUE(chatText().contains("You have started a game."));
@@ -260,27 +283,27 @@ TEST_F(ProgramTest, JustWatchInASoloGamePlaysItselfToTheWinnerPanel)
     program->gamestart().setRounds(1);
     program->gamestart().button_startClick();
     TServer &server = program->server();
-    ASSERT_TRUE(waitUntil([&server] { return server.gamerunning; }));
+    ASSERT_TRUE(waitUntil([&server] { return server.flow().gamerunning(); }));
     program->mainWindow().item("JustWatch1")->trigger();
     ASSERT_TRUE(waitUntil([this] { return program->mainWindow().item("JustWatch1")->isChecked(); }));
-    EXPECT_TRUE(server.seats[1].watching);
+    EXPECT_TRUE(server.seats()[1].watching);
 
     // The host's pauses are run at once: its tick handlers are called
     // directly while the client keeps up over the loopback connection.
     QWidget *panel = program->mainWindow().panel()->findChild<QWidget *>("panel_winner");
-    for (int step = 0; step < 20000 && server.gamerunning; ++step) {
-        if (server.computertimer.isActive())
-            server.computertimerTimer();
-        else if (server.timer1.isActive())
-            server.timer1Timer();
+    for (int step = 0; step < 20000 && server.flow().gamerunning(); ++step) {
+        if (server.flow().computertimer().isActive())
+            server.game().computertimerTimer();
+        else if (server.flow().timer1().isActive())
+            server.game().timer1Timer();
         QCoreApplication::processEvents();
     }
-    ASSERT_FALSE(server.gamerunning) << "the game ends";
+    ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
     ASSERT_TRUE(waitUntil([panel] { return panel->isVisible(); }));
-    const int winnerSeat = server.seats[1].score > server.seats[2].score ? 1 : 2;
+    const int winnerSeat = server.seats()[1].score > server.seats()[2].score ? 1 : 2;
     const QString expected = winnerSeat == 1 ? "You have Won the Game!" : "Klot has Won the Game!";
     EXPECT_EQ(panel->findChild<QLabel *>("label_winner1")->text(), expected);
-    EXPECT_GT(server.seats[1].score + server.seats[2].score, 0) << "both seats were played by the computer";
+    EXPECT_GT(server.seats()[1].score + server.seats()[2].score, 0) << "both seats were played by the computer";
 }
 
 TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)

@@ -84,39 +84,39 @@ TEST(WholeGame, HostAndJoinerEndWithTheHostsBoardScoresAndWinner)
     Copy ann({"Ann", "127.0.0.1", "true"}, port);
     ann.program->show();
     TServer &server = ann.program->server();
-    ASSERT_TRUE(waitUntil([&] { return server.seats[1].name == "Ann"; }));
+    ASSERT_TRUE(waitUntil([&] { return server.seats()[1].name == "Ann"; }));
 
     // A connection that holds seat 2 while Bo arrives and then leaves, so
     // that the computer plays seat 2.
     QTcpSocket placeholder;
     placeholder.connectToHost(QHostAddress::LocalHost, port.toUShort());
-    ASSERT_TRUE(waitUntil([&] { return server.seats[2].inuse; }));
+    ASSERT_TRUE(waitUntil([&] { return server.seats()[2].inuse; }));
     Copy bo({"Bo", "127.0.0.1", "false"}, port);
     bo.program->show();
-    ASSERT_TRUE(waitUntil([&] { return server.seats[3].name == "Bo"; }));
+    ASSERT_TRUE(waitUntil([&] { return server.seats()[3].name == "Bo"; }));
     placeholder.close();
-    ASSERT_TRUE(waitUntil([&] { return !server.seats[2].inuse; }));
+    ASSERT_TRUE(waitUntil([&] { return !server.seats()[2].inuse; }));
     ann.random.setSeed(20261207); // the host's dealing and computer moves
 
     ann.program->gamestart().setRounds(2);
     ann.program->mainWindow().item("StartGame1")->trigger();
     ASSERT_TRUE(ann.program->gamestart().isVisible());
     ann.program->gamestart().button_startClick();
-    ASSERT_TRUE(waitUntil([&] { return server.gamerunning; }));
+    ASSERT_TRUE(waitUntil([&] { return server.flow().gamerunning(); }));
 
     int moves = 0;
     QElapsedTimer clock;
     clock.start();
-    while (server.gamerunning && clock.elapsed() < 60000) {
+    while (server.flow().gamerunning() && clock.elapsed() < 60000) {
         moves += ann.playIfMyTurn() + bo.playIfMyTurn();
-        if (server.computertimer.isActive())
-            server.computertimerTimer();
-        else if (server.timer1.isActive())
-            server.timer1Timer();
+        if (server.flow().computertimer().isActive())
+            server.game().computertimerTimer();
+        else if (server.flow().timer1().isActive())
+            server.game().timer1Timer();
         QCoreApplication::processEvents();
     }
-    ASSERT_FALSE(server.gamerunning) << "the game ends";
-    EXPECT_GE(server.roundcount, 2);
+    ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
+    EXPECT_GE(server.flow().roundcount(), 2);
     EXPECT_GT(moves, 4);
 
     for (Copy *copy : {&ann, &bo}) {
@@ -126,19 +126,19 @@ TEST(WholeGame, HostAndJoinerEndWithTheHostsBoardScoresAndWinner)
 
     int leader = 1;
     for (int seat = 2; seat <= 6; ++seat) {
-        if (server.seats[seat].score > server.seats[leader].score)
+        if (server.seats()[seat].score > server.seats()[leader].score)
             leader = seat;
     }
-    const QString winnerName = QString::fromLatin1(leader == 2 ? server.seats[2].botname : server.seats[leader].name);
+    const QString winnerName = QString::fromLatin1(leader == 2 ? server.seats()[2].botname : server.seats()[leader].name);
     for (Copy *copy : {&ann, &bo}) {
         const ClientState &s = copy->program->state();
         SCOPED_TRACE(s.playername.toStdString());
         for (int x = 0; x < ::board::Columns; ++x) {
             for (int y = 0; y < ::board::Rows; ++y)
-                ASSERT_EQ(s.board.at(x, y), server.board.at(x, y)) << x << "," << y;
+                ASSERT_EQ(s.board.at(x, y), server.flow().board().at(x, y)) << x << "," << y;
         }
         for (int seat = 1; seat <= 3; ++seat)
-            EXPECT_EQ(copy->label(QString("label_score%1").arg(seat)), QString::number(server.seats[seat].score)) << seat;
+            EXPECT_EQ(copy->label(QString("label_score%1").arg(seat)), QString::number(server.seats()[seat].score)) << seat;
         const QString expected = winnerName == s.playername ? "You have Won the Game!" : winnerName + " has Won the Game!";
         EXPECT_EQ(copy->label("label_winner1"), expected);
         EXPECT_EQ(copy->label("label_status"), "Game Over!");
