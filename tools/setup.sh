@@ -18,6 +18,7 @@ TAVLIX_PACKAGES=(
   libcurl4-openssl-dev libjpeg62-turbo-dev
   xvfb xauth fonts-liberation
   python3
+  pulseaudio pulseaudio-utils
 )
 
 tavlix_install_packages() {

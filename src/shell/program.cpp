@@ -2,8 +2,10 @@
 
 #include "boardpanel.h"
 #include "chatpane.h"
+#include "chattersounds.h"
 #include "clientconnection.h"
 #include "desktop.h"
+#include "phrasebuttons.h"
 #include "protocol.h"
 #include "randomsource.h"
 #include "roundview.h"
@@ -91,6 +93,9 @@ void TavlixProgram::wireMainWindow()
     // through File > Exit, after the download window's event has finished.
     m_download->onExit = [&chat] { QMetaObject::invokeMethod(&chat, &Tchat::Exit1Click, Qt::QueuedConnection); };
 
+    connect(chat.item(QStringLiteral("PrhaseList1")), &QAction::triggered, this,
+            [this] { m_phrasesWindow->open(m_chat->phraseButtons().phrases()); });
+    m_phrasesWindow->onDone = [this](const std::array<QString, 9> &texts) { return storePhrases(texts); };
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
@@ -115,6 +120,10 @@ void TavlixProgram::wireConnection()
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
+    m_chat->phraseButtons().setPhraseLock([this] { return m_connection->phrasesLocked(); },
+                                          [this] { m_connection->lockPhrases(); });
+    m_connection->setHandler("CMD_playasound",
+                             [this](const QByteArray &body, int) { m_chat->chatterSounds().playasound(body); });
     for (const char *name : {"CMD_chat", "CMD_action"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
     for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
@@ -211,4 +220,6 @@ void TavlixProgram::newplayerinfo(const QByteArray &body)
             m_chatPane->addlinetochat(line, m_state.systemcolor);
         }
     }
+    // Once per message, however many players it lists.
+    m_chat->playsounds(QStringLiteral("entered"));
 }

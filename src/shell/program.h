@@ -59,9 +59,8 @@ public:
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
+    Tphrases &phrasesWindow() const { return *m_phrasesWindow; }
     QString settingsPath() const { return m_settingsPath; }
-    // Phrases read from the settings file (nothing where a key was empty).
-    const std::array<std::optional<QString>, 9> &storedPhrases() const { return m_phrases; }
 
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
@@ -78,6 +77,7 @@ private:
     void wireBoard();
     void wireRoundView();
     void newplayerinfo(const QByteArray &body);
+    bool storePhrases(const std::array<QString, 9> &texts);
 
     Desktop &m_desktop;
     RandomSource &m_random;
@@ -85,7 +85,6 @@ private:
     QString m_settingsPath;
     QString m_tallyPath;
     ClientState m_state;
-    std::array<std::optional<QString>, 9> m_phrases;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;
