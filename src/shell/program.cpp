@@ -20,8 +20,8 @@
 #include "ttallylist.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
