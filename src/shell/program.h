@@ -13,6 +13,7 @@
 class BoardPanel;
 class ChatPane;
 class ClientConnection;
+class PlayerList;
 class Desktop;
 class RandomSource;
 class RoundView;
@@ -56,6 +57,8 @@ public:
     ClientConnection &connection() const { return *m_connection; }
     BoardPanel &boardPanel() const { return *m_boardPanel; }
     RoundView &roundView() const { return *m_roundView; }
+    PlayerList &playerList() const { return *m_playerList; }
+    Tspylist &spylist() const { return *m_spylist; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
@@ -76,7 +79,7 @@ private:
     void wireConnection();
     void wireBoard();
     void wireRoundView();
-    void newplayerinfo(const QByteArray &body);
+    void wirePlayerList();
     bool storePhrases(const std::array<QString, 9> &texts);
 
     Desktop &m_desktop;
@@ -101,4 +104,5 @@ private:
     ClientConnection *m_connection = nullptr;
     BoardPanel *m_boardPanel = nullptr;
     RoundView *m_roundView = nullptr;
+    PlayerList *m_playerList = nullptr;
 };
