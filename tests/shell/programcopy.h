@@ -6,6 +6,7 @@
 #include "placement.h"
 #include "program.h"
 #include "randomsource.h"
+#include "tchat.h"
 
 #include <QLabel>
 #include <QTcpServer>
