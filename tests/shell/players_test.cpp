@@ -3,14 +3,8 @@
 #include "playerlist.h"
 #include "programcopy.h"
 #include "protocol.h"
-#include "smallwindows.h"
-#include "tchat.h"
-#include "tserver.h"
 #include "tspylist.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QTcpSocket>
@@ -80,10 +74,7 @@ TEST(PlayersAtTheTable, HostRemovesTheWatcherAndTheComputerPlaysTheSeatThatSitsO
     }
     ASSERT_TRUE(waitUntil([&] { return eveHeard.contains("CMD_existingplayers+1+Ann+0+2+Bo+0"); }));
 
-    ann.program->gamestart().setRounds(3);
-    ann.program->mainWindow().item("StartGame1")->trigger();
-    ann.program->gamestart().button_startClick();
-    ASSERT_TRUE(waitUntil([&] { return server.flow().gamerunning(); }));
+    ASSERT_TRUE(startGame(ann, 3));
 
     // The watcher goes through the spy list's menu.
     Tspylist &spies = ann.program->spylist();
@@ -110,16 +101,7 @@ TEST(PlayersAtTheTable, HostRemovesTheWatcherAndTheComputerPlaysTheSeatThatSitsO
         EXPECT_TRUE(chatLines(*copy).contains("Bo is just watching"));
     }
 
-    QElapsedTimer clock;
-    clock.start();
-    while (computerMovesForBo == 0 && server.flow().gamerunning() && clock.elapsed() < 30000) {
-        ann.playIfMyTurn();
-        if (server.flow().computertimer().isActive())
-            server.game().computertimerTimer();
-        else if (server.flow().timer1().isActive())
-            server.game().timer1Timer();
-        QCoreApplication::processEvents();
-    }
+    playOn(server, {&ann}, [&] { return computerMovesForBo > 0; });
     EXPECT_GT(computerMovesForBo, 0);
     EXPECT_EQ(bo.label("label_playername2"), "Bo");
 }

@@ -6,12 +6,19 @@
 #include "placement.h"
 #include "program.h"
 #include "randomsource.h"
+#include "smallwindows.h"
 #include "tchat.h"
+#include "tserver.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
 
 // Whole copies of the program in this process, each with its own folder,
@@ -67,3 +74,35 @@ inline QString freePort()
     return QString::number(probe.serverPort());
 }
 
+
+// The hosting copy starts a game of `rounds` through File > Start Game and
+// its dialog; true once the host runs it.
+inline bool startGame(Copy &host, int rounds)
+{
+    host.program->gamestart().setRounds(rounds);
+    host.program->mainWindow().item("StartGame1")->trigger();
+    if (!host.program->gamestart().isVisible())
+        return false;
+    host.program->gamestart().button_startClick();
+    return waitUntil([&] { return host.program->server().flow().gamerunning(); });
+}
+
+// Lets `players` take their turns while the host's pauses run at once
+// through its tick handlers, until `done` holds, the game ends or a minute
+// has passed. Returns the placements the players made.
+inline int playOn(TServer &server, std::initializer_list<Copy *> players, const std::function<bool()> &done = {})
+{
+    int moves = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (server.flow().gamerunning() && !(done && done()) && clock.elapsed() < 60000) {
+        for (Copy *player : players)
+            moves += player->playIfMyTurn();
+        if (server.flow().computertimer().isActive())
+            server.game().computertimerTimer();
+        else if (server.flow().timer1().isActive())
+            server.game().timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    return moves;
+}

@@ -1,11 +1,5 @@
 #include "programcopy.h"
-#include "smallwindows.h"
-#include "tchat.h"
-#include "tserver.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
 
@@ -32,23 +26,8 @@ TEST(WholeGame, HostAndJoinerEndWithTheHostsBoardScoresAndWinner)
     ASSERT_TRUE(waitUntil([&] { return !server.seats()[2].inuse; }));
     ann.random.setSeed(20261207); // the host's dealing and computer moves
 
-    ann.program->gamestart().setRounds(2);
-    ann.program->mainWindow().item("StartGame1")->trigger();
-    ASSERT_TRUE(ann.program->gamestart().isVisible());
-    ann.program->gamestart().button_startClick();
-    ASSERT_TRUE(waitUntil([&] { return server.flow().gamerunning(); }));
-
-    int moves = 0;
-    QElapsedTimer clock;
-    clock.start();
-    while (server.flow().gamerunning() && clock.elapsed() < 60000) {
-        moves += ann.playIfMyTurn() + bo.playIfMyTurn();
-        if (server.flow().computertimer().isActive())
-            server.game().computertimerTimer();
-        else if (server.flow().timer1().isActive())
-            server.game().timer1Timer();
-        QCoreApplication::processEvents();
-    }
+    ASSERT_TRUE(startGame(ann, 2));
+    const int moves = playOn(server, {&ann, &bo});
     ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
     EXPECT_GE(server.flow().roundcount(), 2);
     EXPECT_GT(moves, 4);
