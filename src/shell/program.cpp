@@ -6,6 +6,7 @@
 #include "clientconnection.h"
 #include "desktop.h"
 #include "phrasebuttons.h"
+#include "playerlist.h"
 #include "protocol.h"
 #include "randomsource.h"
 #include "roundview.h"
@@ -20,11 +21,10 @@
 #include "ttallylist.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMetaObject>
 
 namespace {
@@ -50,6 +50,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     wireConnection();
     wireBoard();
     wireRoundView();
+    wirePlayerList();
     m_builtInSettings = shownSettings();
 }
 
@@ -118,6 +119,7 @@ void TavlixProgram::wireConnection()
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
         m_roundView->setHostControls(hosting);
+        m_spylist->setHostControls(hosting);
     };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
     // The window closes after the event that asked for it has finished, so
@@ -134,8 +136,6 @@ void TavlixProgram::wireConnection()
                              [this](const QByteArray &body, int) { m_chat->chatterSounds().playasound(body); });
     for (const char *name : {"CMD_chat", "CMD_action"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
-    for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
-        m_connection->setHandler(name, [this](const QByteArray &body, int) { newplayerinfo(body); });
 }
 
 void TavlixProgram::wireBoard()
@@ -189,6 +189,18 @@ void TavlixProgram::wireRoundView()
     m_gamestart->saveinifile = [this] { saveinifile(); };
 }
 
+void TavlixProgram::wirePlayerList()
+{
+    PlayerList::Hooks hooks;
+    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    // The settings are read when the host announces this client itself.
+    hooks.ownArrival = [this] { loadinifile(); };
+    m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
+    m_playerList->installHandlers(*m_connection);
+}
+
 void TavlixProgram::setHostPort(const QString &port)
 {
     m_server->setPortName(port);
@@ -202,31 +214,4 @@ void TavlixProgram::setJoinPort(const QString &port)
 void TavlixProgram::show()
 {
     m_chat->show();
-}
-
-void TavlixProgram::newplayerinfo(const QByteArray &body)
-{
-    // FIXME: the watching eyes, the label's visibility and the spy list
-    // arrive with the player list; until then arrivals are announced in the
-    // chat and name their seat label, so the own window knows its name.
-    wire::FieldReader reader(body);
-    while (!reader.atEnd()) {
-        const int seat = reader.num();
-        const QString name = wire::decodeText(reader.field());
-        reader.fieldOrRest(); // watching mark
-        m_roundView->setSeatName(seat, name);
-        if (seat == m_state.mynumber) {
-            m_chatPane->addlinetochat(QStringLiteral("0+You are Connected."), m_state.systemcolor);
-            m_chatPane->addlinetochat(QStringLiteral("0+Press Ctrl-I to view Quick Instructions."), m_state.systemcolor);
-            loadinifile();
-        } else {
-            m_chatPane->addlinetochat("0+" + name + " is Connected.", m_state.systemcolor);
-        }
-        if (!m_state.isPlayerSeat(seat)) {
-            const QString line = seat == m_state.mynumber ? QStringLiteral("0+You are spying.") : "0+" + name + " is spying.";
-            m_chatPane->addlinetochat(line, m_state.systemcolor);
-        }
-    }
-    // Once per message, however many players it lists.
-    m_chat->playsounds(QStringLiteral("entered"));
 }
