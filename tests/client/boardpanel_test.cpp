@@ -1,5 +1,6 @@
 #include "boardfixture.h"
 
+#include <QAccessible>
 #include <QTest>
 
 TEST_F(BoardTest, ControlsSitAtTheirPixelPlacesWithNamesAndTags)
@@ -16,6 +17,12 @@ TEST_F(BoardTest, ControlsSitAtTheirPixelPlacesWithNamesAndTags)
         EXPECT_EQ(picture->property("tag").toInt(), slot);
         EXPECT_EQ(picture->accessibleName(), QString("Tile %1: empty").arg(slot));
     }
+    // What assistive technology reads through Qt's accessibility bridge.
+    QAccessibleInterface *board = QAccessible::queryAccessibleInterface(panel->view());
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->text(QAccessible::Name), "Board");
+    EXPECT_TRUE(board->state().focusable);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panel->handTile(4))->text(QAccessible::Name), "Tile 4: empty");
     EXPECT_TRUE(panel->highlite()->isHidden());
     EXPECT_EQ(panel->highlite()->size(), QSize(50, 50));
     EXPECT_TRUE(panel->newtileFrame()->isHidden());

@@ -231,6 +231,21 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
     }
 }
 
+TEST_F(ProgramTest, TabReachesTheBoardFromTheChatLine)
+{
+    start();
+    Tchat &window = program->mainWindow();
+    QApplication::setActiveWindow(&window);
+    QWidget *board = window.findChild<QWidget *>("paintbox_board");
+    window.findChild<QWidget *>("mychat")->setFocus();
+    bool reached = false;
+    for (int step = 0; step < 60 && !reached && QApplication::focusWidget(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached = QApplication::focusWidget() == board;
+    }
+    EXPECT_TRUE(reached);
+}
+
 TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
 {
     writeSettings("[Tavlix]\r\nShowfits=true\r\nHelp=2\r\n");
