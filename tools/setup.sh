@@ -17,6 +17,8 @@ TAVLIX_PACKAGES=(
   libgtest-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev
   xvfb xauth fonts-liberation
+  python3
+  pulseaudio pulseaudio-utils
 )
 
 tavlix_install_packages() {

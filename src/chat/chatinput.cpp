@@ -1,13 +1,16 @@
 #include "chatinput.h"
 
+#include "protocol.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
-#include <limits>
-
 ChatInput::ChatInput(QWidget *parent) : QLineEdit(parent)
 {
-    setMaxLength(std::numeric_limits<int>::max()); // the line has no length limit
+    // The host relays no longer text, and a line far longer would cost the
+    // connection. Typing stops here, and QLineEdit cuts a longer paste or
+    // setText to this length.
+    setMaxLength(static_cast<int>(wire::MaxTextLength));
 }
 
 void ChatInput::keyPressEvent(QKeyEvent *event)

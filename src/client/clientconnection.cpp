@@ -149,10 +149,19 @@ void ClientConnection::sockRead(int)
     } catch (const ESockException &) {
         return;
     }
-    for (QByteArray &line : m_framer.feed(bytes))
+    bool flooding = false;
+    for (QByteArray &line : m_framer.feed(bytes)) {
+        if (m_receivedlist.size() >= MaxQueuedLines) {
+            flooding = true;
+            break;
+        }
         m_receivedlist.push(std::move(line));
-    if (m_framer.overflowed()) {
-        // A host that sends endless bytes without a terminator is broken.
+    }
+    if (m_framer.overflowed() || flooding) {
+        // A host that sends endless bytes without a terminator, or more
+        // messages than the client can handle, is broken. What it sent
+        // before stays queued and is handled before the window closes.
+        m_framer.clear();
         m_sock->Close();
         return;
     }

@@ -43,6 +43,12 @@ public:
         std::function<void()> closeMainWindow;
     };
 
+    // Messages that may wait in receivedlist. Timer1 works off about a
+    // thousand a second and a host sends a handful per event, so a host
+    // past this is broken or hostile: the connection is closed, as for an
+    // endless message, before the queue can eat the memory.
+    static constexpr std::size_t MaxQueuedLines = 4096;
+
     ClientConnection(ClientState &state, Hooks hooks, QObject *parent = nullptr);
     ~ClientConnection() override;
 

@@ -1,48 +1,59 @@
-// TServer: the computer player. It plays the turns of every playing seat
+// GameFlow: the computer player. It plays the turns of every playing seat
 // without an active person (seat 2 when nobody sits there, seats whose
 // player left or sits out), one bot-speed interval after the turn was given,
-// through the same placetile as a person.
-#include "tserver.h"
+// through the same placetile as a person, with the message a client would
+// send.
+#include "gameflow.h"
 
+#include "botspeed.h"
 #include "placement.h"
+#include "protocol.h"
 #include "scanorder.h"
+#include "seattable.h"
 
-void TServer::startComputerTurn(int seat)
+void GameFlow::startComputerTurn(int seat)
 {
-    computertimer.stop();
-    computertimer.setInterval(botSpeed());
-    computertimer.Tag = 1;
-    botcountdown = 1;
-    botSeat = seat;
-    computertimer.start();
+    m_computertimer.stop();
+    m_computertimer.setInterval(botSpeed());
+    m_computertimer.Tag = 1;
+    m_botcountdown = 1;
+    m_botSeat = seat;
+    m_computertimer.start();
 }
 
-void TServer::computertimerTimer()
+int GameFlow::botSpeed() const
 {
-    if (--botcountdown >= 1)
+    const int ms = m_botSpeed ? m_botSpeed() : DefaultBotSpeed;
+    return ms > 0 ? ms : DefaultBotSpeed;
+}
+
+void GameFlow::computertimerTimer()
+{
+    if (--m_botcountdown >= 1)
         return;
-    computertimer.stop();
-    if (computertimer.Tag != 1)
+    m_computertimer.stop();
+    if (m_computertimer.Tag != 1)
         return;
-    computertimer.Tag = 0;
+    m_computertimer.Tag = 0;
     // The move is for the turn it was started for; findplayer and placetile
     // cancel it whenever that turn ends first.
-    if (gamerunning && turnOpen && currentplayer == botSeat)
-        computerplay(currentplayer);
+    if (m_gamerunning && m_turnOpen && m_currentplayer == m_botSeat)
+        computerplay(m_currentplayer);
 }
 
-void TServer::computerplay(int seat)
+void GameFlow::computerplay(int seat)
 {
-    if (seat < 1 || seat > PlayerSeats)
+    if (!SeatTable::playerSeat(seat))
         return;
-    const hand &h = seats[seat].hand;
+    const hand &h = m_seats[seat].hand;
     const auto place = [this, seat](int x, int y, int slot) {
-        const QByteArray body = QByteArray::number(seat) + '+' + QByteArray::number(x) + '+'
-                                + QByteArray::number(y) + '+' + QByteArray::number(slot) + '+';
-        placetile(body, ComputerOrigin);
+        // The body of the CMD_placetile a client would send for this move.
+        QByteArray message = wire::client::placetile(seat, x, y, slot);
+        message.chop(1); // the terminator
+        placetile(wire::splitMessage(message).second, ComputerOrigin);
     };
 
-    if (firsttile) {
+    if (m_firsttile) {
         // Any tile opens the round on (5, 5). A playing seat's hand is full
         // during a round; a hand without any tile would never end the draw.
         bool anyTile = false;
@@ -65,10 +76,10 @@ void TServer::computerplay(int seat)
     const std::array<ScanCell, 90> order = scanOrder(x0, y0);
     for (int level = 3; level >= 0; --level) {
         for (const ScanCell &cell : order) {
-            if (board.taken(cell.x, cell.y))
+            if (m_board.taken(cell.x, cell.y))
                 continue;
             for (int slot = 1; slot <= hand::Slots; ++slot) {
-                if (checksides(board, cell.x, cell.y, h.at(slot), level)) {
+                if (checksides(m_board, cell.x, cell.y, h.at(slot), level)) {
                     place(cell.x, cell.y, slot);
                     return;
                 }

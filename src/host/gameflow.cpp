@@ -1,51 +1,84 @@
-// TServer: games, rounds, turns, placements and the end of a game.
+// GameFlow: games, rounds, turns, placements and the end of a game.
 //
 // timer1 counts the pauses between steps: 1 tick after a placement, 3 after
 // a seat is found without a move, 7 between rounds. Its pending action waits
 // in its Tag.
-#include "tserver.h"
+#include "gameflow.h"
 
+#include "botspeed.h"
 #include "placement.h"
 #include "protocol.h"
+#include "seattable.h"
 
-void TServer::scheduleAction(PendingAction pending, int ticks)
+#include <algorithm>
+
+namespace {
+
+constexpr int Timer1Interval = 1000;
+
+} // namespace
+
+GameFlow::GameFlow(SeatTable &seats, RandomSource &random) : m_seats(seats), m_random(random)
 {
-    timer1.stop();
-    timer1.Tag = pending;
-    turncountdown = ticks;
-    timer1.start();
+    m_timer1.setInterval(Timer1Interval);
+    QObject::connect(&m_timer1, &QTimer::timeout, &m_timer1, [this] { timer1Timer(); });
+    m_computertimer.setInterval(DefaultBotSpeed);
+    QObject::connect(&m_computertimer, &QTimer::timeout, &m_computertimer, [this] { computertimerTimer(); });
 }
 
-bool TServer::holdsHumanTurn(int seat) const
+GameFlow::~GameFlow()
 {
-    const bool computerMoveWaiting = computertimer.Tag == 1 && botSeat == seat;
-    return gamerunning && turnOpen && currentplayer == seat && !computerMoveWaiting;
+    m_timer1.stop();
+    m_computertimer.stop();
 }
 
-void TServer::startgame(const QByteArray &body, int origin)
+void GameFlow::scheduleAction(PendingAction pending, int ticks)
+{
+    m_timer1.stop();
+    m_timer1.Tag = pending;
+    m_turncountdown = ticks;
+    m_timer1.start();
+}
+
+void GameFlow::cancelComputerMove()
+{
+    m_computertimer.stop();
+    m_computertimer.Tag = 0;
+}
+
+bool GameFlow::holdsHumanTurn(int seat) const
+{
+    const bool computerMoveWaiting = m_computertimer.Tag == 1 && m_botSeat == seat;
+    return m_gamerunning && m_turnOpen && m_currentplayer == seat && !computerMoveWaiting;
+}
+
+void GameFlow::startgame(const QByteArray &body, int origin)
 {
     // Only the hosting player's own client starts (and restarts) games.
     if (origin != 1)
         return;
     wire::FieldReader reader(body);
-    const QByteArray name = reader.field();
+    // The name is only announced; it is cut like a stored name.
+    const QByteArray name = reader.field().left(wire::MaxNameLength);
+    // A field that is not a number means the default; a number outside the
+    // dialog's range is brought into it, so a huge count cannot make a game
+    // that never ends and a zero count still plays a round.
     const std::optional<int> rounds = wire::parseNumber(reader.field());
 
-    timer1.stop();
-    timer1.Tag = NoAction;
-    computertimer.stop();
-    computertimer.Tag = 0;
-    turnOpen = false;
-    gamerunning = true;
-    numrounds = rounds.value_or(3);
+    m_timer1.stop();
+    m_timer1.Tag = NoAction;
+    cancelComputerMove();
+    m_turnOpen = false;
+    m_gamerunning = true;
+    m_numrounds = std::clamp(rounds.value_or(DefaultRounds), MinRounds, MaxRounds);
 
-    sendToAll(wire::host::startgame(name, numrounds));
+    m_seats.sendToAll(wire::host::startgame(name, m_numrounds));
 
-    for (int seat = 1; seat <= PlayerSeats; ++seat)
-        seats[seat].playing = false;
+    for (int seat = 1; seat <= SeatTable::PlayerSeats; ++seat)
+        m_seats[seat].playing = false;
     int playingSeats = 0;
-    for (int seat = 1; seat <= PlayerSeats; ++seat) {
-        seatrecord &record = seats[seat];
+    for (int seat = 1; seat <= SeatTable::PlayerSeats; ++seat) {
+        seatrecord &record = m_seats[seat];
         record.score = 0;
         record.watching = false;
         // Seat 2 always plays, by the computer when nobody sits there.
@@ -54,70 +87,68 @@ void TServer::startgame(const QByteArray &body, int origin)
             ++playingSeats;
         }
     }
-    currentplayer = static_cast<int>(m_random.random(static_cast<std::uint32_t>(playingSeats)));
-    roundcount = 0;
+    m_currentplayer = static_cast<int>(m_random.random(static_cast<std::uint32_t>(playingSeats)));
+    m_roundcount = 0;
     startround();
 }
 
-void TServer::startround()
+void GameFlow::startround()
 {
-    if (roundcount + 1 > numrounds && checkforwin())
+    if (m_roundcount + 1 > m_numrounds && checkforwin())
         return;
-    firsttile = true;
-    ++roundcount;
-    for (int seat = 1; seat <= PlayerSeats; ++seat)
-        seats[seat].nomoves = false;
+    m_firsttile = true;
+    ++m_roundcount;
+    for (int seat = 1; seat <= SeatTable::PlayerSeats; ++seat)
+        m_seats[seat].nomoves = false;
 
-    sendToAll(wire::host::roundstarting(roundcount));
+    m_seats.sendToAll(wire::host::roundstarting(m_roundcount));
 
-    board.clear();
-    gettiles(pool, m_random);
-    dealtiles(pool, seats);
-    for (int seat = 1; seat <= PlayerSeats; ++seat) {
-        if (!seats[seat].playing)
-            continue;
-        sendToSeat(seat, wholeHand(seat));
+    m_board.clear();
+    gettiles(m_pool, m_random);
+    dealtiles(m_pool, m_seats);
+    for (int seat = 1; seat <= SeatTable::PlayerSeats; ++seat) {
+        if (m_seats[seat].playing)
+            m_seats.sendToSeat(seat, wholeHand(seat));
     }
     findplayer();
 }
 
-void TServer::findplayer()
+void GameFlow::findplayer()
 {
     // Whatever turn was open ends here, and a computer move still waiting
     // for it must not land on the next seat's turn.
-    turnOpen = false;
-    computertimer.stop();
-    computertimer.Tag = 0;
+    m_turnOpen = false;
+    cancelComputerMove();
 
     // Seat 2 plays in every game, so a playing seat is found within six
     // steps; the bound only guards a table that was never set up.
     bool found = false;
-    for (int step = 0; step < PlayerSeats && !found; ++step) {
-        currentplayer = currentplayer >= PlayerSeats ? 1 : currentplayer + 1;
-        found = seats[currentplayer].playing;
+    for (int step = 0; step < SeatTable::PlayerSeats && !found; ++step) {
+        m_currentplayer = m_currentplayer >= SeatTable::PlayerSeats ? 1 : m_currentplayer + 1;
+        found = m_seats[m_currentplayer].playing;
     }
     if (!found)
         return;
 
-    seatrecord &record = seats[currentplayer];
-    if (checkforplay(board, record.hand)) {
+    seatrecord &record = m_seats[m_currentplayer];
+    if (checkforplay(m_board, record.hand)) {
         record.nomoves = false;
-        turnOpen = true;
-        sendToAll(wire::host::nextplayer(currentplayer));
-        if (computerPlays(currentplayer))
-            startComputerTurn(currentplayer);
+        m_turnOpen = true;
+        m_seats.sendToAll(wire::host::nextplayer(m_currentplayer));
+        if (m_seats.computerPlays(m_currentplayer))
+            startComputerTurn(m_currentplayer);
         return;
     }
 
     record.nomoves = true;
-    sendToAll(wire::host::nomoves(currentplayer));
+    m_seats.sendToAll(wire::host::nomoves(m_currentplayer));
     bool someoneCanPlace = false;
-    for (int seat = 1; seat <= PlayerSeats; ++seat)
-        someoneCanPlace = someoneCanPlace || (seats[seat].playing && !seats[seat].nomoves);
+    for (int seat = 1; seat <= SeatTable::PlayerSeats; ++seat)
+        someoneCanPlace = someoneCanPlace || (m_seats[seat].playing && !m_seats[seat].nomoves);
     scheduleAction(someoneCanPlace ? NextTurn : EndRound, 3);
 }
 
-void TServer::placetile(const QByteArray &body, int origin)
+void GameFlow::placetile(const QByteArray &body, int origin)
 {
     wire::FieldReader reader(body);
     const int seat = reader.num();
@@ -127,7 +158,7 @@ void TServer::placetile(const QByteArray &body, int origin)
 
     // A player places only for its own seat; the computer for the seat whose
     // turn it plays.
-    if (seat < 1 || seat > PlayerSeats)
+    if (!SeatTable::playerSeat(seat))
         return;
     if (origin != seat && origin != ComputerOrigin)
         return;
@@ -135,51 +166,50 @@ void TServer::placetile(const QByteArray &body, int origin)
     // while the seat is theirs to play; a computer move already under way
     // for a player who came back still lands (the turn is closed by
     // whichever placement comes first).
-    if (!gamerunning || !turnOpen || currentplayer != seat)
+    if (!m_gamerunning || !m_turnOpen || m_currentplayer != seat)
         return;
-    if (origin == seat && computerPlays(seat))
+    if (origin == seat && m_seats.computerPlays(seat))
         return;
     if (!hand::validSlot(slot))
         return;
 
-    const PlacementError error = validateplacement(board, seats[seat].hand, x, y, slot);
+    seatrecord &record = m_seats[seat];
+    const PlacementError error = validateplacement(m_board, record.hand, x, y, slot);
     if (error != PlacementOk) {
-        sendToSeat(seat, wire::host::anerror(seat, error));
+        m_seats.sendToSeat(seat, wire::host::anerror(seat, error));
         return;
     }
 
-    turnOpen = false;
-    computertimer.stop();
-    computertimer.Tag = 0;
-    firsttile = false;
+    m_turnOpen = false;
+    cancelComputerMove();
+    m_firsttile = false;
 
-    seatrecord &record = seats[seat];
-    const int gain = getscore(board, x, y);
+    const int gain = getscore(m_board, x, y);
     record.score += gain;
     const tile placed = record.hand.at(slot);
-    board.at(x, y) = placed;
-    refillslot(pool, record.hand, slot);
+    m_board.at(x, y) = placed;
+    refillslot(m_pool, record.hand, slot);
 
-    sendToAll(wire::host::heplace(seat, record.score, gain, x, y, placed));
-    sendToSeat(seat, wire::host::showtiles(seat, {{slot, record.hand.at(slot)}}));
+    m_seats.sendToAll(wire::host::heplace(seat, record.score, gain, x, y, placed));
+    m_seats.sendToSeat(seat, wire::host::showtiles(seat, {{slot, record.hand.at(slot)}}));
     scheduleAction(NextTurn, 1);
 }
 
-void TServer::endround()
+void GameFlow::endround()
 {
-    sendToAll(wire::host::roundend());
+    m_seats.sendToAll(wire::host::roundend());
     scheduleAction(NextRound, 7);
 }
 
-void TServer::timer1Timer()
+void GameFlow::timer1Timer()
 {
-    if (timer1.Tag == NoAction)
+    if (m_timer1.Tag == NoAction)
         return;
-    if (--turncountdown >= 1)
+    if (--m_turncountdown >= 1)
         return;
-    timer1.stop();
-    const int pending = timer1.Tag;
-    timer1.Tag = NoAction;
+    m_timer1.stop();
+    const int pending = m_timer1.Tag;
+    m_timer1.Tag = NoAction;
     switch (pending) {
     case NextTurn: findplayer(); break;
     case NextRound: startround(); break;
@@ -188,20 +218,51 @@ void TServer::timer1Timer()
     }
 }
 
-bool TServer::checkforwin()
+bool GameFlow::checkforwin()
 {
     int leader = 1;
-    for (int seat = 2; seat <= PlayerSeats; ++seat) {
-        if (seats[seat].score > seats[leader].score)
+    for (int seat = 2; seat <= SeatTable::PlayerSeats; ++seat) {
+        if (m_seats[seat].score > m_seats[leader].score)
             leader = seat;
     }
-    for (int seat = 1; seat <= PlayerSeats; ++seat) {
-        if (seat != leader && seats[seat].score == seats[leader].score)
+    for (int seat = 1; seat <= SeatTable::PlayerSeats; ++seat) {
+        if (seat != leader && m_seats[seat].score == m_seats[leader].score)
             return false;
     }
-    const seatrecord &winner = seats[leader];
-    sendToAll(wire::host::winner(winner.name.isEmpty() ? winner.botname : winner.name));
-    gamerunning = false;
-    turnOpen = false;
+    const seatrecord &winner = m_seats[leader];
+    m_seats.sendToAll(wire::host::winner(winner.name.isEmpty() ? winner.botname : winner.name));
+    m_gamerunning = false;
+    m_turnOpen = false;
     return true;
+}
+
+void GameFlow::bringUpToDate(int seat)
+{
+    if (!m_gamerunning)
+        return;
+    if (SeatTable::playerSeat(seat)) {
+        fillhand(m_pool, m_seats[seat].hand);
+        m_seats.sendToSeat(seat, wholeHand(seat));
+    }
+    QList<wire::CellTile> cells;
+    for (int x = 0; x < ::board::Columns; ++x) {
+        for (int y = 0; y < ::board::Rows; ++y) {
+            if (m_board.taken(x, y))
+                cells.append({x, y, m_board.at(x, y)});
+        }
+    }
+    if (!cells.isEmpty())
+        m_seats.sendToSeat(seat, wire::host::loadboard(seat, cells));
+    std::array<int, SeatTable::PlayerSeats> scores{};
+    for (int s = 1; s <= SeatTable::PlayerSeats; ++s)
+        scores[s - 1] = m_seats[s].score;
+    m_seats.sendToSeat(seat, wire::host::loadstats(seat, m_numrounds, m_roundcount, m_currentplayer, scores));
+}
+
+QByteArray GameFlow::wholeHand(int seat) const
+{
+    QList<wire::SlotTile> tiles;
+    for (int slot = 1; slot <= hand::Slots; ++slot)
+        tiles.append({slot, m_seats[seat].hand.at(slot)});
+    return wire::host::showtiles(seat, tiles);
 }

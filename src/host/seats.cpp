@@ -11,16 +11,27 @@
 
 namespace {
 
-bool validSeat(int seat)
+// The colour part of a chat line is a colour name or "$" and eight
+// hexadecimal digits; nothing longer is a colour.
+constexpr qsizetype MaxColourLength = 16;
+// A chatter sound's rest is "wave", its number and "+".
+constexpr qsizetype MaxSoundLength = 16;
+
+// Chat and action text as it is relayed: the text cut to the longest a chat
+// input sends, its colour to the longest colour text.
+QByteArray relayedText(const QByteArray &rest)
 {
-    return seat >= 1 && seat <= TServer::MaxSeats;
+    const qsizetype bar = rest.indexOf('|');
+    if (bar < 0)
+        return rest.left(wire::MaxTextLength);
+    return rest.left(std::min(bar, wire::MaxTextLength)) + '|' + rest.mid(bar + 1, MaxColourLength);
 }
 
 } // namespace
 
 QByteArray TServer::cleanName(const QByteArray &name, int seat)
 {
-    QByteArray clean = name;
+    QByteArray clean = name.left(wire::MaxNameLength);
     clean.replace('+', '-');
     clean.replace(wire::Terminator, 'y');
     // Receivers cut chat and action lines at their first "|", so a "|" in
@@ -46,67 +57,38 @@ void TServer::receivedlogininfo(const QByteArray &body, int origin)
     // The connection must still hold its seat: a login that was queued
     // before its connection closed would otherwise mark a seat in use that
     // no connection will ever free.
-    if (!validSeat(seat) || seat != origin || !seats[seat].inuse)
+    if (!SeatTable::valid(seat) || seat != origin || !m_seats[seat].inuse)
         return;
 
-    seatrecord &record = seats[seat];
+    seatrecord &record = m_seats[seat];
     record.name = cleanName(name, seat);
 
-    sendToAll(wire::host::newplayerinfo(seat, record.name));
+    m_seats.sendToAll(wire::host::newplayerinfo(seat, record.name));
 
-    QList<wire::PresentPlayer> others;
-    for (int s = 1; s <= connectioncount; ++s) {
-        if (s != seat && seats[s].inuse)
-            others.append({s, seats[s].name, seats[s].watching});
-    }
+    const QList<wire::PresentPlayer> others = m_seats.othersThan(seat);
     if (!others.isEmpty())
-        sendToSeat(seat, wire::host::existingplayers(others));
+        m_seats.sendToSeat(seat, wire::host::existingplayers(others));
 
-    if (version != m_version) {
-        sendToSeat(1, wire::host::havewrongversion(record.name));
-        sendToSeat(seat, wire::host::wrongversion());
+    if (version != wire::ProgramVersion) {
+        m_seats.sendToSeat(1, wire::host::havewrongversion(record.name));
+        m_seats.sendToSeat(seat, wire::host::wrongversion());
     }
 
-    if (!gamerunning)
-        return;
-    if (seat <= PlayerSeats) {
-        fillhand(pool, record.hand);
-        sendToSeat(seat, wholeHand(seat));
-    }
-    QList<wire::CellTile> cells;
-    for (int x = 0; x < ::board::Columns; ++x) {
-        for (int y = 0; y < ::board::Rows; ++y) {
-            if (board.taken(x, y))
-                cells.append({x, y, board.at(x, y)});
-        }
-    }
-    if (!cells.isEmpty())
-        sendToSeat(seat, wire::host::loadboard(seat, cells));
-    std::array<int, PlayerSeats> scores{};
-    for (int s = 1; s <= PlayerSeats; ++s)
-        scores[s - 1] = seats[s].score;
-    sendToSeat(seat, wire::host::loadstats(seat, numrounds, roundcount, currentplayer, scores));
+    m_flow.bringUpToDate(seat);
 }
 
 void TServer::leaveSeat(int seat)
 {
-    seatrecord &record = seats[seat];
-    if (record.inuse) {
-        const QByteArray message = wire::host::playerdisconnected(seat, record.name);
-        for (int s = 1; s <= connectioncount; ++s) {
-            if (s != seat)
-                sendToSeat(s, message);
-        }
-    }
-    record.inuse = false;
-    record.watching = false;
-    record.name.clear();
-    m_framers[seat].clear();
+    if (m_seats[seat].inuse)
+        m_seats.sendToOthers(seat, wire::host::playerdisconnected(seat, m_seats[seat].name));
+    m_seats.vacate(seat);
+    // Nothing the connection sent is taken any more.
+    m_links[seat] = Link{};
 
     // The hosting player's own seat keeps its turn: its leaving ends the
     // program anyway.
-    if (gamerunning && seat != 1 && holdsHumanTurn(seat))
-        findplayer();
+    if (m_flow.gamerunning() && seat != 1 && m_flow.holdsHumanTurn(seat))
+        m_flow.findplayer();
 }
 
 void TServer::kickhim(const QByteArray &body, int origin)
@@ -114,7 +96,7 @@ void TServer::kickhim(const QByteArray &body, int origin)
     wire::FieldReader reader(body);
     const int requester = reader.num();
     const int target = reader.num();
-    if (requester != 1 || origin != 1 || !validSeat(target))
+    if (requester != 1 || origin != 1 || !SeatTable::valid(target))
         return;
     disconnectsock(target);
 }
@@ -124,22 +106,22 @@ void TServer::justwatch(const QByteArray &body, int origin)
     wire::FieldReader reader(body);
     const int seat = reader.num();
     const QByteArray mode = reader.rest();
-    if (seat < 1 || seat > PlayerSeats)
+    if (!SeatTable::playerSeat(seat))
         return;
     if (seat != origin && origin != 1)
         return;
 
     if (mode == "2") {
-        seats[seat].watching = false;
-        sendToAll(wire::host::justwatching(seat, 2));
-    } else if (mode == "1" && gamerunning) {
+        m_seats[seat].watching = false;
+        m_seats.sendToAll(wire::host::justwatching(seat, 2));
+    } else if (mode == "1" && m_flow.gamerunning()) {
         // Whether a person was about to play this turn is judged before the
         // seat becomes computer-played.
-        const bool passTurn = holdsHumanTurn(seat);
-        seats[seat].watching = true;
-        sendToAll(wire::host::justwatching(seat, 1));
+        const bool passTurn = m_flow.holdsHumanTurn(seat);
+        m_seats[seat].watching = true;
+        m_seats.sendToAll(wire::host::justwatching(seat, 1));
         if (passTurn)
-            findplayer();
+            m_flow.findplayer();
     }
 }
 
@@ -147,25 +129,25 @@ void TServer::chat(const QByteArray &body, int origin)
 {
     wire::FieldReader reader(body);
     const int seat = reader.num();
-    if (!validSeat(seat) || seat != origin)
+    if (!SeatTable::valid(seat) || seat != origin)
         return;
-    sendToAll(wire::host::chat(seat, seats[seat].name, reader.rest()));
+    m_seats.sendToAll(wire::host::chat(seat, m_seats[seat].name, relayedText(reader.rest())));
 }
 
 void TServer::action(const QByteArray &body, int origin)
 {
     wire::FieldReader reader(body);
     const int seat = reader.num();
-    if (!validSeat(seat) || seat != origin)
+    if (!SeatTable::valid(seat) || seat != origin)
         return;
-    sendToAll(wire::host::action(seat, seats[seat].name, reader.rest()));
+    m_seats.sendToAll(wire::host::action(seat, m_seats[seat].name, relayedText(reader.rest())));
 }
 
 void TServer::playasound(const QByteArray &body, int origin)
 {
     wire::FieldReader reader(body);
     const int seat = reader.num();
-    if (!validSeat(seat) || seat != origin)
+    if (!SeatTable::valid(seat) || seat != origin)
         return;
-    sendToAll(wire::host::playasound(seat, reader.rest()));
+    m_seats.sendToAll(wire::host::playasound(seat, reader.rest().left(MaxSoundLength)));
 }

@@ -1,19 +1,19 @@
 // TServer: construction, the listener and its connections, the receive queue
-// and sending.
+// and the relay limits.
 #include "tserver.h"
 
 #include "protocol.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 constexpr int SocktimerInterval = 10;
-constexpr int Timer1Interval = 1000;
-constexpr int DefaultBotSpeed = 1000;
 
 } // namespace
 
 TServer::TServer(RandomSource &random, QObject *parent)
-    : QObject(parent), m_random(random)
+    : QObject(parent), m_flow(m_seats, random)
 {
     Sock1.setPortName(QStringLiteral("7772"));
     Sock1.OnAccept = [this](TSock *sender) { Sock1Accept(sender); };
@@ -23,18 +23,14 @@ TServer::TServer(RandomSource &random, QObject *parent)
         tempsockInfo(sender, info, msg);
     };
 
-    static const char *const botnames[] = {"Klot", "Klock", "Kling", "Klick", "Krazy"};
-    for (int seat = 2; seat <= PlayerSeats; ++seat)
-        seats[seat].botname = botnames[seat - 2];
+    QElapsedTimer monotonic;
+    monotonic.start();
+    m_clock = [monotonic] { return monotonic.elapsed(); };
 
     // The queue timer runs only while lines wait, so an idle host costs
     // nothing; each tick still handles a single line.
     socktimer.setInterval(SocktimerInterval);
     connect(&socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
-    timer1.setInterval(Timer1Interval);
-    connect(&timer1, &QTimer::timeout, this, &TServer::timer1Timer);
-    computertimer.setInterval(DefaultBotSpeed);
-    connect(&computertimer, &QTimer::timeout, this, &TServer::computertimerTimer);
 
     // The host's names, compared in this order.
     const auto bind = [this](const char *name, void (TServer::*handler)(const QByteArray &, int)) {
@@ -45,9 +41,9 @@ TServer::TServer(RandomSource &random, QObject *parent)
     bind("CMD_chat", &TServer::chat);
     bind("CMD_action", &TServer::action);
     bind("CMD_playasound", &TServer::playasound);
-    bind("CMD_startgame", &TServer::startgame);
+    m_dispatcher.on("CMD_startgame", [this](const QByteArray &body, int origin) { m_flow.startgame(body, origin); });
     bind("CMD_justwatch", &TServer::justwatch);
-    bind("CMD_placetile", &TServer::placetile);
+    m_dispatcher.on("CMD_placetile", [this](const QByteArray &body, int origin) { m_flow.placetile(body, origin); });
 }
 
 TServer::~TServer()
@@ -62,8 +58,6 @@ TServer::~TServer()
         connection->OnInfo = nullptr;
     }
     socktimer.stop();
-    timer1.stop();
-    computertimer.stop();
 }
 
 void TServer::startHosting()
@@ -73,9 +67,13 @@ void TServer::startHosting()
 
 void TServer::enqueue(const QByteArray &line, int origin)
 {
-    receivedlist.push(line, origin);
-    if (origin >= 1 && origin <= MaxSeats)
-        ++m_waiting[origin];
+    quint64 serial = 0;
+    if (SeatTable::valid(origin)) {
+        Link &link = m_links[origin];
+        serial = link.serial;
+        ++link.waiting;
+    }
+    receivedlist.push(line, origin, serial);
     if (!socktimer.isActive())
         socktimer.start();
 }
@@ -83,18 +81,7 @@ void TServer::enqueue(const QByteArray &line, int origin)
 void TServer::Sock1Accept(TSock *sender)
 {
     Q_UNUSED(sender);
-    // The lowest seat number that is free, up to the highest handed out;
-    // a new number only when all of those are taken.
-    int seat = 0;
-    for (int s = 1; s <= connectioncount; ++s) {
-        if (!seats[s].inuse) {
-            seat = s;
-            break;
-        }
-    }
-    if (seat == 0 && connectioncount < MaxSeats)
-        seat = connectioncount + 1;
-
+    const int seat = m_seats.freeSeat();
     if (seat == 0) {
         // All nine numbers are taken: tell the newcomer and let it go.
         TSock *refused = nullptr;
@@ -103,22 +90,18 @@ void TServer::Sock1Accept(TSock *sender)
         refused->OnRead = nullptr;
         refused->OnDisconnect = nullptr;
         refused->OnInfo = nullptr;
-        seats[SpareSeat].sock = refused;
         try {
             refused->Send(wire::host::full());
         } catch (const ESockException &) {
         }
-        seats[SpareSeat].sock = nullptr;
         delete refused;
         return;
     }
 
-    TSock *previous = seats[seat].sock;
+    TSock *previous = m_seats[seat].sock;
     TSock *connection = nullptr;
     if (!Sock1.Accept(connection))
         return;
-    if (seat > connectioncount)
-        connectioncount = seat;
 
     // The previous connection of this number is closed; it goes now, with
     // its bindings cut so that nothing of it reaches the new occupant.
@@ -129,23 +112,29 @@ void TServer::Sock1Accept(TSock *sender)
         previous->deleteLater();
     }
 
-    seatrecord &record = seats[seat];
-    record.sock = connection;
-    record.inuse = true;
-    m_framers[seat].clear();
+    occupySeat(seat, connection);
     connection->setTag(seat);
     connection->OnDisconnect = tempsock.OnDisconnect;
     connection->OnRead = [this](TSock *s, int count) { Sock1Read(s, count); };
     connection->OnInfo = tempsock.OnInfo;
 
-    sendToSeat(seat, wire::host::sendlogininfo(seat));
+    m_seats.sendToSeat(seat, wire::host::sendlogininfo(seat));
+}
+
+void TServer::occupySeat(int seat, TSock *connection)
+{
+    m_seats.occupy(seat, connection);
+    // A fresh serial: lines still queued from an earlier connection of this
+    // seat no longer match it and are dropped when their turn comes.
+    m_links[seat] = Link{};
+    m_links[seat].serial = ++m_lastSerial;
 }
 
 void TServer::Sock1Read(TSock *sender, int count)
 {
     Q_UNUSED(count);
     const int seat = sender->Tag();
-    if (seat < 1 || seat > MaxSeats || seats[seat].sock != sender)
+    if (!SeatTable::valid(seat) || m_seats[seat].sock != sender)
         return;
     QByteArray bytes;
     try {
@@ -153,10 +142,12 @@ void TServer::Sock1Read(TSock *sender, int count)
     } catch (const ESockException &) {
         return;
     }
-    wire::LineFramer &framer = m_framers[seat];
+    Link &link = m_links[seat];
     bool flooding = false;
-    for (const QByteArray &line : framer.feed(bytes)) {
-        if (m_waiting[seat] >= MaxWaitingLines) {
+    for (const QByteArray &line : link.framer.feed(bytes)) {
+        if (!withinRelayLimits(seat, line))
+            continue;
+        if (link.waiting >= MaxWaitingLines) {
             flooding = true;
             break;
         }
@@ -165,16 +156,28 @@ void TServer::Sock1Read(TSock *sender, int count)
     // A peer that sends an endless message without its terminator, or more
     // messages than the host could handle for it, is broken or hostile: it
     // loses its connection, which frees the seat as usual.
-    if (framer.overflowed() || flooding) {
-        framer.clear();
+    if (link.framer.overflowed() || flooding) {
+        link.framer.clear();
         sender->Close();
     }
+}
+
+bool TServer::withinRelayLimits(int seat, const QByteArray &line)
+{
+    // The limits are judged on arrival, so a flood never takes room in the
+    // queue that everyone's messages share.
+    const QByteArray name = wire::splitMessage(line).first;
+    if (name == "CMD_chat" || name == "CMD_action")
+        return m_links[seat].limits.allowLine(m_clock());
+    if (name == "CMD_playasound")
+        return m_links[seat].limits.allowSound(m_clock());
+    return true;
 }
 
 void TServer::tempsockDisconnect(TSock *sender)
 {
     const int seat = sender->Tag();
-    if (seat >= 1 && seat <= MaxSeats && seats[seat].sock == sender)
+    if (SeatTable::valid(seat) && m_seats[seat].sock == sender)
         disconnectsock(seat);
 }
 
@@ -184,60 +187,34 @@ void TServer::tempsockInfo(TSock *sender, TSocketInfo info, const QString &msg)
     if (msg != QLatin1String("Socket Closed"))
         return;
     const int seat = sender->Tag();
-    if (seat < 1 || seat > MaxSeats || seats[seat].sock != sender)
+    if (!SeatTable::valid(seat) || m_seats[seat].sock != sender)
         return;
     leaveSeat(seat);
 }
 
 void TServer::disconnectsock(int seat)
 {
-    if (seat < 1 || seat > MaxSeats || !seats[seat].inuse || !seats[seat].sock)
+    if (!SeatTable::valid(seat) || !m_seats[seat].inuse || !m_seats[seat].sock)
         return;
-    seats[seat].sock->Close();
+    m_seats[seat].sock->Close();
 }
 
 void TServer::socktimerTimer()
 {
     if (std::optional<wire::QueuedLine> line = receivedlist.take()) {
-        if (line->origin >= 1 && line->origin <= MaxSeats)
-            --m_waiting[line->origin];
-        m_dispatcher.dispatch(line->text, line->origin);
+        bool current = true;
+        if (SeatTable::valid(line->origin)) {
+            // Only the connection that sent a line may speak through it: a
+            // line from a connection that has left, queued before it went,
+            // is dropped rather than credited to the seat's next occupant.
+            Link &link = m_links[line->origin];
+            current = line->connection != 0 && line->connection == link.serial;
+            if (current)
+                --link.waiting;
+        }
+        if (current)
+            m_dispatcher.dispatch(line->text, line->origin);
     }
     if (receivedlist.isEmpty())
         socktimer.stop();
-}
-
-void TServer::sendToSeat(int seat, const QByteArray &message)
-{
-    if (seat < 1 || seat > SpareSeat || !seats[seat].inuse)
-        return;
-    if (m_observer)
-        m_observer(seat, message);
-    if (TSock *connection = seats[seat].sock) {
-        try {
-            connection->Send(message);
-        } catch (const ESockException &) {
-            // The connection is gone; its close event frees the seat.
-        }
-    }
-}
-
-void TServer::sendToAll(const QByteArray &message)
-{
-    for (int seat = 1; seat <= connectioncount; ++seat)
-        sendToSeat(seat, message);
-}
-
-QByteArray TServer::wholeHand(int seat) const
-{
-    QList<wire::SlotTile> tiles;
-    for (int slot = 1; slot <= hand::Slots; ++slot)
-        tiles.append({slot, seats[seat].hand.at(slot)});
-    return wire::host::showtiles(seat, tiles);
-}
-
-int TServer::botSpeed() const
-{
-    const int ms = m_botSpeed ? m_botSpeed() : DefaultBotSpeed;
-    return ms > 0 ? ms : DefaultBotSpeed;
 }

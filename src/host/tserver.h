@@ -1,13 +1,10 @@
 #pragma once
 
-#include "board.h"
-#include "hand.h"
-#include "placement.h"
-#include "randomsource.h"
-#include "tilepool.h"
-
+#include "gameflow.h"
 #include "messagequeue.h"
-#include "seatrecord.h"
+#include "randomsource.h"
+#include "relaylimiter.h"
+#include "seattable.h"
 #include "tagtimer.h"
 #include "tsock.h"
 
@@ -21,39 +18,32 @@
 // The host side of the game: the hidden host window. It lives in every copy
 // of the program but only comes to life in the copy that hosts, when
 // startHosting() sets its listener going. It owns the only authoritative game
-// state: the seat table, the board, the pool and the turn.
+// state: the seat table and the game flow (board, pool, turn).
 //
 // Everything runs on the user-interface thread. Socket events only queue the
 // received messages; socktimer hands them to the handlers one per tick, and
-// timer1 and computertimer drive the game's pauses, so no handler ever runs
+// the game flow's timers drive the game's pauses, so no handler ever runs
 // inside another one or inside a socket event.
 //
-// The handlers and the state are public so that the main window can read
-// them and tests can drive every step directly (calling socktimerTimer,
-// timer1Timer and computertimerTimer instead of waiting). During play only
-// TServer's own handlers change the state.
+// The state is private. The main window sets the host up through the
+// setters; tests read it through seats() and flow(), drive it through the
+// handlers and tick methods, and arrange it through the test-only HostProbe.
 //
-// Implementation files: tserver.cpp (connections, queue, sending), seats.cpp
-// (login, leaving, moderation, relaying), gameflow.cpp (games, rounds,
-// turns), computerplayer.cpp (the computer player).
+// Implementation files: tserver.cpp (connections, queue, relay limits),
+// seats.cpp (login, leaving, moderation, relaying); the game is GameFlow's.
 class TServer : public QObject
 {
     Q_OBJECT
 public:
-    // Origin of the computer player's own placements: trusted like the seat
-    // it plays for. Connections have origins 1 to 9 (their seat numbers).
-    static constexpr int ComputerOrigin = -1;
-    // Seat numbers: 1 to 6 play, 7 to 9 watch; 10 only refuses a connection.
-    static constexpr int MaxSeats = 9;
-    static constexpr int PlayerSeats = 6;
-    static constexpr int SpareSeat = 10;
+    static constexpr int ComputerOrigin = GameFlow::ComputerOrigin;
+    static constexpr int MaxSeats = SeatTable::MaxSeats;
+    static constexpr int PlayerSeats = SeatTable::PlayerSeats;
+    static constexpr int SpareSeat = SeatTable::SpareSeat;
     // Lines one connection may have waiting in the queue. The queue is
     // handled at about 100 lines a second for everyone together, and a
     // person sends a few a second at most, so a connection past this is
     // flooding the host: it is closed before it can hold up the others.
     static constexpr int MaxWaitingLines = 256;
-    // timer1's pending actions.
-    enum PendingAction { NoAction = 0, NextTurn = 1, NextRound = 2, EndRound = 3 };
 
     // `random` is the process-wide random source; the main window seeds it.
     explicit TServer(RandomSource &random, QObject *parent = nullptr);
@@ -65,21 +55,32 @@ public:
     void startHosting();
     // The listener's port; tests use "0" for an ephemeral port.
     void setPortName(const QString &port) { Sock1.setPortName(port); }
+    // The port the listener is bound to.
+    quint16 localPort() const { return Sock1.LocalPort(); }
     // The bot speed in milliseconds, asked each time a computer turn begins
-    // (the main window's Bot Speed menu). Without one it is 1000 ms.
-    void setBotSpeedProvider(std::function<int()> provider) { m_botSpeed = std::move(provider); }
-    // The host's own version text, compared with every login's ("1.0.0").
-    void setVersion(const QByteArray &version) { m_version = version; }
-    QByteArray version() const { return m_version; }
+    // (the main window's Bot Speed menu).
+    void setBotSpeedProvider(std::function<int()> provider) { m_flow.setBotSpeedProvider(std::move(provider)); }
     // Sees every message the host sends, with the seat it goes to, before it
     // is written to that seat's connection.
     void setOutgoingObserver(std::function<void(int seat, const QByteArray &message)> observer)
     {
-        m_observer = std::move(observer);
+        m_seats.setOutgoingObserver(std::move(observer));
     }
+    // The clock of the relay limits, in milliseconds (a monotonic clock
+    // unless a test replaces it).
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
-    // Queues one received message from the connection at seat `origin` and
-    // makes sure socktimer runs.
+    // Read-only views of the seat table and the game.
+    const SeatTable &seats() const { return m_seats; }
+    const GameFlow &flow() const { return m_flow; }
+    // The game's steps and timer events, for the main window's tests and
+    // the host's own.
+    GameFlow &game() { return m_flow; }
+    // Lines waiting in the receive queue.
+    std::size_t queuedLines() const { return receivedlist.size(); }
+
+    // Queues one received message from the connection that now holds seat
+    // `origin` and makes sure socktimer runs.
     void enqueue(const QByteArray &line, int origin);
 
     // Socket events (bound on Sock1, tempsock and every accepted connection).
@@ -88,10 +89,8 @@ public:
     void tempsockDisconnect(TSock *sender);
     void tempsockInfo(TSock *sender, TSocketInfo info, const QString &msg);
 
-    // Timer events.
+    // Timer event of the receive queue.
     void socktimerTimer();
-    void timer1Timer();
-    void computertimerTimer();
 
     // Message handlers: the body of the message and the seat of the
     // connection it came from. A number field that is not a number throws
@@ -102,89 +101,49 @@ public:
     void chat(const QByteArray &body, int origin);
     void action(const QByteArray &body, int origin);
     void playasound(const QByteArray &body, int origin);
-    void startgame(const QByteArray &body, int origin);
-    void placetile(const QByteArray &body, int origin);
 
-    // Steps of the game.
+    // Closes a seat's connection if the seat is in use.
     void disconnectsock(int seat);
-    void startround();
-    void findplayer();
-    void endround();
-    bool checkforwin();
-    void computerplay(int seat);
 
-    // Sending: to one seat when it has a connection in use; to all seats in
-    // use from 1 up to connectioncount, in ascending order.
-    void sendToSeat(int seat, const QByteArray &message);
-    void sendToAll(const QByteArray &message);
-
-    // Whether the computer plays this seat's turns: nobody connected there,
-    // the player sits out, or the connection has not logged in (a login
-    // always leaves a name). A connection that never logs in would otherwise
-    // hold a turn forever from a seat no player list shows, so nobody could
-    // remove it.
-    bool computerPlays(int seat) const
-    {
-        return !seats[seat].inuse || seats[seat].watching || seats[seat].name.isEmpty();
-    }
-    // Whether the seat holds an open turn that a person is to play: the turn
-    // was given and no placement has been made, and no computer move is
-    // already on its way for it. Only such a turn is passed on when its
-    // player leaves or sits out.
-    bool holdsHumanTurn(int seat) const;
     // The login name as it will be stored: "+" and the byte 0xFF would end a
     // field or the whole message early, so they become "-" and "y"; "|"
     // becomes "!" and control bytes become blanks; a name that is empty or
-    // blank becomes "Player" and the seat number.
+    // blank becomes "Player" and the seat number; a longer name is cut to
+    // wire::MaxNameLength.
     static QByteArray cleanName(const QByteArray &name, int seat);
+
+private:
+    // What the host keeps per connection, beside its seat record. A new
+    // connection in a seat starts with a fresh one.
+    struct Link
+    {
+        quint64 serial = 0;          // 0: no connection
+        wire::LineFramer framer;
+        int waiting = 0;             // its lines in receivedlist
+        RelayLimiter limits;
+    };
+
+    // A connection (or, in tests, none) takes the seat.
+    void occupySeat(int seat, TSock *connection);
+    void leaveSeat(int seat);
+    // Whether a line just received from the seat's connection may be
+    // queued: chat, action and sound lines over the relay limits are not.
+    bool withinRelayLimits(int seat, const QByteArray &line);
 
     // Endpoints: the listener, and the never-opened holder of the disconnect
     // and info bindings that every accepted connection receives.
     TSock Sock1;
     TSock tempsock;
 
-    // Seats 1 to 9 and the spare record 10; index 0 is unused.
-    std::array<seatrecord, SpareSeat + 1> seats;
-    int connectioncount = 0;
+    SeatTable m_seats;
+    GameFlow m_flow;
+    std::array<Link, SpareSeat + 1> m_links;
+    quint64 m_lastSerial = 0;
 
     wire::MessageQueue receivedlist;
     TagTimer socktimer;
-
-    // Game state.
-    ::board board;
-    tilepool pool;
-    bool gamerunning = false;
-    int currentplayer = 0;
-    int roundcount = 0;
-    int numrounds = 0;
-    bool firsttile = false;
-    // The turn of currentplayer was given with CMD_nextplayer and no
-    // placement has been made for it yet. Placements are taken only then, so
-    // a seat can never place twice for one turn, and the turn is passed on
-    // by hand (leaving, sitting out) only then, when timer1 has nothing
-    // pending that would pass it a second time.
-    bool turnOpen = false;
-
-    TagTimer timer1;   // Tag: the pending action
-    int turncountdown = 0;
-    TagTimer computertimer; // Tag: 1 while a computer move waits
-    int botcountdown = 0;
-    int botSeat = 0;   // the seat whose turn the waiting computer move is for
-
-private:
-    void scheduleAction(PendingAction action, int ticks);
-    void startComputerTurn(int seat);
-    int botSpeed() const;
-    // CMD_showtiles with all seven slots of the seat's hand.
-    QByteArray wholeHand(int seat) const;
-    void leaveSeat(int seat);
-
-    RandomSource &m_random;
     wire::Dispatcher m_dispatcher;
-    std::array<wire::LineFramer, SpareSeat + 1> m_framers;
-    // Lines in receivedlist per origin seat.
-    std::array<int, SpareSeat + 1> m_waiting{};
-    std::function<int()> m_botSpeed;
-    std::function<void(int, const QByteArray &)> m_observer;
-    QByteArray m_version = "1.0.0";
+    std::function<qint64()> m_clock;
+
+    friend class HostProbe;
 };

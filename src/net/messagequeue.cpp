@@ -36,9 +36,9 @@ void LineFramer::clear()
     m_overflowed = false;
 }
 
-void MessageQueue::push(QByteArray text, int origin)
+void MessageQueue::push(QByteArray text, int origin, quint64 connection)
 {
-    m_lines.push_back({std::move(text), origin});
+    m_lines.push_back({std::move(text), origin, connection});
 }
 
 std::optional<QueuedLine> MessageQueue::take()

@@ -34,11 +34,14 @@ private:
 
 // One received message and where it came from: the host records the seat
 // number of the connection that sent it, so a handler can check that a seat
-// named in the message belongs to its sender. The client leaves it 0.
+// named in the message belongs to its sender, and the serial number of that
+// connection, so a line whose connection has gone is never taken as the word
+// of the next occupant of the seat. The client leaves both 0.
 struct QueuedLine
 {
     QByteArray text;
     int origin = 0;
+    quint64 connection = 0;
 };
 
 // The receive queue (`receivedlist`): filled by read events, emptied one line
@@ -46,7 +49,7 @@ struct QueuedLine
 class MessageQueue
 {
 public:
-    void push(QByteArray text, int origin = 0);
+    void push(QByteArray text, int origin = 0, quint64 connection = 0);
     std::optional<QueuedLine> take();
     bool isEmpty() const { return m_lines.empty(); }
     std::size_t size() const { return m_lines.size(); }

@@ -34,6 +34,7 @@
 //   CMD_anerror+seat+code+    CMD_heplace+seat+total+gain+X+Y+top+right+bottom+left+
 //   CMD_roundend+             CMD_winner+name+
 
+#include "programversion.h"
 #include "tile.h"
 
 #include <QByteArray>
@@ -49,8 +50,17 @@ namespace wire {
 inline constexpr char Terminator = '\xFF';
 
 // The program's version text, shown in the about window, sent by the client
-// at login and compared by the host ("different version" notices).
-inline constexpr char ProgramVersion[] = "1.0.0";
+// at login and compared by the host ("different version" notices). It is the
+// project version that CMake configures (programversion.h.in).
+inline constexpr char ProgramVersion[] = TAVLIX_PROGRAM_VERSION;
+
+// Lengths the host lets through. Every client closes its connection when a
+// message passes its framing limit (LineFramer::MaxTail, 64 KiB), so nothing
+// the host sends may carry text of a peer's choosing in unbounded length:
+// names are cut when the host stores them, chat and action text before it
+// is relayed, and the chat input stops at the same length.
+inline constexpr qsizetype MaxNameLength = 40;
+inline constexpr qsizetype MaxTextLength = 2000;
 
 // Text on the wire is single-byte Windows-1252. Characters without a
 // Windows-1252 byte become '?'; the character that would be the byte 0xFF

@@ -75,8 +75,12 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     const auto rounds = profile.readString(SettingsSection, "Roundnum");
     settings.Roundnum = rounds ? parseSettingsInteger(*rounds) : std::optional<int>(3);
 
-    const std::string speed = readText(profile, "Botspeed", "1000");
-    settings.Botspeed = speed == "2000" ? 2000 : speed == "500" ? 500 : 1000;
+    const std::string speed = readText(profile, "Botspeed", std::to_string(DefaultBotSpeed).c_str());
+    settings.Botspeed = DefaultBotSpeed;
+    for (const int choice : {SlowBotSpeed, NormalBotSpeed, FastBotSpeed}) {
+        if (speed == std::to_string(choice))
+            settings.Botspeed = choice;
+    }
 
     settings.Turnsound = readText(profile, "Turnsound", "0") == "1" ? TurnSound::New : TurnSound::Classic;
 

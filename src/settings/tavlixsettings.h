@@ -1,5 +1,6 @@
 #pragma once
 
+#include "botspeed.h"
 #include "colourtext.h"
 #include "iniprofile.h"
 
@@ -25,7 +26,7 @@ struct TavlixSettings
     // The rounds preset. Nothing: an empty or non-integer value, which
     // leaves the rounds box as it is. Not clamped here; the box allows 1-10.
     std::optional<int> Roundnum = 3;
-    int Botspeed = 1000;           // computer players' pause: 500, 1000 or 2000 ms
+    int Botspeed = DefaultBotSpeed; // computer players' pause: 500, 1000 or 2000 ms
     TurnSound Turnsound = TurnSound::Classic;
     // Phrase1 to Phrase9; nothing where the key is empty or missing, which
     // leaves that button's text as it is.

@@ -15,6 +15,7 @@ class ChatPane;
 class ClientConnection;
 class Desktop;
 class RandomSource;
+class RoundView;
 class Tabout;
 class Tchat;
 class Tdownload;
@@ -54,12 +55,12 @@ public:
     ChatPane &chatPane() const { return *m_chatPane; }
     ClientConnection &connection() const { return *m_connection; }
     BoardPanel &boardPanel() const { return *m_boardPanel; }
+    RoundView &roundView() const { return *m_roundView; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
+    Tphrases &phrasesWindow() const { return *m_phrasesWindow; }
     QString settingsPath() const { return m_settingsPath; }
-    // Phrases read from the settings file (nothing where a key was empty).
-    const std::array<std::optional<QString>, 9> &storedPhrases() const { return m_phrases; }
 
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
@@ -74,7 +75,9 @@ private:
     void wireMainWindow();
     void wireConnection();
     void wireBoard();
+    void wireRoundView();
     void newplayerinfo(const QByteArray &body);
+    bool storePhrases(const std::array<QString, 9> &texts);
 
     Desktop &m_desktop;
     RandomSource &m_random;
@@ -82,7 +85,6 @@ private:
     QString m_settingsPath;
     QString m_tallyPath;
     ClientState m_state;
-    std::array<std::optional<QString>, 9> m_phrases;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;
@@ -98,4 +100,5 @@ private:
     ChatPane *m_chatPane = nullptr;
     ClientConnection *m_connection = nullptr;
     BoardPanel *m_boardPanel = nullptr;
+    RoundView *m_roundView = nullptr;
 };

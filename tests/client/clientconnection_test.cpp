@@ -190,6 +190,18 @@ TEST_F(ClientTest, AHostFloodingWithoutTerminatorIsCutOff)
     EXPECT_TRUE(connection->receivedlist().isEmpty());
 }
 
+TEST_F(ClientTest, AHostFloodingWithMessagesIsCutOffWithTheQueueBounded)
+{
+    connectSolo();
+    QByteArray flood;
+    for (std::size_t i = 0; i < 2 * ClientConnection::MaxQueuedLines; ++i)
+        flood += wire::host::roundend();
+    peer->write(flood);
+    ASSERT_TRUE(waitUntil([this] { return !connection->sock()->Connected(); }));
+    EXPECT_LE(connection->receivedlist().size(), ClientConnection::MaxQueuedLines);
+    EXPECT_TRUE(peer->waitForDisconnected(5000) || peer->state() == QAbstractSocket::UnconnectedState);
+}
+
 TEST_F(ClientTest, SendingWithoutAConnectionIsSilent)
 {
     connection->send(wire::client::chat(1, "hi", "clBlack"));

@@ -5,6 +5,7 @@
 // queue with a chosen origin (no sockets); LoopbackTest listens on an
 // ephemeral port and talks to it through real client connections.
 
+#include "hostprobe.h"
 #include "tserver.h"
 
 #include <QTcpSocket>
@@ -24,7 +25,7 @@ inline QByteArray ff(const char *text)
 inline void holdGameTimers(TServer &server)
 {
     constexpr int hour = 3600 * 1000;
-    server.timer1.setInterval(hour);
+    HostProbe(server).timer1().setInterval(hour);
     server.setBotSpeedProvider([] { return hour; });
 }
 
@@ -40,8 +41,7 @@ protected:
     // A connection at `seat` that has logged in under `name`.
     void join(int seat, const QByteArray &name, const QByteArray &version = "1.0.0")
     {
-        server.seats[seat].inuse = true;
-        server.connectioncount = std::max(server.connectioncount, seat);
+        probe.occupy(seat);
         deliver(seat, "CMD_logininfo+" + QByteArray::number(seat) + "+" + version + "+" + name);
     }
 
@@ -49,7 +49,7 @@ protected:
     void deliver(int origin, const QByteArray &line)
     {
         server.enqueue(line, origin);
-        while (!server.receivedlist.isEmpty())
+        while (!server.queuedLines() == 0)
             server.socktimerTimer();
     }
 
@@ -74,18 +74,11 @@ protected:
         sent.clear();
     }
 
-    void giveTurn(int seat)
-    {
-        server.timer1.stop();
-        server.timer1.Tag = 0;
-        server.computertimer.stop();
-        server.computertimer.Tag = 0;
-        server.currentplayer = seat;
-        server.turnOpen = true;
-    }
+    void giveTurn(int seat) { probe.giveTurn(seat); }
 
     RandomSource random{20240611};
     TServer server{random};
+    HostProbe probe{server};
     QList<std::pair<int, QByteArray>> sent;
 };
 
@@ -186,7 +179,10 @@ protected:
     {
         holdGameTimers(server);
         // Still one line per tick, only without the 10 ms wait between.
-        server.socktimer.setInterval(1);
+        probe.socktimer().setInterval(1);
+        // The sync lines are chat: a clock that leaps a minute per line
+        // keeps the relay limits, tested on their own, out of their way.
+        server.setClock([this] { return leaps += 60000; });
         server.setPortName(QStringLiteral("0"));
         server.startHosting();
     }
@@ -194,7 +190,7 @@ protected:
     // A new connection that has logged in under `name`.
     TestClient &connectAndLogin(const QByteArray &name, const QByteArray &version = "1.0.0")
     {
-        clients.push_back(std::make_unique<TestClient>(server.Sock1.LocalPort()));
+        clients.push_back(std::make_unique<TestClient>(server.localPort()));
         TestClient &client = *clients.back();
         EXPECT_NE(client.login(name, version), 0) << name.constData();
         return client;
@@ -212,5 +208,7 @@ protected:
 
     RandomSource random{424242};
     TServer server{random};
+    HostProbe probe{server};
     std::vector<std::unique_ptr<TestClient>> clients;
+    qint64 leaps = 0;
 };

@@ -7,7 +7,7 @@ using Seats = LoopbackTest;
 TEST_F(Seats, SecondPlayerLoginIsAnnouncedByteForByte)
 {
     TestClient &blue = connectAndLogin("Blue");
-    clients.push_back(std::make_unique<TestClient>(server.Sock1.LocalPort()));
+    clients.push_back(std::make_unique<TestClient>(server.localPort()));
     TestClient &red = *clients.back();
     ASSERT_TRUE(red.waitForCount(1));
     EXPECT_EQ(red.messages.first(), ff("CMD_sendlogininfo+2"));
@@ -27,20 +27,20 @@ TEST_F(Seats, LowestFreeNumberIsReusedWithItsScoreAndHand)
     connectAndLogin("Blue");
     TestClient &red = connectAndLogin("Red");
     TestClient &green = connectAndLogin("Green");
-    EXPECT_EQ(server.connectioncount, 3);
-    server.seats[2].score = 40;
-    server.seats[2].hand.at(4) = tile{1, 2, 3, 4};
+    EXPECT_EQ(server.seats().connectioncount(), 3);
+    probe.seat(2).score = 40;
+    probe.seat(2).hand.at(4) = tile{1, 2, 3, 4};
 
     red.socket.disconnectFromHost();
     ASSERT_TRUE(green.waitFor(ff("CMD_playerdisconnected+2+Red")));
-    EXPECT_FALSE(server.seats[2].inuse);
-    EXPECT_TRUE(server.seats[2].name.isEmpty());
+    EXPECT_FALSE(server.seats()[2].inuse);
+    EXPECT_TRUE(server.seats()[2].name.isEmpty());
 
     TestClient &white = connectAndLogin("White");
     EXPECT_EQ(white.seat, 2);
-    EXPECT_EQ(server.connectioncount, 3);
-    EXPECT_EQ(server.seats[2].score, 40);
-    EXPECT_EQ(server.seats[2].hand.at(4), (tile{1, 2, 3, 4}));
+    EXPECT_EQ(server.seats().connectioncount(), 3);
+    EXPECT_EQ(server.seats()[2].score, 40);
+    EXPECT_EQ(server.seats()[2].hand.at(4), (tile{1, 2, 3, 4}));
 }
 
 TEST_F(Seats, TenthConnectionIsToldFullAndClosed)
@@ -48,12 +48,12 @@ TEST_F(Seats, TenthConnectionIsToldFullAndClosed)
     for (int i = 1; i <= 9; ++i)
         ASSERT_EQ(connectAndLogin("P" + QByteArray::number(i)).seat, i);
 
-    TestClient tenth(server.Sock1.LocalPort());
+    TestClient tenth(server.localPort());
     ASSERT_TRUE(tenth.waitClosed());
     EXPECT_EQ(tenth.messages, QList<QByteArray>{ff("CMD_full+")});
     for (int seat = 1; seat <= 9; ++seat)
-        EXPECT_TRUE(server.seats[seat].inuse) << seat;
-    EXPECT_EQ(server.connectioncount, 9);
+        EXPECT_TRUE(server.seats()[seat].inuse) << seat;
+    EXPECT_EQ(server.seats().connectioncount(), 9);
 
     clients[4]->socket.disconnectFromHost();
     ASSERT_TRUE(clients[0]->waitFor(ff("CMD_playerdisconnected+5+P5")));
@@ -68,8 +68,8 @@ TEST_F(Seats, DifferentVersionIsReportedToHostAndNewcomerButAccepted)
     EXPECT_TRUE(blue.take().contains(ff("CMD_havewrongversion+Red")));
     EXPECT_EQ(red.take(), (QList<QByteArray>{ff("CMD_newplayerinfo+2+Red+0"), ff("CMD_existingplayers+1+Blue+0"),
                                              ff("CMD_wrongversion+")}));
-    EXPECT_TRUE(server.seats[2].inuse);
-    EXPECT_EQ(server.seats[2].name, "Red");
+    EXPECT_TRUE(server.seats()[2].inuse);
+    EXPECT_EQ(server.seats()[2].name, "Red");
 }
 
 TEST_F(Seats, LoginDuringGameGetsHandThenBoardThenStats)
@@ -78,27 +78,27 @@ TEST_F(Seats, LoginDuringGameGetsHandThenBoardThenStats)
     connectAndLogin("Red");
     blue.send(ff("CMD_startgame+Blue+5++"));
     ASSERT_TRUE(blue.waitFor(ff("CMD_roundstarting+1+")));
-    server.board.at(3, 4) = tile{1, 2, 3, 4};
-    server.seats[1].score = 15;
-    const int next = server.pool.poolindex;
+    probe.board().at(3, 4) = tile{1, 2, 3, 4};
+    probe.seat(1).score = 15;
+    const int next = server.flow().pool().poolindex;
 
     TestClient &green = connectAndLogin("Green");
     ASSERT_EQ(green.seat, 3);
     syncAll();
     QByteArray hand = "CMD_showtiles+3";
     for (int slot = 1; slot <= 7; ++slot) {
-        const tile &t = server.pool.tiles[next + slot - 1];
-        EXPECT_EQ(server.seats[3].hand.at(slot), t);
+        const tile &t = probe.pool().tiles[next + slot - 1];
+        EXPECT_EQ(server.seats()[3].hand.at(slot), t);
         hand += "+" + QByteArray::number(slot) + "+" + QByteArray::number(t.top) + "+" + QByteArray::number(t.right)
                 + "+" + QByteArray::number(t.bottom) + "+" + QByteArray::number(t.left);
     }
-    const QByteArray turn = QByteArray::number(server.currentplayer);
+    const QByteArray turn = QByteArray::number(server.flow().currentplayer());
     const QList<QByteArray> got = green.take();
     ASSERT_EQ(got.size(), 5);
     EXPECT_EQ(got[2], hand + '\xFF');
     EXPECT_EQ(got[3], ff("CMD_loadboard+3+3+4+1+2+3+4"));
     EXPECT_EQ(got[4], ff("CMD_loadstats+3+5+1+" + turn + "+1+15+2+0+3+0+4+0+5+0+6+0"));
-    EXPECT_FALSE(server.seats[3].playing);
+    EXPECT_FALSE(server.seats()[3].playing);
 }
 
 TEST_F(Seats, SpectatorLoginDuringGameGetsBoardAndStatsButNoHand)
@@ -108,7 +108,7 @@ TEST_F(Seats, SpectatorLoginDuringGameGetsBoardAndStatsButNoHand)
         connectAndLogin("P" + QByteArray::number(i));
     blue.send(ff("CMD_startgame+Blue+3++"));
     ASSERT_TRUE(blue.waitFor(ff("CMD_roundstarting+1+")));
-    server.board.at(0, 8) = tile{4, 4, 4, 4};
+    probe.board().at(0, 8) = tile{4, 4, 4, 4};
 
     TestClient &spy = connectAndLogin("Spy");
     ASSERT_EQ(spy.seat, 8);
@@ -128,12 +128,12 @@ TEST_F(Seats, HostRemovesAPlayerAndOthersCannot)
     red.send(ff("CMD_kickhim+1+3+"));
     red.send(ff("CMD_kickhim+2+3+"));
     ASSERT_TRUE(red.sync());
-    EXPECT_TRUE(server.seats[3].inuse);
+    EXPECT_TRUE(server.seats()[3].inuse);
 
     blue.send(ff("CMD_kickhim+1+3+"));
     ASSERT_TRUE(green.waitClosed());
     ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+3+Green")));
-    EXPECT_FALSE(server.seats[3].inuse);
+    EXPECT_FALSE(server.seats()[3].inuse);
 }
 
 TEST_F(Seats, LeavingOnTurnPassesItOnceAndTheComputerTakesTheSeatOver)
@@ -144,8 +144,8 @@ TEST_F(Seats, LeavingOnTurnPassesItOnceAndTheComputerTakesTheSeatOver)
     blue.send(ff("CMD_startgame+Blue+3++"));
     ASSERT_TRUE(red.waitFor(ff("CMD_roundstarting+1+")));
     syncAll();
-    server.currentplayer = 2;
-    server.turnOpen = true;
+    probe.setCurrentPlayer(2);
+    probe.setTurnOpen(true);
     blue.take();
 
     // An orderly close reports "Socket Closed" twice: one notice, one pass.
@@ -153,13 +153,13 @@ TEST_F(Seats, LeavingOnTurnPassesItOnceAndTheComputerTakesTheSeatOver)
     ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
     syncAll();
     EXPECT_EQ(blue.take(), (QList<QByteArray>{ff("CMD_playerdisconnected+2+Red"), ff("CMD_nextplayer+3+")}));
-    EXPECT_TRUE(server.seats[2].playing);
+    EXPECT_TRUE(server.seats()[2].playing);
 
-    server.turnOpen = false;
-    server.currentplayer = 1;
-    server.findplayer();
-    EXPECT_EQ(server.currentplayer, 2);
-    EXPECT_EQ(server.computertimer.Tag, 1);
+    probe.setTurnOpen(false);
+    probe.setCurrentPlayer(1);
+    server.game().findplayer();
+    EXPECT_EQ(server.flow().currentplayer(), 2);
+    EXPECT_EQ(server.flow().computertimer().Tag, 1);
 }
 
 TEST_F(Seats, EndlessMessageWithoutTerminatorLosesItsConnection)
@@ -169,7 +169,7 @@ TEST_F(Seats, EndlessMessageWithoutTerminatorLosesItsConnection)
     red.send(QByteArray(wire::LineFramer::MaxTail + 1024, 'x'));
     ASSERT_TRUE(red.waitClosed());
     ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
-    EXPECT_TRUE(server.seats[1].inuse);
+    EXPECT_TRUE(server.seats()[1].inuse);
 }
 
 TEST_F(Seats, FloodOfMessagesLosesItsConnectionAndLeavesTheQueueBounded)
@@ -181,8 +181,8 @@ TEST_F(Seats, FloodOfMessagesLosesItsConnectionAndLeavesTheQueueBounded)
     red.send(QByteArray(100000, '\xFF'));
     ASSERT_TRUE(red.waitClosed());
     ASSERT_TRUE(blue.waitFor(ff("CMD_playerdisconnected+2+Red")));
-    EXPECT_LE(server.receivedlist.size(), std::size_t(TServer::MaxWaitingLines));
-    while (!server.receivedlist.isEmpty())
+    EXPECT_LE(server.queuedLines(), std::size_t(TServer::MaxWaitingLines));
+    while (!server.queuedLines() == 0)
         server.socktimerTimer();
     EXPECT_TRUE(blue.sync());
 }
@@ -210,14 +210,14 @@ TEST_F(Relays, SittingOutCountsOnlyInAGameAndPlayingAgainIsAlwaysAnnounced)
     join(3, "Green");
     sent.clear();
     deliver(3, "CMD_justwatch+3+1");
-    EXPECT_FALSE(server.seats[3].watching);
+    EXPECT_FALSE(server.seats()[3].watching);
     EXPECT_TRUE(sent.isEmpty());
     deliver(3, "CMD_justwatch+3+2");
     EXPECT_EQ(to(1), QList<QByteArray>{ff("CMD_justwatching+3+2")});
 
     deliver(1, "CMD_startgame+Blue+3++");
     deliver(3, "CMD_justwatch+3+1");
-    EXPECT_TRUE(server.seats[3].watching);
+    EXPECT_TRUE(server.seats()[3].watching);
     // A newcomer sees the mark.
     sent.clear();
     join(4, "White");

@@ -34,8 +34,8 @@ TEST(Presence, LauncherSeesTheConnectionUntilTheEndpointGoes)
     EXPECT_EQ(presence->objectName(), QStringLiteral("Sock11"));
     EXPECT_EQ(presence->HostName(), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(presence->PortName(), QStringLiteral("9001"));
-    EXPECT_FALSE(presence->OnInfo || presence->OnRead || presence->OnConnect || presence->OnDisconnect
-                 || presence->OnWrite || presence->OnAccept);
+    EXPECT_FALSE(presence->OnInfo || presence->OnConnect || presence->OnDisconnect || presence->OnWrite
+                 || presence->OnAccept);
 
     RawPeer seen = launcher.accept();
     ASSERT_TRUE(seen.isOpen());
@@ -56,4 +56,20 @@ TEST(Presence, NothingListeningPlaysOnSilently)
     EXPECT_FALSE(presence->Connected());
     presence.reset();
     EXPECT_EQ(WarningCatcher::count(), 0);
+}
+
+TEST(Presence, BytesFromTheLauncherAreDroppedNotKept)
+{
+    RawListener launcher(9001, true);
+    ASSERT_TRUE(launcher.isListening());
+    auto presence = openPresence();
+    RawPeer seen = launcher.accept();
+    ASSERT_TRUE(seen.isOpen());
+    ASSERT_TRUE(waitUntil([&] { return presence->Connected(); }));
+
+    seen.send(QByteArray(256 * 1024, 'z'));
+    seen = RawPeer(); // the launcher closes after its bytes
+    ASSERT_TRUE(waitUntil([&] { return !presence->Connected(); }));
+    // Nothing was left buffered: after the close there is nothing to take.
+    EXPECT_THROW(presence->Receive(), ESockException);
 }

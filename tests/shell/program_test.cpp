@@ -1,14 +1,24 @@
 #include "programfixture.h"
 
 #include "boardpanel.h"
+#include "hostprobe.h"
+#include "chattersounds.h"
+#include "phrasebuttons.h"
 #include "smallwindows.h"
 #include "tdownload.h"
+#include "tphrases.h"
 #include "tserver.h"
 #include "ttallylist.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <QTest>
 
 namespace {
@@ -49,7 +59,8 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(chat.contains("Press Ctrl-I to view Quick Instructions."));
     EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
-    EXPECT_EQ(program->server().seats[1].name, "You");
+    EXPECT_EQ(program->server().seats()[1].name, "You");
+    EXPECT_EQ(desktop.sounds.value(0), "entered") << "the own arrival is heard";
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
@@ -76,8 +87,8 @@ TEST_F(ProgramTest, StoredSettingsAreAppliedAtLogin)
     EXPECT_EQ(window.botspeed(), 500);
     EXPECT_TRUE(window.item("Fast1")->isChecked());
     EXPECT_TRUE(window.item("New1")->isChecked());
-    EXPECT_EQ(program->storedPhrases()[2], QString("Hi all"));
-    EXPECT_FALSE(program->storedPhrases()[0].has_value());
+    EXPECT_EQ(window.phraseButtons().phrase(3), "Hi all");
+    EXPECT_EQ(window.phraseButtons().phrase(1), "Way To Go!") << "a missing key keeps the built-in phrase";
     EXPECT_FALSE(window.item("PlaySounds1")->isChecked());
     EXPECT_TRUE(window.item("PlayerPhraseSounds1")->isChecked()) << "only the exact text \"false\" switches off";
     EXPECT_TRUE(keyLines(settingsFile()).contains("Help=2"));
@@ -166,11 +177,12 @@ TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
 
     // The host asks the menu for the pause when a computer turn begins.
     TServer &server = program->server();
-    server.seats[2].playing = true;
-    server.gamerunning = true;
-    server.currentplayer = 1;
-    server.findplayer();
-    EXPECT_EQ(server.computertimer.interval(), 500);
+    HostProbe probe(server);
+    probe.seat(2).playing = true;
+    probe.setGameRunning(true);
+    probe.setCurrentPlayer(1);
+    server.game().findplayer();
+    EXPECT_EQ(server.flow().computertimer().interval(), 500);
 }
 
 TEST_F(ProgramTest, AFailedSettingsWriteIsReportedAndTheChangeStays)
@@ -196,6 +208,26 @@ TEST_F(ProgramTest, ChatTravelsThroughTheHostAndBack)
     EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You chats: hello + all"); }, 2000))
         << chatText().toStdString();
     EXPECT_TRUE(input->text().isEmpty());
+}
+
+TEST_F(ProgramTest, APastedNovelIsCutToTwoThousandCharactersAndKeepsTheConnection)
+{
+    startSoloAndLogIn();
+    auto *input = program->mainWindow().findChild<QLineEdit *>("mychat");
+    ASSERT_NE(input, nullptr);
+    QGuiApplication::clipboard()->setText(QString(60000, QLatin1Char('w')));
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(input->text().size(), 2000);
+    QTest::keyClicks(input, "more");
+    EXPECT_EQ(input->text().size(), 2000) << "typing stops at the limit";
+    QTest::keyClick(input, Qt::Key_Return);
+    const QString expected = "You chats: " + QString(2000, QLatin1Char('w'));
+    EXPECT_TRUE(waitUntil([&] { return chatText().simplified().contains(expected); }, 2000));
+    EXPECT_FALSE(chatText().contains(QString(2001, QLatin1Char('w'))));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    EXPECT_TRUE(program->server().seats()[1].inuse);
+    QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(ProgramTest, LosingTheConnectionClosesTheWindow)
@@ -246,6 +278,57 @@ TEST_F(ProgramTest, TabReachesTheBoardFromTheChatLine)
     EXPECT_TRUE(reached);
 }
 
+TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
+{
+    startSoloAndLogIn();
+    QWidget *start = program->mainWindow().panel()->findChild<QWidget *>("button_start");
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->isVisible()) << "the hosting window offers the start button";
+    program->mainWindow().item("StartGame1")->trigger();
+    ASSERT_TRUE(program->gamestart().isVisible());
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().button_startClick();
+    EXPECT_FALSE(program->gamestart().isVisible());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Roundnum=5"));
+
+    QLabel *rounds = program->mainWindow().panel()->findChild<QLabel *>("label_numrounds");
+    ASSERT_TRUE(waitUntil([rounds] { return rounds->text() == "Round: 1 of 5"; })) << rounds->text().toStdString();
+    EXPECT_EQ(program->server().flow().numrounds(), 5);
+    EXPECT_FALSE(start->isVisible());
+    EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled()) << "the menu item stays enabled during a game";
+    EXPECT_TRUE(chatText().contains("You have started a game."));
+}
+
+TEST_F(ProgramTest, JustWatchInASoloGamePlaysItselfToTheWinnerPanel)
+{
+    startSoloAndLogIn();
+    program->gamestart().setRounds(1);
+    program->gamestart().button_startClick();
+    TServer &server = program->server();
+    ASSERT_TRUE(waitUntil([&server] { return server.flow().gamerunning(); }));
+    program->mainWindow().item("JustWatch1")->trigger();
+    ASSERT_TRUE(waitUntil([this] { return program->mainWindow().item("JustWatch1")->isChecked(); }));
+    EXPECT_TRUE(server.seats()[1].watching);
+
+    // The host's pauses are run at once: its tick handlers are called
+    // directly while the client keeps up over the loopback connection.
+    QWidget *panel = program->mainWindow().panel()->findChild<QWidget *>("panel_winner");
+    for (int step = 0; step < 20000 && server.flow().gamerunning(); ++step) {
+        if (server.flow().computertimer().isActive())
+            server.game().computertimerTimer();
+        else if (server.flow().timer1().isActive())
+            server.game().timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
+    ASSERT_TRUE(waitUntil([panel] { return panel->isVisible(); }));
+    const int winnerSeat = server.seats()[1].score > server.seats()[2].score ? 1 : 2;
+    const QString expected = winnerSeat == 1 ? "You have Won the Game!" : "Klot has Won the Game!";
+    EXPECT_EQ(panel->findChild<QLabel *>("label_winner1")->text(), expected);
+    EXPECT_GT(server.seats()[1].score + server.seats()[2].score, 0) << "both seats were played by the computer";
+}
+
 TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
 {
     writeSettings("[Tavlix]\r\nShowfits=true\r\nHelp=2\r\n");
@@ -256,4 +339,41 @@ TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
     showFits->trigger();
     EXPECT_FALSE(program->boardPanel().showFits());
     EXPECT_TRUE(keyLines(settingsFile()).contains("Showfits=false"));
+}
+
+TEST_F(ProgramTest, PhrasesAndChatterSoundsComeBackFromTheHost)
+{
+    startSoloAndLogIn();
+    program->mainWindow().findChild<QToolButton *>("b_phrase1")->click();
+    EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You says: Way To Go!"); }, 2000))
+        << chatText().toStdString();
+
+    desktop.clearRecords();
+    program->mainWindow().chatterSounds().popup()->actions().at(3)->trigger(); // "Hello"
+    EXPECT_TRUE(waitUntil([this] { return desktop.sounds == QStringList{"wave3"}; }, 2000))
+        << "the sender hears its own chatter sound";
+}
+
+TEST_F(ProgramTest, PhraseEditorDoneStoresAllNineAndAnEmptyOneLaterKeepsTheBuiltIn)
+{
+    startSoloAndLogIn();
+    program->mainWindow().item("PrhaseList1")->trigger();
+    Tphrases &editor = program->phrasesWindow();
+    ASSERT_TRUE(editor.isVisible());
+    editor.box(1)->setText(QString::fromUtf8("Caf\u00e9 time"));
+    editor.box(4)->clear();
+    editor.findChild<QPushButton *>("button_done")->click();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "");
+
+    const QStringList lines = keyLines(settingsFile());
+    EXPECT_TRUE(lines.contains("Phrase4="));
+    EXPECT_TRUE(lines.contains("Phrase9=Good Game Everyone!"));
+    EXPECT_EQ(keys(settingsFile()).filter(QRegularExpression("^Phrase\\d$")).size(), 9);
+
+    program->mainWindow().close();
+    program.reset();
+    startSoloAndLogIn();
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(1), QString::fromUtf8("Caf\u00e9 time"));
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "Excellent!");
 }

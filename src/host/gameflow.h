@@ -1,0 +1,121 @@
+#pragma once
+
+#include "board.h"
+#include "randomsource.h"
+#include "tagtimer.h"
+#include "tilepool.h"
+
+#include <QByteArray>
+
+#include <functional>
+
+class SeatTable;
+
+// The game on the host: starting games, dealing and opening rounds, giving
+// the turn from seat to seat, carrying out placements, ending rounds and
+// naming the winner, and the computer player that plays every seat without
+// an active person.
+//
+// A plain class owned by TServer, working on TServer's seat table. timer1
+// counts the pauses between steps (its Tag holds the pending action) and
+// computertimer the computer's pause (its Tag is 1 while a move waits); both
+// tick handlers are plain methods that tests call directly.
+//
+// Implementation files: gameflow.cpp (games, rounds, turns, placements),
+// computerplayer.cpp (the computer player).
+class GameFlow
+{
+public:
+    // Origin of the computer player's own placements: trusted like the seat
+    // it plays for. Connections have origins 1 to 9 (their seat numbers).
+    static constexpr int ComputerOrigin = -1;
+    // The game start dialog offers 1 to 10 rounds; a request outside that
+    // range is brought into it.
+    static constexpr int MinRounds = 1;
+    static constexpr int MaxRounds = 10;
+    // Rounds of a request whose rounds field is not a number.
+    static constexpr int DefaultRounds = 3;
+    // timer1's pending actions.
+    enum PendingAction { NoAction = 0, NextTurn = 1, NextRound = 2, EndRound = 3 };
+
+    GameFlow(SeatTable &seats, RandomSource &random);
+    ~GameFlow();
+    GameFlow(const GameFlow &) = delete;
+    GameFlow &operator=(const GameFlow &) = delete;
+
+    // The bot speed in milliseconds, asked each time a computer turn begins.
+    // Without one, or when it answers 0 or less, the default speed is used.
+    void setBotSpeedProvider(std::function<int()> provider) { m_botSpeed = std::move(provider); }
+
+    // Message handlers: the body and the seat of the connection it came
+    // from. A number field that is not a number throws wire::BadField
+    // before anything changes.
+    void startgame(const QByteArray &body, int origin);
+    void placetile(const QByteArray &body, int origin);
+
+    // Steps of the game.
+    void startround();
+    void findplayer();
+    void endround();
+    bool checkforwin();
+    void computerplay(int seat);
+
+    // Timer events.
+    void timer1Timer();
+    void computertimerTimer();
+
+    // A seat that logs in during a game is brought up to date: its hand
+    // (player seats only), the board, the round and the scores.
+    void bringUpToDate(int seat);
+    // Whether the seat holds an open turn that a person is to play: the turn
+    // was given and no placement has been made, and no computer move is
+    // already on its way for it. Only such a turn is passed on when its
+    // player leaves or sits out.
+    bool holdsHumanTurn(int seat) const;
+
+    // What the game looks like, for the seats' handlers and for tests.
+    bool gamerunning() const { return m_gamerunning; }
+    int currentplayer() const { return m_currentplayer; }
+    int roundcount() const { return m_roundcount; }
+    int numrounds() const { return m_numrounds; }
+    bool firsttile() const { return m_firsttile; }
+    // The turn of currentplayer was given and no placement made for it yet.
+    bool turnOpen() const { return m_turnOpen; }
+    const ::board &board() const { return m_board; }
+    const tilepool &pool() const { return m_pool; }
+    const TagTimer &timer1() const { return m_timer1; }
+    const TagTimer &computertimer() const { return m_computertimer; }
+
+private:
+    void scheduleAction(PendingAction action, int ticks);
+    void startComputerTurn(int seat);
+    void cancelComputerMove();
+    int botSpeed() const;
+    // CMD_showtiles with all seven slots of the seat's hand.
+    QByteArray wholeHand(int seat) const;
+
+    SeatTable &m_seats;
+    RandomSource &m_random;
+    std::function<int()> m_botSpeed;
+
+    ::board m_board;
+    tilepool m_pool;
+    bool m_gamerunning = false;
+    int m_currentplayer = 0;
+    int m_roundcount = 0;
+    int m_numrounds = 0;
+    bool m_firsttile = false;
+    // Placements are taken only while the turn is open, so a seat can never
+    // place twice for one turn, and the turn is passed on by hand (leaving,
+    // sitting out) only then, when timer1 has nothing pending that would
+    // pass it a second time.
+    bool m_turnOpen = false;
+
+    TagTimer m_timer1;        // Tag: the pending action
+    int m_turncountdown = 0;
+    TagTimer m_computertimer; // Tag: 1 while a computer move waits
+    int m_botcountdown = 0;
+    int m_botSeat = 0;        // the seat whose turn the waiting move is for
+
+    friend class HostProbe;
+};
