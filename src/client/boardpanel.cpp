@@ -269,6 +269,8 @@ void BoardPanel::paintbox_boardMouseUp(Qt::MouseButton, int x, int y)
     const int row = y / TileArt::CellSize;
     if (!board::onBoard(column, row))
         return;
+    // The keyboard goes on from the cell last clicked.
+    m_view->setCursorCell(QPoint(column, row));
     askToPlace(column, row);
 }
 

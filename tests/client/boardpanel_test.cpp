@@ -93,6 +93,7 @@ TEST_F(BoardTest, AReleaseAsksOnceAndOnlyOnTheOwnTurn)
     panel->paintbox_boardMouseUp(Qt::RightButton, 479, 431);
     panel->paintbox_boardMouseUp(Qt::LeftButton, 0, 0);
     EXPECT_EQ(hostGets(), wire::client::placetile(1, 9, 8, 3));
+    EXPECT_EQ(panel->view()->cursorCell(), QPoint(0, 0)) << "the keyboard cursor follows the last click";
     EXPECT_EQ(state.whoseturn, 0);
     EXPECT_FALSE(state.canselect);
     EXPECT_EQ(state.selectedtile, 3) << "the tile stays raised until the host answers";
