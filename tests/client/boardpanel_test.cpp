@@ -56,6 +56,7 @@ TEST_F(BoardTest, ClickingRaisesLowersAndSwitchesTiles)
     panel->image_tile1Click(3);
     EXPECT_EQ(state.selectedtile, 3);
     EXPECT_EQ(top(3), 443);
+    EXPECT_EQ(panel->handTile(3)->accessibleDescription(), "Raised");
     EXPECT_TRUE(panel->newtileFrame()->isHidden());
     panel->image_tile1Click(3);
     EXPECT_EQ(state.selectedtile, 0);
