@@ -20,8 +20,8 @@
 #include "ttallylist.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -50,6 +50,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     wireConnection();
     wireBoard();
     wireRoundView();
+    m_builtInSettings = shownSettings();
 }
 
 TavlixProgram::~TavlixProgram()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clientstate.h"
+#include "tavlixsettings.h"
 
 #include <QObject>
 #include <QString>
@@ -46,7 +47,9 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the twelve preference keys of the settings file.
+    // Writes the twelve preference keys of the settings file, in one write;
+    // before the file has been read in this run, only the keys the player
+    // changed.
     void saveinifile();
 
     ClientState &state() { return m_state; }
@@ -78,6 +81,8 @@ private:
     void wireRoundView();
     void newplayerinfo(const QByteArray &body);
     bool storePhrases(const std::array<QString, 9> &texts);
+    // The preferences as the window and its menus show them now.
+    TavlixSettings shownSettings() const;
 
     Desktop &m_desktop;
     RandomSource &m_random;
@@ -85,6 +90,10 @@ private:
     QString m_settingsPath;
     QString m_tallyPath;
     ClientState m_state;
+    // What the window showed when it was created, and whether the settings
+    // file has been read since.
+    TavlixSettings m_builtInSettings;
+    bool m_settingsRead = false;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;

@@ -100,6 +100,11 @@ bool Tgamestart::eventFilter(QObject *watched, QEvent *event)
             UpDown1Click(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
+        // Enter in the rounds box starts the game, as the button does.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_start->click();
+            return true;
+        }
     }
     return GameWindow::eventFilter(watched, event);
 }

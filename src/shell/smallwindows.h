@@ -26,8 +26,8 @@ public:
 
 // The game start dialog: the number of rounds and the start button. The
 // rounds box is read-only; only its up-down arrows (or the Up and Down keys
-// while it has the focus) change it, from 1 to 10 without wrapping. It keeps
-// its value between openings.
+// while it has the focus) change it, from 1 to 10 without wrapping, and Enter
+// there starts the game. It keeps its value between openings.
 class Tgamestart : public GameWindow
 {
     Q_OBJECT

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QToolButton>
 #include <QTest>
 
@@ -152,7 +153,7 @@ TEST_F(ProgramTest, ClosingWritesTheTallyFile)
     EXPECT_EQ(file.readAll(), QByteArray::fromHex("57525A4C210000000E00400180390D0A310D0A30003F0125"));
 }
 
-TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
+TEST_F(ProgramTest, ADamagedTallyFileIsReportedKeptAsideAndReplacedAtExit)
 {
     QFile broken(QDir(folder.path()).filePath("Tavlixtally.tld"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -161,9 +162,44 @@ TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
     start({"Ann", "127.0.0.1"}); // no connection needed
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].contains("no valid header"));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    QFile kept(broken.fileName() + ".damaged");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "not a tally");
     program->mainWindow().close();
     ASSERT_TRUE(broken.open(QIODevice::ReadOnly));
     EXPECT_TRUE(broken.readAll().startsWith("WRZL"));
+}
+
+TEST_F(ProgramTest, AJoinThatNeverConnectsLeavesAHandWrittenSettingsFileAsItWas)
+{
+    const QByteArray stored = "; kept by hand\r\n[Lobby]\r\nName = Ann\r\n\r\n[Tavlix]\r\ntextsize=12\r\nTop=60\n"
+                              "Botspeed=2000\r\nPlaysounds=false\r\nPhrase1=Hi\r\n[Zed]\r\nA=1";
+    writeSettings(stored);
+    QTcpServer probe; // a port where nobody listens
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const QString closedPort = QString::number(probe.serverPort());
+    probe.close();
+
+    const auto joinAndClose = [&](const std::function<void(Tchat &)> &beforeClosing) {
+        program = std::make_unique<TavlixProgram>(desktop, random, QStringList{"Ann", "127.0.0.1", "false"}, folder.path());
+        program->setJoinPort(closedPort);
+        program->show();
+        QTest::qWait(200);
+        EXPECT_FALSE(program->state().loggedin);
+        beforeClosing(program->mainWindow());
+        program->mainWindow().close();
+        program.reset();
+    };
+    // Moving the window before login is not a stored preference.
+    joinAndClose([](Tchat &window) { window.setBounds(QRect(100, 100, 900, 700)); });
+    EXPECT_EQ(settingsFile(), stored);
+
+    // A preference the player changes before login is written alone.
+    joinAndClose([](Tchat &window) { window.item("Fast1")->trigger(); });
+    QByteArray expected = stored;
+    expected.replace("Botspeed=2000", "Botspeed=500");
+    EXPECT_EQ(settingsFile(), expected);
 }
 
 TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
