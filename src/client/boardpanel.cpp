@@ -140,7 +140,9 @@ void BoardPanel::showHand()
     for (int slot = 1; slot <= hand::Slots; ++slot) {
         HandTile *picture = m_tiles[slot - 1];
         picture->setTile(m_state.hand.at(slot));
-        picture->move(handLeft(slot), slot == m_state.selectedtile ? RaisedTop : HandTop);
+        const bool raised = slot == m_state.selectedtile;
+        picture->move(handLeft(slot), raised ? RaisedTop : HandTop);
+        picture->setAccessibleDescription(raised ? QStringLiteral("Raised") : QString());
     }
 }
 
@@ -270,6 +272,8 @@ void BoardPanel::paintbox_boardMouseUp(Qt::MouseButton, int x, int y)
     const int row = y / TileArt::CellSize;
     if (!board::onBoard(column, row))
         return;
+    // The keyboard goes on from the cell last clicked.
+    m_view->setCursorCell(QPoint(column, row));
     askToPlace(column, row);
 }
 

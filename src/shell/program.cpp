@@ -178,6 +178,17 @@ void TavlixProgram::wireRoundView()
     hooks.recordTally = [this](bool thisPlayerWon, const QString &winner) { m_tally->addgame(thisPlayerWon, winner); };
     m_roundView = new RoundView(m_state, m_chat->panel(), m_boardPanel->backPanel(), std::move(hooks), m_chat.get());
     m_roundView->installHandlers(*m_connection);
+    // The fitting cells follow the turn: the messages that move it go to the
+    // round view first, then the board redraws its frames.
+    const auto thenRefreshFits = [this](const char *name, void (RoundView::*handler)(const QByteArray &)) {
+        m_connection->setHandler(name, [this, handler](const QByteArray &body, int) {
+            (m_roundView->*handler)(body);
+            m_boardPanel->refreshFits();
+        });
+    };
+    thenRefreshFits("CMD_nextplayer", &RoundView::getnextplayer);
+    thenRefreshFits("CMD_roundend", &RoundView::roundend);
+    thenRefreshFits("CMD_loadstats", &RoundView::loadstats);
     m_roundView->clearall();
 
     connect(m_chat->item(QStringLiteral("StartGame1")), &QAction::triggered, m_roundView, &RoundView::button_startClick);

@@ -1,6 +1,7 @@
 #include "programfixture.h"
 
 #include "boardpanel.h"
+#include "boardview.h"
 #include "hostprobe.h"
 #include "chattersounds.h"
 #include "phrasebuttons.h"
@@ -329,6 +330,21 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
     }
 }
 
+TEST_F(ProgramTest, TabReachesTheBoardFromTheChatLine)
+{
+    start();
+    Tchat &window = program->mainWindow();
+    QApplication::setActiveWindow(&window);
+    QWidget *board = window.findChild<QWidget *>("paintbox_board");
+    window.findChild<QWidget *>("mychat")->setFocus();
+    bool reached = false;
+    for (int step = 0; step < 60 && !reached && QApplication::focusWidget(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached = QApplication::focusWidget() == board;
+    }
+    EXPECT_TRUE(reached);
+}
+
 TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
 {
     startSoloAndLogIn();
@@ -427,4 +443,23 @@ TEST_F(ProgramTest, PhraseEditorDoneStoresAllNineAndAnEmptyOneLaterKeepsTheBuilt
     startSoloAndLogIn();
     EXPECT_EQ(program->mainWindow().phraseButtons().phrase(1), QString::fromUtf8("Caf\u00e9 time"));
     EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "Excellent!");
+}
+
+TEST_F(ProgramTest, FittingCellsFollowTheTurn)
+{
+    program = std::make_unique<TavlixProgram>(desktop, random, QStringList{}, folder.path());
+    program->state().mynumber = 1;
+    program->mainWindow().item("ShowFittingCells1")->setChecked(true);
+    const auto handle = [this](const QByteArray &line) {
+        program->connection().receivedlist().push(line);
+        program->connection().processsocktimer();
+    };
+    const BoardView &board = *program->boardPanel().view();
+    handle("CMD_showtiles+1+1+1+1+1+1");
+    program->boardPanel().image_tile1Click(1);
+    EXPECT_TRUE(board.fits().none()) << "raised before the turn comes";
+    handle("CMD_nextplayer+1+");
+    EXPECT_EQ(board.fits().count(), 90u);
+    handle("CMD_roundend+");
+    EXPECT_TRUE(board.fits().none());
 }
