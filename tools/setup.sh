@@ -18,6 +18,8 @@ TAVLIX_PACKAGES=(
   libcurl4-openssl-dev libjpeg62-turbo-dev
   xvfb xauth fonts-liberation
   desktop-file-utils appstream dpkg-dev
+  python3
+  pulseaudio pulseaudio-utils
 )
 
 tavlix_install_packages() {

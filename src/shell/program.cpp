@@ -2,8 +2,10 @@
 
 #include "boardpanel.h"
 #include "chatpane.h"
+#include "chattersounds.h"
 #include "clientconnection.h"
 #include "desktop.h"
+#include "phrasebuttons.h"
 #include "protocol.h"
 #include "randomsource.h"
 #include "smallwindows.h"
@@ -17,7 +19,9 @@
 #include "ttallylist.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMetaObject>
 
@@ -61,7 +65,8 @@ void TavlixProgram::createWindows()
     m_about = std::make_unique<Tabout>(m_chat.get());
     m_server = std::make_unique<TServer>(m_random);
     m_tally = std::make_unique<Ttallylist>(m_tallyPath, m_desktop, m_chat.get());
-    m_download = std::make_unique<Tdownload>(m_chat.get());
+    m_download = std::make_unique<Tdownload>(m_desktop, QFileInfo(m_settingsPath).path(),
+                                             QCoreApplication::applicationDirPath(), m_chat.get());
     m_gamestart = std::make_unique<Tgamestart>(m_chat.get());
     m_help = std::make_unique<Thelp>(m_chat.get());
     m_phrasesWindow = std::make_unique<Tphrases>(m_chat.get());
@@ -81,6 +86,13 @@ void TavlixProgram::wireMainWindow()
     chat.onClosing = [this] { m_tally->saveTally(); };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
 
+    // Once the installer or the launcher has started, the game ends as
+    // through File > Exit, after the download window's event has finished.
+    m_download->onExit = [&chat] { QMetaObject::invokeMethod(&chat, &Tchat::Exit1Click, Qt::QueuedConnection); };
+
+    connect(chat.item(QStringLiteral("PrhaseList1")), &QAction::triggered, this,
+            [this] { m_phrasesWindow->open(m_chat->phraseButtons().phrases()); });
+    m_phrasesWindow->onDone = [this](const std::array<QString, 9> &texts) { return storePhrases(texts); };
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
@@ -104,6 +116,10 @@ void TavlixProgram::wireConnection()
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
+    m_chat->phraseButtons().setPhraseLock([this] { return m_connection->phrasesLocked(); },
+                                          [this] { m_connection->lockPhrases(); });
+    m_connection->setHandler("CMD_playasound",
+                             [this](const QByteArray &body, int) { m_chat->chatterSounds().playasound(body); });
     for (const char *name : {"CMD_chat", "CMD_action"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
     for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
@@ -171,4 +187,6 @@ void TavlixProgram::newplayerinfo(const QByteArray &body)
             m_chatPane->addlinetochat(line, m_state.systemcolor);
         }
     }
+    // Once per message, however many players it lists.
+    m_chat->playsounds(QStringLiteral("entered"));
 }

@@ -57,9 +57,8 @@ public:
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
+    Tphrases &phrasesWindow() const { return *m_phrasesWindow; }
     QString settingsPath() const { return m_settingsPath; }
-    // Phrases read from the settings file (nothing where a key was empty).
-    const std::array<std::optional<QString>, 9> &storedPhrases() const { return m_phrases; }
 
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
@@ -75,6 +74,7 @@ private:
     void wireConnection();
     void wireBoard();
     void newplayerinfo(const QByteArray &body);
+    bool storePhrases(const std::array<QString, 9> &texts);
 
     Desktop &m_desktop;
     RandomSource &m_random;
@@ -82,7 +82,6 @@ private:
     QString m_settingsPath;
     QString m_tallyPath;
     ClientState m_state;
-    std::array<std::optional<QString>, 9> m_phrases;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;

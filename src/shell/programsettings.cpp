@@ -5,10 +5,12 @@
 #include "chatpane.h"
 #include "desktop.h"
 #include "iniprofile.h"
+#include "phrasebuttons.h"
 #include "protocol.h"
 #include "smallwindows.h"
 #include "tavlixsettings.h"
 #include "tchat.h"
+#include "tphrases.h"
 
 #include <QAction>
 
@@ -29,9 +31,10 @@ void TavlixProgram::loadinifile()
         m_gamestart->setRounds(*settings.Roundnum);
     m_chat->setBotspeed(settings.Botspeed);
     m_chat->item(settings.Turnsound == TurnSound::New ? QStringLiteral("New1") : QStringLiteral("Classic1"))->setChecked(true);
-    for (std::size_t i = 0; i < settings.Phrase.size(); ++i) {
-        if (settings.Phrase[i])
-            m_phrases[i] = wire::decodeText(QByteArray::fromStdString(*settings.Phrase[i]));
+    PhraseButtons &phrases = m_chat->phraseButtons();
+    for (int n = 1; n <= PhraseButtons::Count; ++n) {
+        if (const auto &stored = settings.Phrase[n - 1])
+            phrases.setPhrase(n, wire::decodeText(QByteArray::fromStdString(*stored)));
     }
     m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
@@ -68,4 +71,22 @@ void TavlixProgram::saveinifile()
         // The change stays in effect for this run; only the file missed it.
         m_desktop.message(m_chat.get(), QString::fromLocal8Bit(e.what()));
     }
+}
+
+bool TavlixProgram::storePhrases(const std::array<QString, 9> &texts)
+{
+    std::array<std::string, 9> stored;
+    for (int n = 1; n <= PhraseButtons::Count; ++n) {
+        m_chat->phraseButtons().setPhrase(n, texts[n - 1]);
+        stored[n - 1] = wire::encodeText(texts[n - 1]).toStdString();
+    }
+    try {
+        writePhrases(IniProfile(m_settingsPath.toStdString()), stored);
+    } catch (const IniWriteError &e) {
+        // The buttons keep the new phrases for this run; the editor stays
+        // open, so the player sees that they were not stored.
+        m_desktop.message(m_phrasesWindow.get(), QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+    return true;
 }

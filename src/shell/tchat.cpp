@@ -1,8 +1,10 @@
 #include "tchat.h"
 
 #include "chatpane.h"
+#include "chattersounds.h"
 #include "clientstate.h"
 #include "desktop.h"
+#include "phrasebuttons.h"
 #include "randomsource.h"
 #include "singleinstance.h"
 #include "theme.h"
@@ -115,6 +117,10 @@ void Tchat::createControls()
         if (saveinifile)
             saveinifile();
     });
+
+    m_phraseButtons = new PhraseButtons(m_panel, m_state, *m_chatPane, this);
+    m_chatterSounds = new ChatterSounds(m_phraseButtons->soundButton(), m_state, m_desktop, *m_chatPane, this);
+    m_chatterSounds->setPlayerPhraseSounds([this] { return item(QStringLiteral("PlayerPhraseSounds1"))->isChecked(); });
 }
 
 void Tchat::insertChatItems()

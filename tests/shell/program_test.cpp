@@ -2,8 +2,11 @@
 
 #include "boardpanel.h"
 #include "hostprobe.h"
+#include "chattersounds.h"
+#include "phrasebuttons.h"
 #include "smallwindows.h"
 #include "tdownload.h"
+#include "tphrases.h"
 #include "tserver.h"
 #include "ttallylist.h"
 
@@ -11,6 +14,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <QTest>
 
 namespace {
@@ -52,6 +59,7 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
     EXPECT_EQ(program->server().seats()[1].name, "You");
+    EXPECT_EQ(desktop.sounds.value(0), "entered") << "the own arrival is heard";
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
@@ -78,8 +86,8 @@ TEST_F(ProgramTest, StoredSettingsAreAppliedAtLogin)
     EXPECT_EQ(window.botspeed(), 500);
     EXPECT_TRUE(window.item("Fast1")->isChecked());
     EXPECT_TRUE(window.item("New1")->isChecked());
-    EXPECT_EQ(program->storedPhrases()[2], QString("Hi all"));
-    EXPECT_FALSE(program->storedPhrases()[0].has_value());
+    EXPECT_EQ(window.phraseButtons().phrase(3), "Hi all");
+    EXPECT_EQ(window.phraseButtons().phrase(1), "Way To Go!") << "a missing key keeps the built-in phrase";
     EXPECT_FALSE(window.item("PlaySounds1")->isChecked());
     EXPECT_TRUE(window.item("PlayerPhraseSounds1")->isChecked()) << "only the exact text \"false\" switches off";
     EXPECT_TRUE(keyLines(settingsFile()).contains("Help=2"));
@@ -264,4 +272,41 @@ TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
     showFits->trigger();
     EXPECT_FALSE(program->boardPanel().showFits());
     EXPECT_TRUE(keyLines(settingsFile()).contains("Showfits=false"));
+}
+
+TEST_F(ProgramTest, PhrasesAndChatterSoundsComeBackFromTheHost)
+{
+    startSoloAndLogIn();
+    program->mainWindow().findChild<QToolButton *>("b_phrase1")->click();
+    EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You says: Way To Go!"); }, 2000))
+        << chatText().toStdString();
+
+    desktop.clearRecords();
+    program->mainWindow().chatterSounds().popup()->actions().at(3)->trigger(); // "Hello"
+    EXPECT_TRUE(waitUntil([this] { return desktop.sounds == QStringList{"wave3"}; }, 2000))
+        << "the sender hears its own chatter sound";
+}
+
+TEST_F(ProgramTest, PhraseEditorDoneStoresAllNineAndAnEmptyOneLaterKeepsTheBuiltIn)
+{
+    startSoloAndLogIn();
+    program->mainWindow().item("PrhaseList1")->trigger();
+    Tphrases &editor = program->phrasesWindow();
+    ASSERT_TRUE(editor.isVisible());
+    editor.box(1)->setText(QString::fromUtf8("Caf\u00e9 time"));
+    editor.box(4)->clear();
+    editor.findChild<QPushButton *>("button_done")->click();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "");
+
+    const QStringList lines = keyLines(settingsFile());
+    EXPECT_TRUE(lines.contains("Phrase4="));
+    EXPECT_TRUE(lines.contains("Phrase9=Good Game Everyone!"));
+    EXPECT_EQ(keys(settingsFile()).filter(QRegularExpression("^Phrase\\d$")).size(), 9);
+
+    program->mainWindow().close();
+    program.reset();
+    startSoloAndLogIn();
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(1), QString::fromUtf8("Caf\u00e9 time"));
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "Excellent!");
 }

@@ -1,4 +1,5 @@
 #include "chatpane.h"
+#include "chattersounds.h"
 #include "clientstate.h"
 #include "eventloop.h"
 #include "fakedesktop.h"
@@ -223,4 +224,18 @@ TEST_F(MainWindowTest, JustWatchKeepsItsMarkUntilTheHostAnswers)
     window.item("JustWatch1")->trigger();
     EXPECT_FALSE(window.item("JustWatch1")->isChecked());
     EXPECT_EQ(saves, 0);
+}
+
+TEST_F(MainWindowTest, PlaySoundsGovernsEventSoundsAndPlayerPhraseSoundsTheChatter)
+{
+    window.item("PlaySounds1")->trigger();
+    window.playsounds("place");
+    window.chatterSounds().playasound("1+wave1+");
+    EXPECT_EQ(desktop.sounds, QStringList{"wave1"});
+
+    window.item("PlaySounds1")->trigger();
+    window.item("PlayerPhraseSounds1")->trigger();
+    window.chatterSounds().playasound("1+wave1+");
+    window.playsounds("place");
+    EXPECT_EQ(desktop.sounds, (QStringList{"wave1", "place"}));
 }
