@@ -207,6 +207,7 @@ void ChatPane::addlinetochat(const QString &line, ColourValue colour)
             break;
         }
     }
+    m_mainchat->finishLine();
     if (!m_scrollChatOff)
         m_mainchat->scrollToEnd();
 }

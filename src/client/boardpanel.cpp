@@ -198,13 +198,14 @@ void BoardPanel::heplace(const QByteArray &body)
     if (!validSeat(seat) || !board::onBoard(column, row) || !placedTile(placed))
         return;
 
-    if (m_hooks.placementShown)
-        m_hooks.placementShown(seat, wire::decodeText(total), wire::decodeText(gain), column, row);
     m_state.board.at(column, row) = placed;
     m_view->updateCell(column, row);
     m_highlite->move(BoardView::cellRect(column, row).topLeft());
     m_highlite->show();
     m_highlite->raise();
+    // The scores last: the score popup then lies over the frame.
+    if (m_hooks.placementShown)
+        m_hooks.placementShown(seat, wire::decodeText(total), wire::decodeText(gain), column, row);
     if (m_hooks.playsounds)
         m_hooks.playsounds(gain != "0" && *wire::parseNumber(gain) > 50 ? QStringLiteral("square") : QStringLiteral("place"));
     refreshFits();

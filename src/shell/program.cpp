@@ -6,8 +6,10 @@
 #include "clientconnection.h"
 #include "desktop.h"
 #include "phrasebuttons.h"
+#include "playerlist.h"
 #include "protocol.h"
 #include "randomsource.h"
+#include "roundview.h"
 #include "smallwindows.h"
 #include "storagepaths.h"
 #include "tavlixsettings.h"
@@ -19,10 +21,10 @@
 #include "ttallylist.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMetaObject>
 
 namespace {
@@ -47,6 +49,9 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     wireMainWindow();
     wireConnection();
     wireBoard();
+    wireRoundView();
+    wirePlayerList();
+    m_builtInSettings = shownSettings();
 }
 
 TavlixProgram::~TavlixProgram()
@@ -106,6 +111,8 @@ void TavlixProgram::wireConnection()
     hooks.showDownloadWindow = [this] { m_download->showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
+        m_roundView->setHostControls(hosting);
+        m_spylist->setHostControls(hosting);
     };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
     // The window closes after the event that asked for it has finished, so
@@ -122,8 +129,6 @@ void TavlixProgram::wireConnection()
                              [this](const QByteArray &body, int) { m_chat->chatterSounds().playasound(body); });
     for (const char *name : {"CMD_chat", "CMD_action"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
-    for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
-        m_connection->setHandler(name, [this](const QByteArray &body, int) { newplayerinfo(body); });
 }
 
 void TavlixProgram::wireBoard()
@@ -131,14 +136,12 @@ void TavlixProgram::wireBoard()
     BoardPanel::Hooks hooks;
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
-    // FIXME: the round view owns the status line and the score labels and
-    // replaces these two stand-ins: the status text is set on the label
-    // directly, and the scores of a placement are not shown yet.
-    hooks.setStatus = [this](const QString &text) {
-        if (auto *status = m_chat->panel()->findChild<QLabel *>(QStringLiteral("label_status")))
-            status->setText(text);
+    // The status line and the scores belong to the round view, created
+    // right after the board.
+    hooks.setStatus = [this](const QString &text) { m_roundView->setStatus(text); };
+    hooks.placementShown = [this](int seat, const QString &total, const QString &gain, int column, int row) {
+        m_roundView->showPlacement(seat, total, gain, column, row);
     };
-    hooks.placementShown = [](int, const QString &, const QString &, int, int) {};
     m_boardPanel = new BoardPanel(m_state, m_chat->panel(), std::move(hooks), m_chat.get());
 
     m_connection->setHandler("CMD_showtiles", [this](const QByteArray &body, int) { m_boardPanel->showtiles(body); });
@@ -149,6 +152,47 @@ void TavlixProgram::wireBoard()
     QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
     connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);
     connect(showFits, &QAction::triggered, this, [this] { saveinifile(); });
+}
+
+void TavlixProgram::wireRoundView()
+{
+    RoundView::Hooks hooks;
+    hooks.clearBoard = [this] { m_boardPanel->clearBoard(); };
+    hooks.clearHand = [this] { m_boardPanel->clearHand(); };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    hooks.showGameStart = [this] { m_gamestart->showCentred(); };
+    hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
+    hooks.turnSoundNew = [this] { return m_chat->item(QStringLiteral("New1"))->isChecked(); };
+    hooks.setJustWatchChecked = [this](bool checked) { m_chat->item(QStringLiteral("JustWatch1"))->setChecked(checked); };
+    hooks.windowActive = [this] { return m_chat->isActiveWindow(); };
+    hooks.alert = [this] { QApplication::alert(m_chat.get()); };
+    // FIXME: recordTally (the winner's result in the tally list) is wired
+    // with the tally list's game records.
+    m_roundView = new RoundView(m_state, m_chat->panel(), m_boardPanel->backPanel(), std::move(hooks), m_chat.get());
+    m_roundView->installHandlers(*m_connection);
+    m_roundView->clearall();
+
+    connect(m_chat->item(QStringLiteral("StartGame1")), &QAction::triggered, m_roundView, &RoundView::button_startClick);
+    connect(m_chat->item(QStringLiteral("JustWatch1")), &QAction::triggered, m_roundView, &RoundView::JustWatch1Click);
+
+    m_gamestart->onStart = [this](int rounds) {
+        m_connection->send(wire::client::startgame(wire::encodeText(m_state.playername), QByteArray::number(rounds)));
+    };
+    m_gamestart->saveinifile = [this] { saveinifile(); };
+}
+
+void TavlixProgram::wirePlayerList()
+{
+    PlayerList::Hooks hooks;
+    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    // The settings are read when the host announces this client itself.
+    hooks.ownArrival = [this] { loadinifile(); };
+    m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
+    m_playerList->installHandlers(*m_connection);
 }
 
 void TavlixProgram::setHostPort(const QString &port)
@@ -164,29 +208,4 @@ void TavlixProgram::setJoinPort(const QString &port)
 void TavlixProgram::show()
 {
     m_chat->show();
-}
-
-void TavlixProgram::newplayerinfo(const QByteArray &body)
-{
-    // FIXME: the seat labels, watching eyes and spy list arrive with the
-    // player list; until then arrivals are announced in the chat.
-    wire::FieldReader reader(body);
-    while (!reader.atEnd()) {
-        const int seat = reader.num();
-        const QString name = wire::decodeText(reader.field());
-        reader.fieldOrRest(); // watching mark
-        if (seat == m_state.mynumber) {
-            m_chatPane->addlinetochat(QStringLiteral("0+You are Connected."), m_state.systemcolor);
-            m_chatPane->addlinetochat(QStringLiteral("0+Press Ctrl-I to view Quick Instructions."), m_state.systemcolor);
-            loadinifile();
-        } else {
-            m_chatPane->addlinetochat("0+" + name + " is Connected.", m_state.systemcolor);
-        }
-        if (!m_state.isPlayerSeat(seat)) {
-            const QString line = seat == m_state.mynumber ? QStringLiteral("0+You are spying.") : "0+" + name + " is spying.";
-            m_chatPane->addlinetochat(line, m_state.systemcolor);
-        }
-    }
-    // Once per message, however many players it lists.
-    m_chat->playsounds(QStringLiteral("entered"));
 }

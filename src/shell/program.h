@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clientstate.h"
+#include "tavlixsettings.h"
 
 #include <QObject>
 #include <QString>
@@ -13,8 +14,10 @@
 class BoardPanel;
 class ChatPane;
 class ClientConnection;
+class PlayerList;
 class Desktop;
 class RandomSource;
+class RoundView;
 class Tabout;
 class Tchat;
 class Tdownload;
@@ -45,7 +48,9 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the twelve preference keys of the settings file.
+    // Writes the twelve preference keys of the settings file, in one write;
+    // before the file has been read in this run, only the keys the player
+    // changed.
     void saveinifile();
 
     ClientState &state() { return m_state; }
@@ -54,6 +59,9 @@ public:
     ChatPane &chatPane() const { return *m_chatPane; }
     ClientConnection &connection() const { return *m_connection; }
     BoardPanel &boardPanel() const { return *m_boardPanel; }
+    RoundView &roundView() const { return *m_roundView; }
+    PlayerList &playerList() const { return *m_playerList; }
+    Tspylist &spylist() const { return *m_spylist; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
@@ -73,8 +81,11 @@ private:
     void wireMainWindow();
     void wireConnection();
     void wireBoard();
-    void newplayerinfo(const QByteArray &body);
+    void wireRoundView();
+    void wirePlayerList();
     bool storePhrases(const std::array<QString, 9> &texts);
+    // The preferences as the window and its menus show them now.
+    TavlixSettings shownSettings() const;
 
     Desktop &m_desktop;
     RandomSource &m_random;
@@ -82,6 +93,10 @@ private:
     QString m_settingsPath;
     QString m_tallyPath;
     ClientState m_state;
+    // What the window showed when it was created, and whether the settings
+    // file has been read since.
+    TavlixSettings m_builtInSettings;
+    bool m_settingsRead = false;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;
@@ -97,4 +112,6 @@ private:
     ChatPane *m_chatPane = nullptr;
     ClientConnection *m_connection = nullptr;
     BoardPanel *m_boardPanel = nullptr;
+    RoundView *m_roundView = nullptr;
+    PlayerList *m_playerList = nullptr;
 };

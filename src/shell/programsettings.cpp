@@ -18,6 +18,7 @@ void TavlixProgram::loadinifile()
 {
     const IniProfile profile(m_settingsPath.toStdString());
     const TavlixSettings settings = readTavlixSettings(profile);
+    m_settingsRead = true;
 
     // Text size first, then the window moves to its stored place and size
     // (the minimum-size rule may then enlarge it).
@@ -49,7 +50,7 @@ void TavlixProgram::loadinifile()
     }
 }
 
-void TavlixProgram::saveinifile()
+TavlixSettings TavlixProgram::shownSettings() const
 {
     TavlixSettings settings;
     settings.Textsize = m_chatPane->textSize();
@@ -65,8 +66,24 @@ void TavlixProgram::saveinifile()
     settings.Playerphrasesounds = m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
     settings.Playsounds = m_chat->item(QStringLiteral("PlaySounds1"))->isChecked();
     settings.Showfits = m_chat->item(QStringLiteral("ShowFittingCells1"))->isChecked();
+    return settings;
+}
+
+void TavlixProgram::saveinifile()
+{
+    const TavlixSettings settings = shownSettings();
+    // Until the file has been read in this run the window shows built-in
+    // values, not the player's: only what the player changed since the
+    // start is written, so a join that never connects or a window closed
+    // before login leaves the stored values as they were. The window's
+    // place is not among them: before login it is where the program put it.
+    SettingsKeys keys = AllSettingsKeys;
+    if (!m_settingsRead)
+        keys = changedSettings(m_builtInSettings, settings) & ~KeyBounds;
+    if (keys == 0)
+        return;
     try {
-        writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings);
+        writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings, keys);
     } catch (const IniWriteError &e) {
         // The change stays in effect for this run; only the file missed it.
         m_desktop.message(m_chat.get(), QString::fromLocal8Bit(e.what()));

@@ -13,10 +13,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QToolButton>
 #include <QTest>
 
@@ -150,7 +152,7 @@ TEST_F(ProgramTest, ClosingWritesTheTallyFile)
     EXPECT_EQ(file.readAll(), QByteArray::fromHex("57525A4C210000000E00400180390D0A310D0A30003F0125"));
 }
 
-TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
+TEST_F(ProgramTest, ADamagedTallyFileIsReportedKeptAsideAndReplacedAtExit)
 {
     QFile broken(QDir(folder.path()).filePath("Tavlixtally.tld"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -159,9 +161,44 @@ TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
     start({"Ann", "127.0.0.1"}); // no connection needed
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].contains("no valid header"));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    QFile kept(broken.fileName() + ".damaged");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "not a tally");
     program->mainWindow().close();
     ASSERT_TRUE(broken.open(QIODevice::ReadOnly));
     EXPECT_TRUE(broken.readAll().startsWith("WRZL"));
+}
+
+TEST_F(ProgramTest, AJoinThatNeverConnectsLeavesAHandWrittenSettingsFileAsItWas)
+{
+    const QByteArray stored = "; kept by hand\r\n[Lobby]\r\nName = Ann\r\n\r\n[Tavlix]\r\ntextsize=12\r\nTop=60\n"
+                              "Botspeed=2000\r\nPlaysounds=false\r\nPhrase1=Hi\r\n[Zed]\r\nA=1";
+    writeSettings(stored);
+    QTcpServer probe; // a port where nobody listens
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const QString closedPort = QString::number(probe.serverPort());
+    probe.close();
+
+    const auto joinAndClose = [&](const std::function<void(Tchat &)> &beforeClosing) {
+        program = std::make_unique<TavlixProgram>(desktop, random, QStringList{"Ann", "127.0.0.1", "false"}, folder.path());
+        program->setJoinPort(closedPort);
+        program->show();
+        QTest::qWait(200);
+        EXPECT_FALSE(program->state().loggedin);
+        beforeClosing(program->mainWindow());
+        program->mainWindow().close();
+        program.reset();
+    };
+    // Moving the window before login is not a stored preference.
+    joinAndClose([](Tchat &window) { window.setBounds(QRect(100, 100, 900, 700)); });
+    EXPECT_EQ(settingsFile(), stored);
+
+    // A preference the player changes before login is written alone.
+    joinAndClose([](Tchat &window) { window.item("Fast1")->trigger(); });
+    QByteArray expected = stored;
+    expected.replace("Botspeed=2000", "Botspeed=500");
+    EXPECT_EQ(settingsFile(), expected);
 }
 
 TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
@@ -260,6 +297,57 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
         EXPECT_EQ(window->windowModality(), Qt::NonModal) << c.window;
         EXPECT_EQ(window->windowTitle(), c.caption);
     }
+}
+
+TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
+{
+    startSoloAndLogIn();
+    QWidget *start = program->mainWindow().panel()->findChild<QWidget *>("button_start");
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->isVisible()) << "the hosting window offers the start button";
+    program->mainWindow().item("StartGame1")->trigger();
+    ASSERT_TRUE(program->gamestart().isVisible());
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().button_startClick();
+    EXPECT_FALSE(program->gamestart().isVisible());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Roundnum=5"));
+
+    QLabel *rounds = program->mainWindow().panel()->findChild<QLabel *>("label_numrounds");
+    ASSERT_TRUE(waitUntil([rounds] { return rounds->text() == "Round: 1 of 5"; })) << rounds->text().toStdString();
+    EXPECT_EQ(program->server().flow().numrounds(), 5);
+    EXPECT_FALSE(start->isVisible());
+    EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled()) << "the menu item stays enabled during a game";
+    EXPECT_TRUE(chatText().contains("You have started a game."));
+}
+
+TEST_F(ProgramTest, JustWatchInASoloGamePlaysItselfToTheWinnerPanel)
+{
+    startSoloAndLogIn();
+    program->gamestart().setRounds(1);
+    program->gamestart().button_startClick();
+    TServer &server = program->server();
+    ASSERT_TRUE(waitUntil([&server] { return server.flow().gamerunning(); }));
+    program->mainWindow().item("JustWatch1")->trigger();
+    ASSERT_TRUE(waitUntil([this] { return program->mainWindow().item("JustWatch1")->isChecked(); }));
+    EXPECT_TRUE(server.seats()[1].watching);
+
+    // The host's pauses are run at once: its tick handlers are called
+    // directly while the client keeps up over the loopback connection.
+    QWidget *panel = program->mainWindow().panel()->findChild<QWidget *>("panel_winner");
+    for (int step = 0; step < 20000 && server.flow().gamerunning(); ++step) {
+        if (server.flow().computertimer().isActive())
+            server.game().computertimerTimer();
+        else if (server.flow().timer1().isActive())
+            server.game().timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
+    ASSERT_TRUE(waitUntil([panel] { return panel->isVisible(); }));
+    const int winnerSeat = server.seats()[1].score > server.seats()[2].score ? 1 : 2;
+    const QString expected = winnerSeat == 1 ? "You have Won the Game!" : "Klot has Won the Game!";
+    EXPECT_EQ(panel->findChild<QLabel *>("label_winner1")->text(), expected);
+    EXPECT_GT(server.seats()[1].score + server.seats()[2].score, 0) << "both seats were played by the computer";
 }
 
 TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
