@@ -15,31 +15,33 @@
 
 namespace {
 
-bool sameWrittenKeys(const TavlixSettings &a, const TavlixSettings &b)
+// The settings file of this fuzzing process, removed when it ends.
+struct ScratchFile
 {
-    return a.Textsize == b.Textsize && a.Top == b.Top && a.Left == b.Left && a.Width == b.Width
-        && a.Height == b.Height && a.Textcolor == b.Textcolor && a.Roundnum.value_or(3) == b.Roundnum.value_or(3)
-        && a.Botspeed == b.Botspeed && a.Turnsound == b.Turnsound && a.Playsounds == b.Playsounds
-        && a.Playerphrasesounds == b.Playerphrasesounds && a.Showfits == b.Showfits;
-}
+    std::string path = "/tmp/tavlix-settings-fuzz-" + std::to_string(::getpid()) + ".ini";
+    ~ScratchFile() { ::unlink(path.c_str()); }
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const std::string path = "/tmp/tavlix-settings-fuzz-" + std::to_string(::getpid()) + ".ini";
+    static const ScratchFile scratch;
+    const std::string &path = scratch.path;
     {
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char *>(data), std::streamsize(size));
     }
     const IniProfile profile(path);
-    const TavlixSettings read = readTavlixSettings(profile);
+    TavlixSettings read = readTavlixSettings(profile);
     for (const char *key : {"Textsize", "Textcolor", "Phrase1", "Help"})
         profile.readString(SettingsSection, key);
 
     try {
         writeTavlixSettings(profile, read);
-        if (!sameWrittenKeys(readTavlixSettings(profile), read))
+        // An unset rounds preset is written as the default.
+        read.Roundnum = read.Roundnum.value_or(DefaultRoundnum);
+        if (changedSettings(read, readTavlixSettings(profile)) != 0)
             std::abort();
         const std::string value = "a=b; [c] #d";
         profile.writeString("Fuzz", "Key", value);
