@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QMap>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -168,6 +169,15 @@ TEST_F(Installed, ProgramUnderAReadOnlyBinKeepsItsFilesInTheUserDataFolder)
                                                    | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
     }
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // The solo game hosts on port 7772; another program may hold it a while.
+    const bool portFree = waitUntil(
+        [] {
+            QTcpServer probe;
+            return probe.listen(QHostAddress::Any, 7772);
+        },
+        30000);
+    ASSERT_TRUE(portFree) << "port 7772 is held by another program";
 
     QProcess game;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
