@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QImage>
-#include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QtMath>
@@ -134,10 +133,7 @@ QPixmap renderFace(const tile &t, qreal dpr)
         painter.save();
         painter.scale(dpr, dpr);
         painter.translate(symbolOffset(side));
-        QLinearGradient fill(0, 1, 0, 16);
-        fill.setColorAt(0, colours.light);
-        fill.setColorAt(0.55, colours.base);
-        painter.setBrush(fill);
+        painter.setBrush(symbolFill(value));
         painter.setPen(QPen(colours.outline, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(symbolPath(value));
         painter.restore();
@@ -182,6 +178,20 @@ QString symbolName(int value)
 QColor symbolColour(int value)
 {
     return look(value).base;
+}
+
+QLinearGradient symbolFill(int value)
+{
+    const SymbolLook &colours = look(value);
+    QLinearGradient fill(0, 1, 0, 16);
+    fill.setColorAt(0, colours.light);
+    fill.setColorAt(0.55, colours.base);
+    return fill;
+}
+
+QColor symbolOutlineColour(int value)
+{
+    return look(value).outline;
 }
 
 QPainterPath symbolPath(int value)

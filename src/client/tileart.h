@@ -3,6 +3,7 @@
 #include "tile.h"
 
 #include <QColor>
+#include <QLinearGradient>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPoint>
@@ -40,6 +41,12 @@ bool validTile(const tile &t);
 QString symbolName(int value);
 // The main colour of a symbol (invalid for 0).
 QColor symbolColour(int value);
+// A symbol's fill inside its 17 x 17 box (light at the top, shading into the
+// main colour halfway down) and the dark rim drawn around it. Anything that
+// redraws a symbol outside a QPainter (the scalable icon) takes its looks
+// from here.
+QLinearGradient symbolFill(int value);
+QColor symbolOutlineColour(int value);
 // The outline of a symbol inside its 17 x 17 box.
 QPainterPath symbolPath(int value);
 // Where each side's symbol box sits inside the 48 x 48 cell: index 0 top,

@@ -142,6 +142,14 @@ void TServer::Sock1Read(TSock *sender, int count)
     } catch (const ESockException &) {
         return;
     }
+    if (!receivedBytes(seat, bytes))
+        sender->Close();
+}
+
+bool TServer::receivedBytes(int seat, const QByteArray &bytes)
+{
+    if (!SeatTable::valid(seat) || !m_seats[seat].inuse)
+        return false;
     Link &link = m_links[seat];
     bool flooding = false;
     for (const QByteArray &line : link.framer.feed(bytes)) {
@@ -158,8 +166,9 @@ void TServer::Sock1Read(TSock *sender, int count)
     // loses its connection, which frees the seat as usual.
     if (link.framer.overflowed() || flooding) {
         link.framer.clear();
-        sender->Close();
+        return false;
     }
+    return true;
 }
 
 bool TServer::withinRelayLimits(int seat, const QByteArray &line)

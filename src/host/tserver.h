@@ -83,6 +83,12 @@ public:
     // `origin` and makes sure socktimer runs.
     void enqueue(const QByteArray &line, int origin);
 
+    // The bytes one read brought from the connection at `seat`: cut into
+    // messages, held to the relay limits and queued. False when the
+    // connection must be closed (an endless message or a flood, or no
+    // connection in the seat); Sock1Read then closes it.
+    bool receivedBytes(int seat, const QByteArray &bytes);
+
     // Socket events (bound on Sock1, tempsock and every accepted connection).
     void Sock1Accept(TSock *sender);
     void Sock1Read(TSock *sender, int count);

@@ -30,6 +30,15 @@ std::string absoluteEnv(const char *name)
     return value;
 }
 
+// A program in a folder named "bin" was installed there.
+bool isInstalledProgramFolder(const std::string &executableFolder)
+{
+    fs::path folder(executableFolder);
+    if (!folder.has_filename())
+        folder = folder.parent_path();
+    return folder.filename() == "bin";
+}
+
 } // namespace
 
 std::string perUserDataFolder()
@@ -46,7 +55,7 @@ std::string perUserDataFolder()
 
 std::string storageFolder(const std::string &executableFolder)
 {
-    if (isWritableFolder(executableFolder))
+    if (!isInstalledProgramFolder(executableFolder) && isWritableFolder(executableFolder))
         return executableFolder;
     const std::string userFolder = perUserDataFolder();
     if (userFolder.empty())
