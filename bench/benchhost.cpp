@@ -2,13 +2,16 @@
 // loopback port, without any window: the hosting copy of the benchmarks and
 // the soak, where raw clients take every seat, seat 1 included.
 //
-//   tavlix_benchhost [--port N] [--fast] [--free-relay] [--queue-report]
+//   tavlix_benchhost [--port N] [--fast] [--pause-ms N] [--free-relay]
+//                    [--queue-report] [--echo]
 //
 // Prints "port N" once listening. --fast takes the designed pauses out: the
 // pauses of timer1 (after a placement, a seat without a move, between
-// rounds) and the computer's thinking time are run through at once by
-// calling the host's own tick handlers, so games go as fast as the receive
-// queue's 10 ms tick allows. --free-relay gives the relay limits a clock
+// rounds) and the computer's thinking time are run through by calling the
+// host's own tick handlers, at once or --pause-ms later, so games go as fast
+// as the receive queue's 10 ms tick allows. --echo also listens on a port
+// that echoes every byte (printed as "echo N"): the loopback round trip of
+// this machine at this moment, to compare the host's answers with. --free-relay gives the relay limits a clock
 // that races ahead, so every chat line is relayed (the raw capacity of the
 // queue). --queue-report prints the longest queue seen every 250 ms.
 #include "randomsource.h"
@@ -16,6 +19,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <cstdio>
@@ -28,7 +33,9 @@ int main(int argc, char **argv)
     const QCommandLineOption fastOption("fast", "run the designed pauses through at once");
     const QCommandLineOption freeRelayOption("free-relay", "no relay limits");
     const QCommandLineOption queueOption("queue-report", "print the longest queue every 250 ms");
-    parser.addOptions({portOption, fastOption, freeRelayOption, queueOption});
+    const QCommandLineOption pauseOption("pause-ms", "with --fast: what is left of each pause", "N", "0");
+    const QCommandLineOption echoOption("echo", "also listen on an echo port");
+    parser.addOptions({portOption, fastOption, freeRelayOption, queueOption, pauseOption, echoOption});
     parser.addHelpOption();
     parser.process(app);
 
@@ -45,7 +52,7 @@ int main(int argc, char **argv)
 
     QTimer pump;
     pump.setSingleShot(true);
-    pump.setInterval(0);
+    pump.setInterval(parser.value(pauseOption).toInt());
     if (parser.isSet(fastOption)) {
         server.setBotSpeedProvider([] { return 1; });
         GameFlow &game = server.game();
@@ -93,6 +100,17 @@ int main(int argc, char **argv)
         queueReport.start();
     }
 
+    QTcpServer echo;
+    if (parser.isSet(echoOption)) {
+        echo.listen(QHostAddress::LocalHost);
+        QObject::connect(&echo, &QTcpServer::newConnection, &echo, [&echo] {
+            while (QTcpSocket *peer = echo.nextPendingConnection()) {
+                peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+                QObject::connect(peer, &QTcpSocket::readyRead, peer, [peer] { peer->write(peer->readAll()); });
+            }
+        });
+        std::printf("echo %u\n", unsigned(echo.serverPort()));
+    }
     std::printf("port %u\n", unsigned(server.localPort()));
     std::fflush(stdout);
     return app.exec();
