@@ -9,8 +9,10 @@
 //       chat lines spread over the clients at each offered rate: what each
 //       client receives, how late, and the host's longest queue.
 //   tavlix_benchclients games --clients K --games N --rounds R [--every M]
-//       K clients play N games as fast as the host allows; the host's RSS,
-//       whether it stays alive and every message outside the catalogue.
+//                              [--computer] [--max-seconds S]
+//       K clients play N games as fast as the host allows (with --computer
+//       the host's computer player plays seat 2 beside them); the host's
+//       RSS, whether it stays alive and every message outside the catalogue.
 //   tavlix_benchclients idle --clients K --seconds S
 //       K clients log in and sit still.
 #include "protocol.h"
@@ -324,17 +326,22 @@ int relay(Host &host, int count, const QList<int> &rates, int stepSeconds)
     return 0;
 }
 
-int games(Host &host, int count, int gameCount, const QByteArray &rounds, int every)
+int games(Host &host, int count, int gameCount, const QByteArray &rounds, int every, bool computer, int maxSeconds)
 {
     const qint64 rssStart = host.rssKiB();
     Clients clients;
-    if (!joinAll(clients, count, host.port()))
+    if (!joinAll(clients, count + (computer ? 1 : 0), host.port()))
         return 1;
+    if (computer) {
+        // Seat 2 always plays: left empty, the host's computer player plays it.
+        clients.erase(clients.begin() + 1);
+        waitUntil([] { return false; }, 300);
+    }
     QElapsedTimer clock;
     clock.start();
     std::printf("| games played | host RSS KiB | growth since start KiB | seconds |\n|---|---|---|---|\n");
     std::printf("| 0 (just started) | %lld | 0 | 0 |\n", rssStart);
-    std::printf("| 0 (%d clients in) | %lld | %lld | %.1f |\n", count, host.rssKiB(), host.rssKiB() - rssStart,
+    std::printf("| 0 (%d clients in%s) | %lld | %lld | %.1f |\n", count, computer ? ", computer in seat 2" : "", host.rssKiB(), host.rssKiB() - rssStart,
                 clock.elapsed() / 1000.0);
     qint64 rssFirst = 0;
     Play play;
@@ -351,7 +358,7 @@ int games(Host &host, int count, int gameCount, const QByteArray &rounds, int ev
     };
     play.attach(clients);
     play.startGame(*clients[0]);
-    const bool finished = waitUntil([&] { return play.gamesEnded >= gameCount || !host.alive(); }, 3600000);
+    const bool finished = waitUntil([&] { return play.gamesEnded >= gameCount || !host.alive(); }, maxSeconds * 1000);
     // A moment for the last messages, then the checks.
     waitUntil([] { return false; }, 500);
     const qint64 rssEnd = host.rssKiB();
@@ -407,8 +414,10 @@ int main(int argc, char **argv)
     const QCommandLineOption roundsOption("rounds", "rounds per game", "R", "1");
     const QCommandLineOption everyOption("every", "report the host's RSS every M games", "M", "10");
     const QCommandLineOption secondsOption("seconds", "seconds to sit still", "S", "20");
+    const QCommandLineOption computerOption("computer", "games: seat 2 left to the computer, clients in 1, 3, 4, ...");
+    const QCommandLineOption maxSecondsOption("max-seconds", "games: give up after this long", "S", "1800");
     parser.addOptions({hostOption, hostArgOption, portOption, clientsOption, samplesOption, ratesOption, stepOption,
-                       gamesOption, roundsOption, everyOption, secondsOption});
+                       gamesOption, roundsOption, everyOption, secondsOption, computerOption, maxSecondsOption});
     parser.addHelpOption();
     parser.process(app);
     const QString mode = parser.positionalArguments().value(0);
@@ -433,7 +442,8 @@ int main(int argc, char **argv)
         result = relay(host, parser.value(clientsOption).toInt(), rates, parser.value(stepOption).toInt());
     } else if (mode == "games") {
         result = games(host, parser.value(clientsOption).toInt(), parser.value(gamesOption).toInt(),
-                       parser.value(roundsOption).toUtf8(), std::max(1, parser.value(everyOption).toInt()));
+                       parser.value(roundsOption).toUtf8(), std::max(1, parser.value(everyOption).toInt()),
+                       parser.isSet(computerOption), parser.value(maxSecondsOption).toInt());
     } else if (mode == "idle") {
         result = idle(host, parser.value(clientsOption).toInt(), parser.value(secondsOption).toInt());
     } else {
