@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh, test.sh and CI: installs the Debian packages that
 # are missing (apt-get is skipped when everything is there), configures the
-# build directory once and builds. Quick when nothing changed.
+# build directory once and builds. Quick and silent when nothing changed.
 #
 #   TAVLIX_BUILD_DIR   build directory (default: build)
 #   TAVLIX_CMAKE_ARGS  extra arguments for the first configure
@@ -17,6 +17,8 @@ TAVLIX_PACKAGES=(
   libgtest-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev
   xvfb xauth fonts-liberation
+  python3
+  pulseaudio pulseaudio-utils
 )
 
 tavlix_install_packages() {
@@ -32,12 +34,36 @@ tavlix_install_packages() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Builds quietly: the progress goes to $TAVLIX_BUILD_DIR/build.log. A build
+# that has something to do says so in one line; one that fails shows its
+# compiler and linker messages (everything but the progress lines).
 tavlix_build() {
   if [ ! -f "$TAVLIX_BUILD_DIR/CMakeCache.txt" ]; then
+    echo "Configuring the build in $TAVLIX_BUILD_DIR ..."
     # shellcheck disable=SC2086
     cmake -S "$TAVLIX_ROOT" -B "$TAVLIX_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TAVLIX_CMAKE_ARGS:-} >/dev/null
   fi
-  cmake --build "$TAVLIX_BUILD_DIR" -j"$(nproc)"
+  local log="$TAVLIX_BUILD_DIR/build.log" status=0
+  cmake --build "$TAVLIX_BUILD_DIR" -j"$(nproc)" 2>&1 | tavlix_announce_work "$log" || status=$?
+  if [ "$status" -ne 0 ]; then
+    grep -Ev '^\[ *[0-9]+%\] |^gmake(\[[0-9]+\])?: (Entering|Leaving) directory|^Consolidate compiler generated dependencies' "$log" >&2 || true
+    echo "The build failed (the whole output is in $log)." >&2
+    return "$status"
+  fi
+}
+
+# Copies its input to the log and prints one line when the first compile or
+# link step appears (the code generators' checks run on every build).
+tavlix_announce_work() {
+  local said=0 line
+  : >"$1"
+  while IFS= read -r line; do
+    printf '%s\n' "$line" >>"$1"
+    if [ "$said" -eq 0 ] && [[ "$line" =~ (Building\ CXX|Linking\ CXX) ]]; then
+      echo "Building Tavlix (progress in $1) ..."
+      said=1
+    fi
+  done
 }
 
 tavlix_install_packages

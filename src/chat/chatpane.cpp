@@ -183,6 +183,12 @@ void ChatPane::setSender(Sender sender)
     m_send = std::move(sender);
 }
 
+void ChatPane::send(const QByteArray &message) const
+{
+    if (m_send)
+        m_send(message);
+}
+
 void ChatPane::addlinetochat(const QString &line, ColourValue colour)
 {
     const ChatLine parsed = ChatLine::parse(line);
@@ -201,6 +207,7 @@ void ChatPane::addlinetochat(const QString &line, ColourValue colour)
             break;
         }
     }
+    m_mainchat->finishLine();
     if (!m_scrollChatOff)
         m_mainchat->scrollToEnd();
 }
@@ -222,12 +229,12 @@ void ChatPane::sendit()
     if (!m_state.loggedin)
         return;
     const QString text = m_mychat->text();
-    if (!text.isEmpty() && m_send) {
+    if (!text.isEmpty()) {
         const QByteArray colour = QByteArray::fromStdString(colourToText(m_chatColour));
         if (!text.startsWith(QLatin1Char('/')))
-            m_send(wire::client::chat(m_state.mynumber, wire::encodeText(text), colour));
+            send(wire::client::chat(m_state.mynumber, wire::encodeText(text), colour));
         else if (text.startsWith(QLatin1String("/me")))
-            m_send(wire::client::action(m_state.mynumber, wire::encodeText(text.mid(4)), colour));
+            send(wire::client::action(m_state.mynumber, wire::encodeText(text.mid(4)), colour));
     }
     m_mychat->clear();
 }

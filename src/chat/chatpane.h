@@ -42,6 +42,9 @@ public:
     // Receives each complete message that sendit produces, terminator
     // included. Without a sender nothing is sent.
     void setSender(Sender sender);
+    // Hands a complete message to that sender; the chat's other senders
+    // (phrase buttons, chatter sounds) go through it too.
+    void send(const QByteArray &message) const;
 
     // Appends "n+body": n is 0 for the client's own notices, else the seat.
     void addlinetochat(const QString &line, ColourValue colour);

@@ -48,6 +48,7 @@ ChatView::ChatView(QWidget *parent) : QTextEdit(parent)
     m_looks[LinkLook] = {QColor(0, 128, 0), false, true};
     document()->setDefaultFont(QFont(FontFamily, m_pointSize));
     applyMargins();
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ChatView::drawLinesInViewInCurrentColours);
 }
 
 QTextCharFormat ChatView::formatOf(int look) const
@@ -64,21 +65,54 @@ QTextCharFormat ChatView::formatOf(int look) const
     return format;
 }
 
+QTextCursor &ChatView::endCursor()
+{
+    if (m_end.isNull() || m_end.document() != document())
+        m_end = QTextCursor(document());
+    m_end.movePosition(QTextCursor::End);
+    return m_end;
+}
+
 void ChatView::append(const QString &text, const QTextCharFormat &format)
 {
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text, format);
+    endCursor().insertText(text, format);
 }
 
 void ChatView::startLine(const QString &text, int look)
 {
-    if (!document()->isEmpty()) {
-        QTextCursor cursor(document());
-        cursor.movePosition(QTextCursor::End);
+    finishLine();
+    QTextCursor &cursor = endCursor();
+    cursor.beginEditBlock();
+    m_lineOpen = true;
+    if (!document()->isEmpty())
         cursor.insertBlock();
-    }
     addText(text, look);
+}
+
+void ChatView::finishLine()
+{
+    if (!m_lineOpen)
+        return;
+    m_lineOpen = false;
+    m_end.endEditBlock();
+    dropOldLines();
+}
+
+void ChatView::dropOldLines()
+{
+    const int count = document()->blockCount();
+    if (count <= MaxLines + TrimLines)
+        return;
+    const QTextBlock firstKept = document()->findBlockByNumber(count - MaxLines);
+    // Whoever reads older lines (scrolling switched off) keeps seeing the
+    // same lines: the view moves up by the height that goes.
+    const QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    const qreal dropped = layout->blockBoundingRect(firstKept).top() - layout->blockBoundingRect(document()->firstBlock()).top();
+    const int scrolled = verticalScrollBar()->value();
+    QTextCursor cursor(document());
+    cursor.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    verticalScrollBar()->setValue(std::max(0, scrolled - qRound(dropped)));
 }
 
 void ChatView::addText(const QString &text, int look)
@@ -103,9 +137,7 @@ void ChatView::addPicture(int index)
     image.setWidth(ChatPictures::Width);
     image.setHeight(ChatPictures::Height);
     image.setProperty(PictureProperty, index);
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertImage(image);
+    endCursor().insertImage(image);
 }
 
 void ChatView::setLookStyle(int look, const QColor &colour, bool bold)
@@ -113,10 +145,68 @@ void ChatView::setLookStyle(int look, const QColor &colour, bool bold)
     Look &l = m_looks.at(look);
     if (l.colour == colour && l.bold == bold)
         return;
+    const bool boldChanged = l.bold != bold;
     l.colour = colour;
     l.bold = bold;
-    if (m_runCount[look] > 0)
+    if (m_runCount[look] == 0)
+        return;
+    // Boldness changes the layout, so its runs are restyled in the
+    // document. A chat line always asks for bold, so that happens at most
+    // once per look; colours change with nearly every line and only need
+    // the lines in view drawn anew.
+    if (boldChanged)
         restyleRunsOf(look);
+    drawLinesInViewInCurrentColours();
+}
+
+void ChatView::drawLinesInViewInCurrentColours()
+{
+    QList<ExtraSelection> overlay;
+    if (!document()->isEmpty()) {
+        const qreal top = verticalScrollBar()->value();
+        const QTextBlock first = blockAtHeight(top);
+        const int last = blockAtHeight(top + viewport()->height()).blockNumber();
+        const QBrush background = palette().brush(QPalette::Base);
+        for (QTextBlock block = first; block.isValid() && block.blockNumber() <= last; block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QTextCharFormat format = fragment.charFormat();
+                if (!format.hasProperty(LookProperty))
+                    continue;
+                const QColor current = m_looks.at(format.intProperty(LookProperty)).colour;
+                if (format.foreground().color() == current)
+                    continue;
+                ExtraSelection run{QTextCursor(document()), QTextCharFormat()};
+                run.cursor.setPosition(fragment.position());
+                run.cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+                // The background is filled first, so no edge of the glyph
+                // in its old colour shows around the new one.
+                run.format.setBackground(background);
+                run.format.setForeground(current);
+                overlay.append(run);
+            }
+        }
+    }
+    if (!overlay.isEmpty() || !extraSelections().isEmpty())
+        setExtraSelections(overlay);
+}
+
+// The first line that reaches below `y` (document coordinates), found by
+// halving: the time to find the lines in view must not grow with the
+// history.
+QTextBlock ChatView::blockAtHeight(qreal y) const
+{
+    const QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    int low = 0;
+    int high = document()->blockCount() - 1;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (layout->blockBoundingRect(document()->findBlockByNumber(middle)).bottom() <= y)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return document()->findBlockByNumber(low);
 }
 
 void ChatView::restyleRunsOf(int look)
@@ -159,6 +249,7 @@ void ChatView::setPointSize(int points)
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     cursor.mergeCharFormat(size);
+    drawLinesInViewInCurrentColours();
 }
 
 void ChatView::applyMargins()
@@ -173,7 +264,9 @@ void ChatView::applyMargins()
 
 void ChatView::clearChat()
 {
+    finishLine();
     clear();
+    setExtraSelections({});
     m_runCount.fill(0);
     applyMargins(); // clearing makes a new root frame
 }
@@ -234,6 +327,8 @@ QList<ChatRun> ChatView::lineRuns(int line) const
             run.look = run.format.intProperty(LookProperty);
             if (run.format.isAnchor())
                 run.link = run.format.anchorHref();
+            if (run.format.hasProperty(LookProperty))
+                run.format.setForeground(m_looks.at(run.look).colour);
         }
         runs.append(run);
     }
@@ -273,6 +368,12 @@ void ChatView::mouseMoveEvent(QMouseEvent *event)
     QTextEdit::mouseMoveEvent(event);
     const bool overLink = !anchorAt(event->position().toPoint()).isEmpty();
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : m_textCursorShape);
+}
+
+void ChatView::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    drawLinesInViewInCurrentColours();
 }
 
 void ChatView::mouseReleaseEvent(QMouseEvent *event)

@@ -4,7 +4,9 @@
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <array>
@@ -24,6 +26,12 @@ struct ChatRun
 // of text in fifteen numbered looks, inline pictures and link runs. A look's
 // colour, boldness and the common size are kept here, and every run of a look
 // shows its look's current values: changing a look restyles its earlier runs.
+//
+// A colour change costs the same however long the history is: the runs
+// keep the colour they were added in, and the lines in view are drawn over
+// in their looks' current colours (an overlay that follows scrolling and
+// resizing). The view keeps the last MaxLines lines: older ones are
+// dropped TrimLines at a time, since every drop lays out the whole view.
 class ChatView : public QTextEdit
 {
     Q_OBJECT
@@ -32,6 +40,8 @@ public:
     static constexpr int LookCount = 15;
     static constexpr int SystemLook = 0;
     static constexpr int LinkLook = 4;
+    static constexpr int MaxLines = 5000;
+    static constexpr int TrimLines = 500;
 
     explicit ChatView(QWidget *parent = nullptr);
 
@@ -41,6 +51,9 @@ public:
     void addText(const QString &text, int look);
     void addLink(const QString &text, const QString &target);
     void addPicture(int index);
+    // Ends the line begun by startLine: the view lays it out once, not once
+    // per run.
+    void finishLine();
 
     // Sets a look's colour and boldness; earlier runs of that look follow.
     void setLookStyle(int look, const QColor &colour, bool bold);
@@ -59,6 +72,7 @@ public:
     QString selectedPlainText() const;
 
     int lineCount() const;
+    // The runs of a line with the colour and boldness they are drawn in.
     QList<ChatRun> lineRuns(int line) const;
 
 signals:
@@ -73,6 +87,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     struct Look
@@ -83,11 +98,19 @@ private:
     };
 
     QTextCharFormat formatOf(int look) const;
+    QTextCursor &endCursor();
     void append(const QString &text, const QTextCharFormat &format);
+    QTextBlock blockAtHeight(qreal y) const;
+    void dropOldLines();
     void restyleRunsOf(int look);
+    void drawLinesInViewInCurrentColours();
     void applyMargins();
 
     std::array<Look, LookCount> m_looks;
+    // Writes at the end; holds one edit block open from startLine to
+    // finishLine.
+    QTextCursor m_end;
+    bool m_lineOpen = false;
     // Runs of each look added since the last clear, so that restyling a look
     // nobody has used yet costs nothing.
     std::array<int, LookCount> m_runCount{};

@@ -1,12 +1,12 @@
 #include "seattable.h"
 
+#include "botnames.h"
 #include "tsock.h"
 
 SeatTable::SeatTable()
 {
-    static const char *const botnames[] = {"Klot", "Klock", "Kling", "Klick", "Krazy"};
     for (int seat = 2; seat <= PlayerSeats; ++seat)
-        m_seats[seat].botname = botnames[seat - 2];
+        m_seats[seat].botname = botname(seat);
 }
 
 int SeatTable::freeSeat() const

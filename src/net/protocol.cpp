@@ -1,5 +1,7 @@
 #include "protocol.h"
 
+#include "digits.h"
+
 namespace wire {
 
 namespace {
@@ -245,17 +247,10 @@ QByteArray winner(const QByteArray &name)
 
 std::optional<int> parseNumber(const QByteArray &text)
 {
-    if (text.isEmpty())
+    const std::optional<std::uint64_t> value = parseDigits(std::string_view(text.constData(), std::size_t(text.size())), 10, 0x7FFFFFFF);
+    if (!value)
         return std::nullopt;
-    qint64 value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > 0x7FFFFFFF)
-            return std::nullopt;
-    }
-    return static_cast<int>(value);
+    return static_cast<int>(*value);
 }
 
 QByteArray FieldReader::field()

@@ -3,9 +3,11 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QWidget;
+class SoundPlayer;
 
 // Everything the windows do that waits for a person or reaches outside the
 // program. Windows call it through a reference; the program uses
@@ -31,14 +33,21 @@ public:
 };
 
 // The real desktop: Qt message boxes, QColorDialog, QDesktopServices,
-// QProcess and the program's sound player.
+// QProcess and the program's sound player, whose recordings are loaded when
+// this is made.
 class SystemDesktop : public Desktop
 {
 public:
+    SystemDesktop();
+    ~SystemDesktop() override;
+
     void message(QWidget *parent, const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &text) override;
     std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
     bool openUrl(const QString &url) override;
     bool startProcess(const QString &program, const QStringList &arguments) override;
     void playSound(const QString &name) override;
+
+private:
+    std::unique_ptr<SoundPlayer> m_sounds;
 };

@@ -1,10 +1,19 @@
 #include "desktop.h"
 
+#include "soundplayer.h"
+
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
+
+SystemDesktop::SystemDesktop()
+    : m_sounds(std::make_unique<SoundPlayer>())
+{
+}
+
+SystemDesktop::~SystemDesktop() = default;
 
 void SystemDesktop::message(QWidget *parent, const QString &text)
 {
@@ -36,8 +45,7 @@ bool SystemDesktop::startProcess(const QString &program, const QStringList &argu
     return QProcess::startDetached(program, arguments);
 }
 
-void SystemDesktop::playSound(const QString &)
+void SystemDesktop::playSound(const QString &name)
 {
-    // FIXME: the sound player arrives with the recordings; until then events
-    // are silent, which is also what happens without a sound device.
+    m_sounds->play(name);
 }

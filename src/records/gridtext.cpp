@@ -1,63 +1,29 @@
 #include "gridtext.h"
 
+#include "digits.h"
 #include "plainfile.h"
+#include "textlines.h"
 
-#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <vector>
 
 namespace {
 
-// Cuts text into lines ending in LF, with an optional CR before it. A last
-// line without a line end still counts.
-class LineReader
+// Reads line `at` as a count of at most `limit`; blanks around it are
+// allowed.
+int readCount(const std::vector<std::string_view> &lines, std::size_t at, const char *what, int limit)
 {
-public:
-    explicit LineReader(std::string_view text)
-        : m_text(text)
-    {
-    }
-    bool next(std::string_view &line)
-    {
-        if (m_pos >= m_text.size())
-            return false;
-        std::size_t end = m_text.find('\n', m_pos);
-        std::size_t after = end == std::string_view::npos ? m_text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = m_text.size();
-        line = m_text.substr(m_pos, end - m_pos);
-        if (!line.empty() && line.back() == '\r' && end < m_text.size())
-            line.remove_suffix(1);
-        m_pos = after;
-        return true;
-    }
-
-private:
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-};
-
-int readCount(LineReader &lines, const char *what, int limit)
-{
-    std::string_view line;
-    if (!lines.next(line))
+    if (at >= lines.size())
         throw GridTextError(std::string("Grid text : the ") + what + " is missing");
+    std::string_view line = lines[at];
     while (!line.empty() && line.front() == ' ')
         line.remove_prefix(1);
     while (!line.empty() && line.back() == ' ')
         line.remove_suffix(1);
-    long long value = 0;
-    bool valid = !line.empty();
-    for (char c : line) {
-        if (c < '0' || c > '9' || value > limit) {
-            valid = false;
-            break;
-        }
-        value = value * 10 + (c - '0');
-    }
-    if (!valid || value > limit)
+    const std::optional<std::uint64_t> value = parseDigits(line, 10, std::uint64_t(limit));
+    if (!value)
         throw GridTextError(std::string("Grid text : the ") + what + " is not a number from 0 to " + std::to_string(limit));
-    return static_cast<int>(value);
+    return static_cast<int>(*value);
 }
 
 } // namespace
@@ -92,19 +58,19 @@ void SaveGridText(const StringGrid &grid, const std::string &path)
 
 StringGrid LoadGridText(std::string_view text)
 {
-    LineReader lines(text);
-    const int colCount = readCount(lines, "column count", MaxGridTextColumns);
-    const int rowCount = readCount(lines, "row count", MaxGridTextRows);
+    const std::vector<std::string_view> lines = splitLines(text);
+    const int colCount = readCount(lines, 0, "column count", MaxGridTextColumns);
+    const int rowCount = readCount(lines, 1, "row count", MaxGridTextRows);
     if (static_cast<long long>(colCount) * rowCount > MaxGridTextCells)
         throw GridTextError("Grid text : the table has more than " + std::to_string(MaxGridTextCells) + " cells");
 
     StringGrid grid(colCount, rowCount);
-    std::string_view line;
+    std::size_t at = 2;
     for (int col = 0; col < colCount; ++col) {
-        for (int row = 0; row < rowCount; ++row) {
-            if (!lines.next(line))
+        for (int row = 0; row < rowCount; ++row, ++at) {
+            if (at >= lines.size())
                 return grid;
-            grid.setCell(col, row, std::string(line));
+            grid.setCell(col, row, std::string(lines[at]));
         }
     }
     return grid;
@@ -112,11 +78,11 @@ StringGrid LoadGridText(std::string_view text)
 
 void LoadGridText(StringGrid &grid, const std::string &path)
 {
-    const std::optional<std::string> text = readPlainFile(path);
-    if (!text)
+    const PlainFile file = readPlainFile(path);
+    if (!file.ok())
         throw GridTextError("Grid text : unable to read " + path);
     try {
-        grid = LoadGridText(*text);
+        grid = LoadGridText(file.bytes);
     } catch (const GridTextError &error) {
         throw GridTextError(std::string(error.what()) + " : " + path);
     }

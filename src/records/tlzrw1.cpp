@@ -1,5 +1,7 @@
 #include "tlzrw1.h"
 
+#include "plainfile.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <istream>
@@ -39,14 +41,16 @@ struct FileCloser
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads the whole of an open file; false on a read error.
-bool readAll(std::FILE *file, std::vector<std::uint8_t> &data)
+// The whole input file as bytes, with the compressor's messages for a file
+// that cannot be opened or read (`readErrorSuffix` tells the operation).
+std::vector<std::uint8_t> readInputFile(const std::string &path, const std::string &readErrorSuffix)
 {
-    std::uint8_t buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        data.insert(data.end(), buffer, buffer + got);
-    return !std::ferror(file);
+    const PlainFile input = readPlainFile(path);
+    if (input.status == FileRead::ReadError)
+        throw ELzrw1Exception(ReadError + path + readErrorSuffix);
+    if (!input.ok())
+        throw ELzrw1Exception(NoInput + path);
+    return std::vector<std::uint8_t>(input.bytes.begin(), input.bytes.end());
 }
 
 bool sameFile(const std::string &a, const std::string &b)
@@ -124,21 +128,13 @@ std::uint64_t Tlzrw1::compressFiles()
     if (size > 0xFFFFFFFFu)
         throw ELzrw1Exception("Lzrw1 compression : the input is 4 GiB or larger : " + InputFile);
 
-    FileHandle input(std::fopen(InputFile.c_str(), "rb"));
-    if (!input)
-        throw ELzrw1Exception(NoInput + InputFile);
+    const std::vector<std::uint8_t> data = readInputFile(InputFile, " (LZRW1/KH)");
+    if (data.size() > 0xFFFFFFFFu)
+        throw ELzrw1Exception("Lzrw1 compression : the input is 4 GiB or larger : " + InputFile);
     // Creating the output would empty the input when both are one file.
     if (sameFile(InputFile, OutputFile))
         throw ELzrw1Exception(NoOutput + OutputFile);
     CreatedOutput output(OutputFile);
-
-    std::vector<std::uint8_t> data;
-    data.reserve(size);
-    if (!readAll(input.get(), data))
-        throw ELzrw1Exception(ReadError + InputFile + " (LZRW1/KH)");
-    input.reset();
-    if (data.size() > 0xFFFFFFFFu)
-        throw ELzrw1Exception("Lzrw1 compression : the input is 4 GiB or larger : " + InputFile);
 
     const std::vector<std::uint8_t> coded = compressBytes(data);
     output.writeAndClose(coded);
@@ -147,17 +143,10 @@ std::uint64_t Tlzrw1::compressFiles()
 
 std::uint64_t Tlzrw1::decompressFiles()
 {
-    FileHandle input(std::fopen(InputFile.c_str(), "rb"));
-    if (!input)
-        throw ELzrw1Exception(NoInput + InputFile);
+    const std::vector<std::uint8_t> data = readInputFile(InputFile, "");
     if (sameFile(InputFile, OutputFile))
         throw ELzrw1Exception(NoOutput + OutputFile);
     CreatedOutput output(OutputFile);
-
-    std::vector<std::uint8_t> data;
-    if (!readAll(input.get(), data))
-        throw ELzrw1Exception(ReadError + InputFile);
-    input.reset();
 
     const std::vector<std::uint8_t> decoded = decompressBytes(data, InputFile);
     output.writeAndClose(decoded);

@@ -2,10 +2,9 @@
 
 #include "textparse.h"
 
-#include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "plainfile.h"
+#include "textlines.h"
+
 #include <vector>
 
 namespace {
@@ -44,53 +43,7 @@ std::optional<std::string_view> keyName(std::string_view line)
     return key;
 }
 
-struct FileText
-{
-    bool exists = false;     // there is a file at the path
-    bool readable = false;   // and its text was read
-    std::string text;
-};
-
-FileText readFile(const std::string &path)
-{
-    FileText result;
-    std::error_code ec;
-    result.exists = std::filesystem::exists(path, ec);
-    if (!result.exists)
-        return result;
-    // Something that is not a plain file (a folder, say) cannot be read as
-    // one; the stream library would even throw on it.
-    if (!std::filesystem::is_regular_file(path, ec))
-        return result;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return result;
-    try {
-        result.text.assign(std::istreambuf_iterator<char>(file), {});
-        result.readable = !file.bad();
-    } catch (const std::ios_base::failure &) {
-        result.text.clear();
-    }
-    return result;
-}
-
-std::vector<std::string> splitLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        pos = next;
-    }
-    return lines;
-}
+using Lines = std::vector<std::string_view>;
 
 // Where a section starts and ends within the lines.
 struct SectionSpan
@@ -99,7 +52,7 @@ struct SectionSpan
     std::size_t end;      // index after its last line
 };
 
-std::optional<SectionSpan> findSection(const std::vector<std::string> &lines, std::string_view section)
+std::optional<SectionSpan> findSection(const Lines &lines, std::string_view section)
 {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto name = sectionName(lines[i]);
@@ -113,7 +66,7 @@ std::optional<SectionSpan> findSection(const std::vector<std::string> &lines, st
     return std::nullopt;
 }
 
-std::optional<std::size_t> findKey(const std::vector<std::string> &lines, SectionSpan span, std::string_view key)
+std::optional<std::size_t> findKey(const Lines &lines, SectionSpan span, std::string_view key)
 {
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
         const auto name = keyName(lines[i]);
@@ -121,6 +74,12 @@ std::optional<std::size_t> findKey(const std::vector<std::string> &lines, Sectio
             return i;
     }
     return std::nullopt;
+}
+
+// Offset in `text` just after `line` and its line end.
+std::size_t endOfLine(std::string_view text, std::string_view line)
+{
+    return std::size_t(line.data() - text.data()) + line.size() + lineEndAfter(text, line).size();
 }
 
 std::string withoutLineBreaks(std::string_view value)
@@ -147,10 +106,10 @@ IniProfile::IniProfile(std::string path)
 
 std::optional<std::string> IniProfile::readString(std::string_view section, std::string_view key) const
 {
-    const FileText file = readFile(m_path);
-    if (!file.readable)
+    const PlainFile file = readPlainFile(m_path);
+    if (!file.ok())
         return std::nullopt;
-    const std::vector<std::string> lines = splitLines(file.text);
+    const Lines lines = splitLines(file.bytes);
     const auto span = findSection(lines, section);
     if (!span)
         return std::nullopt;
@@ -158,8 +117,8 @@ std::optional<std::string> IniProfile::readString(std::string_view section, std:
     if (!at)
         return std::nullopt;
 
-    const std::string &line = lines[*at];
-    std::string_view value = trim(std::string_view(line).substr(line.find('=') + 1));
+    const std::string_view line = lines[*at];
+    std::string_view value = trim(line.substr(line.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     if (value.size() > MaxValueLength)
@@ -169,42 +128,58 @@ std::optional<std::string> IniProfile::readString(std::string_view section, std:
 
 void IniProfile::writeString(std::string_view section, std::string_view key, std::string_view value) const
 {
-    const FileText file = readFile(m_path);
-    // Rewriting a file whose text could not be read would lose it.
-    if (file.exists && !file.readable)
-        throw IniWriteError(m_path);
-    // Keep the line ends the file already uses; a new file gets CR LF, the
-    // form other programs that share this file expect.
-    const bool crlf = !file.exists || file.text.find('\n') == std::string::npos
-        || file.text.find("\r\n") != std::string::npos;
-    std::vector<std::string> lines = splitLines(file.text);
+    writeStrings(section, {{std::string(key), std::string(value)}});
+}
 
+void IniProfile::writeStrings(std::string_view section, const std::vector<KeyValue> &entries) const
+{
+    const PlainFile file = readPlainFile(m_path);
+    // Rewriting a file whose text could not be read would lose it.
+    if (file.status != FileRead::Done && file.status != FileRead::Missing)
+        throw IniWriteError(m_path);
+    std::string text = file.bytes;
+    for (const KeyValue &entry : entries)
+        text = withEntry(text, section, entry.first, entry.second);
+    if (text != file.bytes || !file.ok()) {
+        if (replaceFileAtomically(m_path, text) != 0)
+            throw IniWriteError(m_path);
+    }
+}
+
+std::string IniProfile::withEntry(const std::string &text, std::string_view section, std::string_view key,
+                                  std::string_view value)
+{
+    // Only the bytes of the key's own line change (or a line is added);
+    // every other byte of the file stays as it was. New lines take the
+    // line end the file already uses; a new file gets CR LF, the form other
+    // programs that share this file expect.
+    const std::string_view all(text);
+    const bool crlf = all.find('\n') == std::string_view::npos || all.find("\r\n") != std::string_view::npos;
+    const std::string_view newline = crlf ? "\r\n" : "\n";
     const std::string entry = std::string(key) + "=" + withoutLineBreaks(value);
+    const Lines lines = splitLines(all);
+
     const auto span = findSection(lines, section);
+    if (const auto at = span ? findKey(lines, *span, key) : std::nullopt) {
+        const std::size_t from = std::size_t(lines[*at].data() - all.data());
+        return std::string(all.substr(0, from)) + entry + std::string(all.substr(from + lines[*at].size()));
+    }
+
+    std::size_t insertAt = all.size();
+    std::string added = entry + std::string(newline);
     if (!span) {
-        lines.push_back("[" + std::string(section) + "]");
-        lines.push_back(entry);
-    } else if (const auto at = findKey(lines, *span, key)) {
-        lines[*at] = entry;
+        added = "[" + std::string(section) + "]" + std::string(newline) + added;
     } else {
         // After the section's last non-blank line, so blank lines that part
         // it from the next section stay where they are.
-        std::size_t insertAt = span->end;
-        while (insertAt > span->header + 1 && trim(lines[insertAt - 1]).empty())
-            --insertAt;
-        lines.insert(lines.begin() + std::ptrdiff_t(insertAt), entry);
+        std::size_t last = span->end;
+        while (last > span->header + 1 && trim(lines[last - 1]).empty())
+            --last;
+        insertAt = endOfLine(all, lines[last - 1]);
     }
-
-    std::string text;
-    for (const std::string &line : lines) {
-        text += line;
-        text += crlf ? "\r\n" : "\n";
-    }
-    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
-    if (out)
-        out.write(text.data(), std::streamsize(text.size()));
-    if (out)
-        out.close();
-    if (!out)
-        throw IniWriteError(m_path);
+    // A last line without a line end gets one before anything follows it.
+    std::string before(all.substr(0, insertAt));
+    if (!before.empty() && before.back() != '\n')
+        before += newline;
+    return before + added + std::string(all.substr(insertAt));
 }

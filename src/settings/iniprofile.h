@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // A failed write to the profile; the message is "Unable to write to " and
 // the file's full path, ready to show the user.
@@ -22,6 +24,11 @@ public:
 // characters. Nothing is cached: every read and every write opens the file
 // by its path and closes it again, so an edit made by another program in
 // between is seen.
+//
+// A write changes only the bytes of the keys it sets (or adds their lines);
+// every other byte of the file, other sections included, stays as it was.
+// The new text replaces the file atomically (see replaceFileAtomically), so
+// a failed write leaves the old file whole.
 class IniProfile
 {
 public:
@@ -40,9 +47,17 @@ public:
     // last key of its section, a new section at the end of the file. Line
     // breaks in the value are written as blanks, so a value can never add
     // lines of its own. Throws IniWriteError when the file cannot be
-    // written.
+    // written, or exists but cannot be read (rewriting it would lose it).
     void writeString(std::string_view section, std::string_view key, std::string_view value) const;
 
+    // Sets several keys of one section, in order, with one read and at most
+    // one write of the file (none when nothing changes).
+    using KeyValue = std::pair<std::string, std::string>;
+    void writeStrings(std::string_view section, const std::vector<KeyValue> &entries) const;
+
 private:
+    static std::string withEntry(const std::string &text, std::string_view section, std::string_view key,
+                                 std::string_view value);
+
     std::string m_path;
 };

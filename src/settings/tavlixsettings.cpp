@@ -3,6 +3,7 @@
 #include "textparse.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -73,7 +74,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Textcolor = colourFromText(readText(profile, "Textcolor", "clblack")).value_or(ColourBlack);
 
     const auto rounds = profile.readString(SettingsSection, "Roundnum");
-    settings.Roundnum = rounds ? parseSettingsInteger(*rounds) : std::optional<int>(3);
+    settings.Roundnum = rounds ? parseSettingsInteger(*rounds) : std::optional<int>(DefaultRoundnum);
 
     const std::string speed = readText(profile, "Botspeed", std::to_string(DefaultBotSpeed).c_str());
     settings.Botspeed = DefaultBotSpeed;
@@ -97,26 +98,62 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     return settings;
 }
 
-void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings)
+void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings, SettingsKeys keys)
 {
-    profile.writeString(SettingsSection, "Textsize", std::to_string(settings.Textsize));
-    profile.writeString(SettingsSection, "Top", std::to_string(settings.Top));
-    profile.writeString(SettingsSection, "Left", std::to_string(settings.Left));
-    profile.writeString(SettingsSection, "Width", std::to_string(settings.Width));
-    profile.writeString(SettingsSection, "Height", std::to_string(settings.Height));
-    profile.writeString(SettingsSection, "Textcolor", colourToText(settings.Textcolor));
-    profile.writeString(SettingsSection, "Roundnum", std::to_string(settings.Roundnum.value_or(3)));
-    profile.writeString(SettingsSection, "Botspeed", std::to_string(settings.Botspeed));
-    profile.writeString(SettingsSection, "Turnsound", settings.Turnsound == TurnSound::New ? "1" : "0");
-    profile.writeString(SettingsSection, "Playerphrasesounds", boolText(settings.Playerphrasesounds));
-    profile.writeString(SettingsSection, "Playsounds", boolText(settings.Playsounds));
-    profile.writeString(SettingsSection, "Showfits", boolText(settings.Showfits));
+    const auto wanted = [keys](SettingsKey key) { return (keys & key) != 0; };
+    std::vector<IniProfile::KeyValue> entries;
+    const auto add = [&entries](const char *key, std::string value) { entries.emplace_back(key, std::move(value)); };
+    if (wanted(KeyTextsize))
+        add("Textsize", std::to_string(settings.Textsize));
+    if (wanted(KeyBounds)) {
+        add("Top", std::to_string(settings.Top));
+        add("Left", std::to_string(settings.Left));
+        add("Width", std::to_string(settings.Width));
+        add("Height", std::to_string(settings.Height));
+    }
+    if (wanted(KeyTextcolor))
+        add("Textcolor", colourToText(settings.Textcolor));
+    if (wanted(KeyRoundnum))
+        add("Roundnum", std::to_string(settings.Roundnum.value_or(DefaultRoundnum)));
+    if (wanted(KeyBotspeed))
+        add("Botspeed", std::to_string(settings.Botspeed));
+    if (wanted(KeyTurnsound))
+        add("Turnsound", settings.Turnsound == TurnSound::New ? "1" : "0");
+    if (wanted(KeyPlayerphrasesounds))
+        add("Playerphrasesounds", boolText(settings.Playerphrasesounds));
+    if (wanted(KeyPlaysounds))
+        add("Playsounds", boolText(settings.Playsounds));
+    if (wanted(KeyShowfits))
+        add("Showfits", boolText(settings.Showfits));
+    profile.writeStrings(SettingsSection, entries);
+}
+
+SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings &now)
+{
+    SettingsKeys keys = 0;
+    const auto mark = [&keys](bool changed, SettingsKey key) {
+        if (changed)
+            keys |= key;
+    };
+    mark(before.Textsize != now.Textsize, KeyTextsize);
+    mark(before.Top != now.Top || before.Left != now.Left || before.Width != now.Width || before.Height != now.Height,
+         KeyBounds);
+    mark(before.Textcolor != now.Textcolor, KeyTextcolor);
+    mark(before.Roundnum != now.Roundnum, KeyRoundnum);
+    mark(before.Botspeed != now.Botspeed, KeyBotspeed);
+    mark(before.Turnsound != now.Turnsound, KeyTurnsound);
+    mark(before.Playerphrasesounds != now.Playerphrasesounds, KeyPlayerphrasesounds);
+    mark(before.Playsounds != now.Playsounds, KeyPlaysounds);
+    mark(before.Showfits != now.Showfits, KeyShowfits);
+    return keys;
 }
 
 void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &phrases)
 {
+    std::vector<IniProfile::KeyValue> entries;
     for (int i = 0; i < 9; ++i)
-        profile.writeString(SettingsSection, "Phrase" + std::to_string(i + 1), phrases[i]);
+        entries.emplace_back("Phrase" + std::to_string(i + 1), phrases[i]);
+    profile.writeStrings(SettingsSection, entries);
 }
 
 void writeHelpSeen(const IniProfile &profile)

@@ -15,6 +15,8 @@ inline constexpr const char *SettingsSection = "Tavlix";
 
 enum class TurnSound { Classic, New };
 
+inline constexpr int DefaultRoundnum = 3;
+
 struct TavlixSettings
 {
     int Textsize = 8;              // point size of the chat looks
@@ -25,7 +27,7 @@ struct TavlixSettings
     ColourValue Textcolor = ColourBlack;
     // The rounds preset. Nothing: an empty or non-integer value, which
     // leaves the rounds box as it is. Not clamped here; the box allows 1-10.
-    std::optional<int> Roundnum = 3;
+    std::optional<int> Roundnum = DefaultRoundnum;
     int Botspeed = DefaultBotSpeed; // computer players' pause: 500, 1000 or 2000 ms
     TurnSound Turnsound = TurnSound::Classic;
     // Phrase1 to Phrase9; nothing where the key is empty or missing, which
@@ -43,14 +45,36 @@ struct TavlixSettings
 // file gives the defaults.
 TavlixSettings readTavlixSettings(const IniProfile &profile);
 
-// Writes the twelve preference keys in the order Textsize, Top, Left,
-// Width, Height, Textcolor, Roundnum, Botspeed, Turnsound,
-// Playerphrasesounds, Playsounds, Showfits; never the phrases or Help. An unset
-// Roundnum is written as 3. Throws IniWriteError at the first key that
-// cannot be written; the keys after it are not tried.
-void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings);
+// The preference keys that saveinifile writes, as a set: the four window
+// bounds go together.
+enum SettingsKey : unsigned
+{
+    KeyTextsize = 1u << 0,
+    KeyBounds = 1u << 1, // Top, Left, Width, Height
+    KeyTextcolor = 1u << 2,
+    KeyRoundnum = 1u << 3,
+    KeyBotspeed = 1u << 4,
+    KeyTurnsound = 1u << 5,
+    KeyPlayerphrasesounds = 1u << 6,
+    KeyPlaysounds = 1u << 7,
+    KeyShowfits = 1u << 8,
+};
+using SettingsKeys = unsigned;
+inline constexpr SettingsKeys AllSettingsKeys = (1u << 9) - 1;
 
-// Writes Phrase1 to Phrase9, as the phrase editor does.
+// Writes the preference keys in the order Textsize, Top, Left, Width,
+// Height, Textcolor, Roundnum, Botspeed, Turnsound, Playerphrasesounds,
+// Playsounds, Showfits (only those in `keys`; all twelve by default); never the
+// phrases or Help. The file is read once and written once. An unset
+// Roundnum is written as 3. Throws IniWriteError when the file cannot be
+// written; it is then left as it was.
+void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings,
+                         SettingsKeys keys = AllSettingsKeys);
+
+// The keys whose values differ between two sets of preferences.
+SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings &now);
+
+// Writes Phrase1 to Phrase9 at once, as the phrase editor does.
 void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &phrases);
 
 // Writes Help=2: the quick instructions have been offered once.

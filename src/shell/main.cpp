@@ -9,6 +9,7 @@
 #include "tchat.h"
 
 #include <QApplication>
+#include <QThread>
 
 int main(int argc, char **argv)
 {
@@ -16,11 +17,16 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tavlix"));
 
     // A second copy brings the first one's window forward and ends before
-    // it creates any window of its own.
+    // it creates any window of its own. A copy that holds the lock but does
+    // not answer (it may be starting or stuck) must not leave the player
+    // without any window: after a few tries this copy starts after all.
     SingleInstance instance(QStringLiteral("quenby"));
     if (!instance.claim()) {
-        instance.askFirstToRaise();
-        return 0;
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            if (instance.askFirstToRaise(1000))
+                return 0;
+            QThread::msleep(200);
+        }
     }
 
     SystemDesktop desktop;

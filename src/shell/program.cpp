@@ -2,10 +2,13 @@
 
 #include "boardpanel.h"
 #include "chatpane.h"
+#include "chattersounds.h"
 #include "clientconnection.h"
 #include "desktop.h"
+#include "phrasebuttons.h"
 #include "protocol.h"
 #include "randomsource.h"
+#include "roundview.h"
 #include "smallwindows.h"
 #include "storagepaths.h"
 #include "tavlixsettings.h"
@@ -17,7 +20,10 @@
 #include "ttallylist.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMetaObject>
 
@@ -43,6 +49,8 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     wireMainWindow();
     wireConnection();
     wireBoard();
+    wireRoundView();
+    m_builtInSettings = shownSettings();
 }
 
 TavlixProgram::~TavlixProgram()
@@ -61,7 +69,8 @@ void TavlixProgram::createWindows()
     m_about = std::make_unique<Tabout>(m_chat.get());
     m_server = std::make_unique<TServer>(m_random);
     m_tally = std::make_unique<Ttallylist>(m_tallyPath, m_desktop, m_chat.get());
-    m_download = std::make_unique<Tdownload>(m_chat.get());
+    m_download = std::make_unique<Tdownload>(m_desktop, QFileInfo(m_settingsPath).path(),
+                                             QCoreApplication::applicationDirPath(), m_chat.get());
     m_gamestart = std::make_unique<Tgamestart>(m_chat.get());
     m_help = std::make_unique<Thelp>(m_chat.get());
     m_phrasesWindow = std::make_unique<Tphrases>(m_chat.get());
@@ -81,6 +90,13 @@ void TavlixProgram::wireMainWindow()
     chat.onClosing = [this] { m_tally->saveTally(); };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
 
+    // Once the installer or the launcher has started, the game ends as
+    // through File > Exit, after the download window's event has finished.
+    m_download->onExit = [&chat] { QMetaObject::invokeMethod(&chat, &Tchat::Exit1Click, Qt::QueuedConnection); };
+
+    connect(chat.item(QStringLiteral("PrhaseList1")), &QAction::triggered, this,
+            [this] { m_phrasesWindow->open(m_chat->phraseButtons().phrases()); });
+    m_phrasesWindow->onDone = [this](const std::array<QString, 9> &texts) { return storePhrases(texts); };
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
@@ -94,6 +110,7 @@ void TavlixProgram::wireConnection()
     hooks.showDownloadWindow = [this] { m_download->showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
+        m_roundView->setHostControls(hosting);
     };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
     // The window closes after the event that asked for it has finished, so
@@ -104,6 +121,10 @@ void TavlixProgram::wireConnection()
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
+    m_chat->phraseButtons().setPhraseLock([this] { return m_connection->phrasesLocked(); },
+                                          [this] { m_connection->lockPhrases(); });
+    m_connection->setHandler("CMD_playasound",
+                             [this](const QByteArray &body, int) { m_chat->chatterSounds().playasound(body); });
     for (const char *name : {"CMD_chat", "CMD_action"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
     for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
@@ -115,14 +136,12 @@ void TavlixProgram::wireBoard()
     BoardPanel::Hooks hooks;
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
-    // FIXME: the round view owns the status line and the score labels and
-    // replaces these two stand-ins: the status text is set on the label
-    // directly, and the scores of a placement are not shown yet.
-    hooks.setStatus = [this](const QString &text) {
-        if (auto *status = m_chat->panel()->findChild<QLabel *>(QStringLiteral("label_status")))
-            status->setText(text);
+    // The status line and the scores belong to the round view, created
+    // right after the board.
+    hooks.setStatus = [this](const QString &text) { m_roundView->setStatus(text); };
+    hooks.placementShown = [this](int seat, const QString &total, const QString &gain, int column, int row) {
+        m_roundView->showPlacement(seat, total, gain, column, row);
     };
-    hooks.placementShown = [](int, const QString &, const QString &, int, int) {};
     m_boardPanel = new BoardPanel(m_state, m_chat->panel(), std::move(hooks), m_chat.get());
 
     m_connection->setHandler("CMD_showtiles", [this](const QByteArray &body, int) { m_boardPanel->showtiles(body); });
@@ -133,6 +152,35 @@ void TavlixProgram::wireBoard()
     QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
     connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);
     connect(showFits, &QAction::triggered, this, [this] { saveinifile(); });
+}
+
+void TavlixProgram::wireRoundView()
+{
+    RoundView::Hooks hooks;
+    hooks.clearBoard = [this] { m_boardPanel->clearBoard(); };
+    hooks.clearHand = [this] { m_boardPanel->clearHand(); };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    hooks.showGameStart = [this] { m_gamestart->showCentred(); };
+    hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
+    hooks.turnSoundNew = [this] { return m_chat->item(QStringLiteral("New1"))->isChecked(); };
+    hooks.setJustWatchChecked = [this](bool checked) { m_chat->item(QStringLiteral("JustWatch1"))->setChecked(checked); };
+    hooks.windowActive = [this] { return m_chat->isActiveWindow(); };
+    hooks.alert = [this] { QApplication::alert(m_chat.get()); };
+    // FIXME: recordTally (the winner's result in the tally list) is wired
+    // with the tally list's game records.
+    m_roundView = new RoundView(m_state, m_chat->panel(), m_boardPanel->backPanel(), std::move(hooks), m_chat.get());
+    m_roundView->installHandlers(*m_connection);
+    m_roundView->clearall();
+
+    connect(m_chat->item(QStringLiteral("StartGame1")), &QAction::triggered, m_roundView, &RoundView::button_startClick);
+    connect(m_chat->item(QStringLiteral("JustWatch1")), &QAction::triggered, m_roundView, &RoundView::JustWatch1Click);
+
+    m_gamestart->onStart = [this](int rounds) {
+        m_connection->send(wire::client::startgame(wire::encodeText(m_state.playername), QByteArray::number(rounds)));
+    };
+    m_gamestart->saveinifile = [this] { saveinifile(); };
 }
 
 void TavlixProgram::setHostPort(const QString &port)
@@ -152,13 +200,15 @@ void TavlixProgram::show()
 
 void TavlixProgram::newplayerinfo(const QByteArray &body)
 {
-    // FIXME: the seat labels, watching eyes and spy list arrive with the
-    // player list; until then arrivals are announced in the chat.
+    // FIXME: the watching eyes, the label's visibility and the spy list
+    // arrive with the player list; until then arrivals are announced in the
+    // chat and name their seat label, so the own window knows its name.
     wire::FieldReader reader(body);
     while (!reader.atEnd()) {
         const int seat = reader.num();
         const QString name = wire::decodeText(reader.field());
         reader.fieldOrRest(); // watching mark
+        m_roundView->setSeatName(seat, name);
         if (seat == m_state.mynumber) {
             m_chatPane->addlinetochat(QStringLiteral("0+You are Connected."), m_state.systemcolor);
             m_chatPane->addlinetochat(QStringLiteral("0+Press Ctrl-I to view Quick Instructions."), m_state.systemcolor);
@@ -171,4 +221,6 @@ void TavlixProgram::newplayerinfo(const QByteArray &body)
             m_chatPane->addlinetochat(line, m_state.systemcolor);
         }
     }
+    // Once per message, however many players it lists.
+    m_chat->playsounds(QStringLiteral("entered"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clientstate.h"
+#include "tavlixsettings.h"
 
 #include <QObject>
 #include <QString>
@@ -15,6 +16,7 @@ class ChatPane;
 class ClientConnection;
 class Desktop;
 class RandomSource;
+class RoundView;
 class Tabout;
 class Tchat;
 class Tdownload;
@@ -45,7 +47,9 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the twelve preference keys of the settings file.
+    // Writes the twelve preference keys of the settings file, in one write;
+    // before the file has been read in this run, only the keys the player
+    // changed.
     void saveinifile();
 
     ClientState &state() { return m_state; }
@@ -54,12 +58,12 @@ public:
     ChatPane &chatPane() const { return *m_chatPane; }
     ClientConnection &connection() const { return *m_connection; }
     BoardPanel &boardPanel() const { return *m_boardPanel; }
+    RoundView &roundView() const { return *m_roundView; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
+    Tphrases &phrasesWindow() const { return *m_phrasesWindow; }
     QString settingsPath() const { return m_settingsPath; }
-    // Phrases read from the settings file (nothing where a key was empty).
-    const std::array<std::optional<QString>, 9> &storedPhrases() const { return m_phrases; }
 
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
@@ -74,7 +78,11 @@ private:
     void wireMainWindow();
     void wireConnection();
     void wireBoard();
+    void wireRoundView();
     void newplayerinfo(const QByteArray &body);
+    bool storePhrases(const std::array<QString, 9> &texts);
+    // The preferences as the window and its menus show them now.
+    TavlixSettings shownSettings() const;
 
     Desktop &m_desktop;
     RandomSource &m_random;
@@ -82,7 +90,10 @@ private:
     QString m_settingsPath;
     QString m_tallyPath;
     ClientState m_state;
-    std::array<std::optional<QString>, 9> m_phrases;
+    // What the window showed when it was created, and whether the settings
+    // file has been read since.
+    TavlixSettings m_builtInSettings;
+    bool m_settingsRead = false;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;
@@ -98,4 +109,5 @@ private:
     ChatPane *m_chatPane = nullptr;
     ClientConnection *m_connection = nullptr;
     BoardPanel *m_boardPanel = nullptr;
+    RoundView *m_roundView = nullptr;
 };

@@ -5,10 +5,12 @@
 #include "chatpane.h"
 #include "desktop.h"
 #include "iniprofile.h"
+#include "phrasebuttons.h"
 #include "protocol.h"
 #include "smallwindows.h"
 #include "tavlixsettings.h"
 #include "tchat.h"
+#include "tphrases.h"
 
 #include <QAction>
 
@@ -16,6 +18,7 @@ void TavlixProgram::loadinifile()
 {
     const IniProfile profile(m_settingsPath.toStdString());
     const TavlixSettings settings = readTavlixSettings(profile);
+    m_settingsRead = true;
 
     // Text size first, then the window moves to its stored place and size
     // (the minimum-size rule may then enlarge it).
@@ -29,9 +32,10 @@ void TavlixProgram::loadinifile()
         m_gamestart->setRounds(*settings.Roundnum);
     m_chat->setBotspeed(settings.Botspeed);
     m_chat->item(settings.Turnsound == TurnSound::New ? QStringLiteral("New1") : QStringLiteral("Classic1"))->setChecked(true);
-    for (std::size_t i = 0; i < settings.Phrase.size(); ++i) {
-        if (settings.Phrase[i])
-            m_phrases[i] = wire::decodeText(QByteArray::fromStdString(*settings.Phrase[i]));
+    PhraseButtons &phrases = m_chat->phraseButtons();
+    for (int n = 1; n <= PhraseButtons::Count; ++n) {
+        if (const auto &stored = settings.Phrase[n - 1])
+            phrases.setPhrase(n, wire::decodeText(QByteArray::fromStdString(*stored)));
     }
     m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
@@ -46,7 +50,7 @@ void TavlixProgram::loadinifile()
     }
 }
 
-void TavlixProgram::saveinifile()
+TavlixSettings TavlixProgram::shownSettings() const
 {
     TavlixSettings settings;
     settings.Textsize = m_chatPane->textSize();
@@ -62,10 +66,44 @@ void TavlixProgram::saveinifile()
     settings.Playerphrasesounds = m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
     settings.Playsounds = m_chat->item(QStringLiteral("PlaySounds1"))->isChecked();
     settings.Showfits = m_chat->item(QStringLiteral("ShowFittingCells1"))->isChecked();
+    return settings;
+}
+
+void TavlixProgram::saveinifile()
+{
+    const TavlixSettings settings = shownSettings();
+    // Until the file has been read in this run the window shows built-in
+    // values, not the player's: only what the player changed since the
+    // start is written, so a join that never connects or a window closed
+    // before login leaves the stored values as they were. The window's
+    // place is not among them: before login it is where the program put it.
+    SettingsKeys keys = AllSettingsKeys;
+    if (!m_settingsRead)
+        keys = changedSettings(m_builtInSettings, settings) & ~KeyBounds;
+    if (keys == 0)
+        return;
     try {
-        writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings);
+        writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings, keys);
     } catch (const IniWriteError &e) {
         // The change stays in effect for this run; only the file missed it.
         m_desktop.message(m_chat.get(), QString::fromLocal8Bit(e.what()));
     }
+}
+
+bool TavlixProgram::storePhrases(const std::array<QString, 9> &texts)
+{
+    std::array<std::string, 9> stored;
+    for (int n = 1; n <= PhraseButtons::Count; ++n) {
+        m_chat->phraseButtons().setPhrase(n, texts[n - 1]);
+        stored[n - 1] = wire::encodeText(texts[n - 1]).toStdString();
+    }
+    try {
+        writePhrases(IniProfile(m_settingsPath.toStdString()), stored);
+    } catch (const IniWriteError &e) {
+        // The buttons keep the new phrases for this run; the editor stays
+        // open, so the player sees that they were not stored.
+        m_desktop.message(m_phrasesWindow.get(), QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -13,9 +14,13 @@ int signalPipe[2] = {-1, -1};
 
 void onSignal(int signalNumber)
 {
+    // The handler may interrupt code between a failing call and its look
+    // at errno; a failed write here (a full pipe) must not change it.
+    const int savedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     // Nothing else is async-signal-safe enough to do here.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace

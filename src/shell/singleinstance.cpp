@@ -3,17 +3,59 @@
 #include <QDir>
 #include <QLocalSocket>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdlib>
+
+namespace {
+
+// A folder fit for the lock and the socket: a folder itself (not a link to
+// one), owned by this user, that nobody else may enter, list or write to.
+// In a shared folder such as /tmp anyone may create the name first; a lock
+// planted there would make every start think another copy runs.
+bool isPrivateFolder(const QString &path)
+{
+    struct stat info = {};
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+// Makes the folder (mode 0700) unless something is there, then tells
+// whether it is private. Nothing that exists is changed.
+bool makePrivateFolder(const QString &path)
+{
+    ::mkdir(QFile::encodeName(path).constData(), 0700);
+    return isPrivateFolder(path);
+}
+
+} // namespace
 
 QString runtimeDirectory()
 {
     const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!xdg.isEmpty() && QDir(xdg).exists())
+    if (isPrivateFolder(xdg))
         return xdg;
-    const QString fallback = QDir::tempPath() + QStringLiteral("/tavlix-%1").arg(getuid());
-    QDir().mkpath(fallback);
-    QFile::setPermissions(fallback, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return fallback;
+    const QString shared = QDir::tempPath() + QStringLiteral("/tavlix-%1").arg(::getuid());
+    if (makePrivateFolder(shared))
+        return shared;
+    // Someone else holds that name: a fixed folder in the home comes next,
+    // so that copies still find each other.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.startsWith(QLatin1Char('/'))) {
+        const QString cache = home + QStringLiteral("/.cache");
+        ::mkdir(QFile::encodeName(cache).constData(), 0700);
+        const QString own = cache + QStringLiteral("/tavlix-runtime");
+        if (makePrivateFolder(own))
+            return own;
+    }
+    // Last, a fresh private folder: this copy then runs without finding
+    // others, but it runs.
+    QByteArray pattern = QFile::encodeName(shared + QStringLiteral("-XXXXXX"));
+    if (::mkdtemp(pattern.data()))
+        return QFile::decodeName(pattern);
+    return shared;
 }
 
 SingleInstance::SingleInstance(const QString &identifier)

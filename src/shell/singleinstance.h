@@ -7,8 +7,11 @@
 #include <functional>
 #include <memory>
 
-// The per-user folder for the program's named objects: $XDG_RUNTIME_DIR, or
-// a private folder under the temporary directory when that is not set.
+// The per-user folder for the program's named objects: $XDG_RUNTIME_DIR when
+// it is a private folder of this user (owned by the user, mode 0700), else
+// the folder tavlix-<uid> in the temporary directory, made private, else
+// ~/.cache/tavlix-runtime, else a fresh private folder. A folder that
+// someone else owns or may write to is never used.
 QString runtimeDirectory();
 
 // Lets only one copy of the program run per user and runtime directory. The

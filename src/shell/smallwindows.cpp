@@ -1,7 +1,15 @@
 #include "smallwindows.h"
 
-// FIXME: the contents of these windows arrive with the help, about and game
-// start features; until then they carry their caption and size.
+#include "roundart.h"
+#include "theme.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+// FIXME: the contents of the about and help windows arrive with their own
+// features; until then they carry their caption and size.
 
 Tabout::Tabout(QWidget *mainWindow)
     : GameWindow(QStringLiteral("about"), QStringLiteral("Tavlix - About"), QSize(304, 174), mainWindow)
@@ -16,9 +24,91 @@ Thelp::Thelp(QWidget *mainWindow)
 Tgamestart::Tgamestart(QWidget *mainWindow)
     : GameWindow(QStringLiteral("gamestart"), QStringLiteral("Tavlix - Game Start"), QSize(257, 119), mainWindow)
 {
+    auto *heading = new QLabel(QStringLiteral("Game Option"), this);
+    QFont headingFont = Theme::arial(24, true);
+    headingFont.setUnderline(true);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setGeometry(0, 4, 257, 30);
+
+    auto *caption = new QLabel(QStringLiteral("Number of Rounds: "), this);
+    caption->setFont(Theme::arial(13, true));
+    caption->setGeometry(36, 44, 132, 24);
+
+    m_box = new QLineEdit(this);
+    m_box->setObjectName(QStringLiteral("edit_playtoscore"));
+    m_box->setReadOnly(true);
+    m_box->setFont(Theme::arial(16, true));
+    m_box->setAlignment(Qt::AlignCenter);
+    m_box->setGeometry(168, 42, 38, 26);
+    m_box->setAccessibleName(QStringLiteral("Number of Rounds"));
+    QPalette boxColours = m_box->palette();
+    boxColours.setColor(QPalette::Base, QColor(231, 206, 180));
+    m_box->setPalette(boxColours);
+    m_box->installEventFilter(this);
+    caption->setBuddy(m_box);
+
+    // UpDown1: two arrow buttons attached to the right of the box.
+    auto *upDown = new QWidget(this);
+    upDown->setObjectName(QStringLiteral("UpDown1"));
+    upDown->setGeometry(206, 42, 17, 26);
+    m_up = new QToolButton(upDown);
+    m_up->setObjectName(QStringLiteral("UpDown1Up"));
+    m_up->setArrowType(Qt::UpArrow);
+    m_up->setGeometry(0, 0, 17, 13);
+    m_up->setAccessibleName(QStringLiteral("More rounds"));
+    m_down = new QToolButton(upDown);
+    m_down->setObjectName(QStringLiteral("UpDown1Down"));
+    m_down->setArrowType(Qt::DownArrow);
+    m_down->setGeometry(0, 13, 17, 13);
+    m_down->setAccessibleName(QStringLiteral("Fewer rounds"));
+    for (QToolButton *arrow : {m_up, m_down}) {
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::StrongFocus);
+    }
+    connect(m_up, &QToolButton::clicked, this, [this] { UpDown1Click(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { UpDown1Click(-1); });
+
+    m_start = new StartGameButton(this);
+    m_start->setObjectName(QStringLiteral("button_start"));
+    m_start->setGeometry(57, 76, 142, 39);
+    connect(m_start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
+
+    setTabOrder(m_box, m_up);
+    setTabOrder(m_up, m_down);
+    setTabOrder(m_down, m_start);
+    setFocusProxy(m_start);
+    setRounds(m_rounds);
 }
 
 void Tgamestart::setRounds(int rounds)
 {
     m_rounds = qBound(1, rounds, 10);
+    m_box->setText(QString::number(m_rounds));
+}
+
+void Tgamestart::UpDown1Click(int step)
+{
+    setRounds(m_rounds + step);
+}
+
+bool Tgamestart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            UpDown1Click(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return GameWindow::eventFilter(watched, event);
+}
+
+void Tgamestart::button_startClick()
+{
+    if (onStart)
+        onStart(m_rounds);
+    hide();
+    if (saveinifile)
+        saveinifile();
 }

@@ -2,6 +2,12 @@
 
 #include "gamewindow.h"
 
+#include <functional>
+
+class QLineEdit;
+class QToolButton;
+class StartGameButton;
+
 // The about window: logo, the maker's address and the version text.
 class Tabout : public GameWindow
 {
@@ -18,7 +24,10 @@ public:
     explicit Thelp(QWidget *mainWindow = nullptr);
 };
 
-// The game start dialog: the number of rounds and the start button.
+// The game start dialog: the number of rounds and the start button. The
+// rounds box is read-only; only its up-down arrows (or the Up and Down keys
+// while it has the focus) change it, from 1 to 10 without wrapping. It keeps
+// its value between openings.
 class Tgamestart : public GameWindow
 {
     Q_OBJECT
@@ -29,6 +38,23 @@ public:
     int rounds() const { return m_rounds; }
     void setRounds(int rounds);
 
+    // One step of UpDown1: +1 for the up arrow, -1 for the down arrow.
+    void UpDown1Click(int step);
+    // Asks the host to start (onStart), hides the dialog, then saves the
+    // settings (which store the rounds).
+    void button_startClick();
+
+    // Sends CMD_startgame with the player's name and this number of rounds.
+    std::function<void(int rounds)> onStart;
+    std::function<void()> saveinifile;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     int m_rounds = 3;
+    QLineEdit *m_box = nullptr;
+    QToolButton *m_up = nullptr;
+    QToolButton *m_down = nullptr;
+    StartGameButton *m_start = nullptr;
 };

@@ -1,8 +1,10 @@
 #include "tchat.h"
 
 #include "chatpane.h"
+#include "chattersounds.h"
 #include "clientstate.h"
 #include "desktop.h"
+#include "phrasebuttons.h"
 #include "randomsource.h"
 #include "singleinstance.h"
 #include "theme.h"
@@ -80,8 +82,8 @@ void Tchat::FormCreate()
 
     m_state.systemcolor = ColourBlue;
     m_state.numseats = 6;
-    // FIXME: the reset of the game display (scores and board) belongs here
-    // once the board and score views are part of the window.
+    // The reset of the game display (clearall) runs once the program has
+    // created the board and round views on this panel.
     m_random.randomize();
     m_state.ishost = false;
     m_state.whoseturn = 0;
@@ -95,12 +97,8 @@ QAction *Tchat::item(const QString &name) const
 void Tchat::createControls()
 {
     // The board and the hand (panel_back and what it holds) are the board
-    // panel's; the program places it on m_panel.
-    auto *status = new QLabel(QStringLiteral("Welcome to Tavlix by Orvel Software"), m_panel);
-    status->setObjectName(QStringLiteral("label_status"));
-    status->setGeometry(4, 509, 477, 16);
-    status->setAlignment(Qt::AlignCenter);
-    status->setFont(Theme::arial(13, true));
+    // panel's, the status line and the seat column the round view's; the
+    // program places both on m_panel.
 
     auto *logo = new ClickLabel(m_panel);
     logo->setObjectName(QStringLiteral("image_logo"));
@@ -115,6 +113,10 @@ void Tchat::createControls()
         if (saveinifile)
             saveinifile();
     });
+
+    m_phraseButtons = new PhraseButtons(m_panel, m_state, *m_chatPane, this);
+    m_chatterSounds = new ChatterSounds(m_phraseButtons->soundButton(), m_state, m_desktop, *m_chatPane, this);
+    m_chatterSounds->setPlayerPhraseSounds([this] { return item(QStringLiteral("PlayerPhraseSounds1"))->isChecked(); });
 }
 
 void Tchat::insertChatItems()
@@ -124,6 +126,15 @@ void Tchat::insertChatItems()
     m_optionsMenu->insertMenu(before, m_chatPane->textSizeMenu());
     m_optionsMenu->insertAction(before, m_chatPane->scrollChatOffAction());
     m_optionsMenu->insertAction(before, m_chatPane->clearMainChatAction());
+    // In the menu bar every item gets a letter of its own (Alt+O, then the
+    // letter), unique within the Options menu; the words stay the same.
+    const struct { const char *name; const char *caption; } letters[] = {
+        {"TextColor1", "Text &Color"}, {"TextSize1", "Text Si&ze"}, {"ScrollChatOff2", "Scr&oll Chat Off"},
+        {"ClearMainChat1", "Clear &Main Chat"}, {"N8", "&8"}, {"N10", "1&0"}, {"N12", "1&2"}, {"N14", "1&4"}};
+    for (const auto &letter : letters) {
+        if (QAction *chatItem = item(QString::fromLatin1(letter.name)))
+            chatItem->setText(QString::fromLatin1(letter.caption));
+    }
 }
 
 void Tchat::showEvent(QShowEvent *event)

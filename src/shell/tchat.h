@@ -7,7 +7,9 @@
 #include <memory>
 
 class ChatPane;
+class ChatterSounds;
 class Desktop;
+class PhraseButtons;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -38,6 +40,8 @@ public:
 
     QWidget *panel() const { return m_panel; }
     ChatPane &chatPane() const { return *m_chatPane; }
+    PhraseButtons &phraseButtons() const { return *m_phraseButtons; }
+    ChatterSounds &chatterSounds() const { return *m_chatterSounds; }
     QMenu *fileMenu() const { return m_fileMenu; }
     QMenu *optionsMenu() const { return m_optionsMenu; }
     QMenu *viewMenu() const { return m_viewMenu; }
@@ -114,6 +118,8 @@ private:
     QWidget *m_panel = nullptr;
     QLabel *m_logo = nullptr;
     ChatPane *m_chatPane = nullptr;
+    PhraseButtons *m_phraseButtons = nullptr;
+    ChatterSounds *m_chatterSounds = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_optionsMenu = nullptr;
     QMenu *m_viewMenu = nullptr;

@@ -31,27 +31,27 @@ void Tchat::createMenus()
 {
     QMenuBar *bar = menuBar();
 
-    m_fileMenu = bar->addMenu(QStringLiteral("File"));
+    m_fileMenu = bar->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
-    addItem(m_fileMenu, "StartGame1", QStringLiteral("Start Game"))->setEnabled(false);
+    addItem(m_fileMenu, "StartGame1", QStringLiteral("&Start Game"))->setEnabled(false);
     m_fileMenu->addSeparator();
-    connect(addItem(m_fileMenu, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, &Tchat::Exit1Click);
+    connect(addItem(m_fileMenu, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this, &Tchat::Exit1Click);
 
-    m_optionsMenu = bar->addMenu(QStringLiteral("Options"));
+    m_optionsMenu = bar->addMenu(QStringLiteral("&Options"));
     m_optionsMenu->setObjectName(QStringLiteral("Options1"));
-    for (QAction *sw : {addCheckItem(m_optionsMenu, "PlaySounds1", QStringLiteral("Play Sounds"), true),
-                        addCheckItem(m_optionsMenu, "PlayerPhraseSounds1", QStringLiteral("Player Phrase Sounds"), true)}) {
+    for (QAction *sw : {addCheckItem(m_optionsMenu, "PlaySounds1", QStringLiteral("&Play Sounds"), true),
+                        addCheckItem(m_optionsMenu, "PlayerPhraseSounds1", QStringLiteral("Player P&hrase Sounds"), true)}) {
         connect(sw, &QAction::triggered, this, [this] {
             if (saveinifile)
                 saveinifile();
         });
     }
 
-    QMenu *turnSound = m_optionsMenu->addMenu(QStringLiteral("Turn Sound"));
+    QMenu *turnSound = m_optionsMenu->addMenu(QStringLiteral("&Turn Sound"));
     turnSound->menuAction()->setObjectName(QStringLiteral("TurnSound1"));
     m_turnSoundGroup = new QActionGroup(this);
-    QAction *classic = addCheckItem(turnSound, "Classic1", QStringLiteral("Classic"), true);
-    QAction *newSound = addCheckItem(turnSound, "New1", QStringLiteral("New"), false);
+    QAction *classic = addCheckItem(turnSound, "Classic1", QStringLiteral("&Classic"), true);
+    QAction *newSound = addCheckItem(turnSound, "New1", QStringLiteral("&New"), false);
     classic->setData(0);
     newSound->setData(1);
     for (QAction *choice : {classic, newSound}) {
@@ -62,11 +62,11 @@ void Tchat::createMenus()
         });
     }
 
-    QMenu *botSpeed = m_optionsMenu->addMenu(QStringLiteral("Bot Speed"));
+    QMenu *botSpeed = m_optionsMenu->addMenu(QStringLiteral("&Bot Speed"));
     botSpeed->menuAction()->setObjectName(QStringLiteral("BotSpeed1"));
     m_botSpeedGroup = new QActionGroup(this);
     const struct { const char *name; const char *caption; int speed; } speeds[] = {
-        {"Slow1", "Slow", SlowBotSpeed}, {"Normal1", "Normal", NormalBotSpeed}, {"Fast1", "Fast", FastBotSpeed}};
+        {"Slow1", "&Slow", SlowBotSpeed}, {"Normal1", "&Normal", NormalBotSpeed}, {"Fast1", "&Fast", FastBotSpeed}};
     for (const auto &speed : speeds) {
         QAction *choice = addCheckItem(botSpeed, speed.name, QString::fromLatin1(speed.caption),
                                        speed.speed == DefaultBotSpeed);
@@ -75,7 +75,7 @@ void Tchat::createMenus()
         connect(choice, &QAction::triggered, this, [this, choice] { Fast1Click(choice); });
     }
     // Off by default; the program applies it to the board and saves it.
-    addCheckItem(m_optionsMenu, "ShowFittingCells1", QStringLiteral("Show Fitting Cells"), false);
+    addCheckItem(m_optionsMenu, "ShowFittingCells1", QStringLiteral("Show &Fitting Cells"), false);
 
     m_optionsMenu->addSeparator();
     // Text Color, Text Size, Scroll Chat Off and Clear Main Chat belong to
@@ -83,24 +83,24 @@ void Tchat::createMenus()
     QAction *chatItems = m_optionsMenu->addSeparator();
     chatItems->setObjectName(QStringLiteral("chatItemsEnd"));
     chatItems->setVisible(false);
-    connect(addItem(m_optionsMenu, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")),
+    connect(addItem(m_optionsMenu, "ResetScreenLocation1", QStringLiteral("&Reset Screen Location")),
             &QAction::triggered, this, &Tchat::ResetScreenLocation1Click);
     m_optionsMenu->addSeparator();
     // The mark shows the own seat's watching state as the host last reported
     // it; a click only asks the host, so it does not move the mark itself.
-    QAction *justWatch = addCheckItem(m_optionsMenu, "JustWatch1", QStringLiteral("Just Watch"), false);
+    QAction *justWatch = addCheckItem(m_optionsMenu, "JustWatch1", QStringLiteral("&Just Watch"), false);
     connect(justWatch, &QAction::triggered, justWatch, [justWatch](bool checked) { justWatch->setChecked(!checked); });
 
-    m_viewMenu = bar->addMenu(QStringLiteral("View"));
+    m_viewMenu = bar->addMenu(QStringLiteral("&View"));
     m_viewMenu->setObjectName(QStringLiteral("View1"));
-    addItem(m_viewMenu, "ViewTally1", QStringLiteral("View Tally"));
-    addItem(m_viewMenu, "SpyList1", QStringLiteral("Spy List"));
-    addItem(m_viewMenu, "PrhaseList1", QStringLiteral("Phrase List"));
+    addItem(m_viewMenu, "ViewTally1", QStringLiteral("View &Tally"));
+    addItem(m_viewMenu, "SpyList1", QStringLiteral("&Spy List"));
+    addItem(m_viewMenu, "PrhaseList1", QStringLiteral("&Phrase List"));
 
-    m_helpMenu = bar->addMenu(QStringLiteral("Help"));
+    m_helpMenu = bar->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help1"));
-    addItem(m_helpMenu, "Help2", QStringLiteral("Content"), QKeySequence(Qt::Key_F1));
-    addItem(m_helpMenu, "QuickInstructions1", QStringLiteral("Quick Instructions"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    addItem(m_helpMenu, "Help2", QStringLiteral("&Content"), QKeySequence(Qt::Key_F1));
+    addItem(m_helpMenu, "QuickInstructions1", QStringLiteral("&Quick Instructions"), QKeySequence(Qt::CTRL | Qt::Key_I));
     m_helpMenu->addSeparator();
-    addItem(m_helpMenu, "About1", QStringLiteral("About"));
+    addItem(m_helpMenu, "About1", QStringLiteral("&About"));
 }

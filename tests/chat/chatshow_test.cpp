@@ -1,10 +1,14 @@
 #include "chatfixture.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +24,16 @@ QColor colourOf(const ChatRun &run)
 bool isBold(const ChatRun &run)
 {
     return run.format.fontWeight() == QFont::Bold;
+}
+
+int pixelsOf(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int count = 0;
+    for (int y = std::max(0, area.top()); y <= std::min(image.height() - 1, area.bottom()); ++y) {
+        for (int x = std::max(0, area.left()); x <= std::min(image.width() - 1, area.right()); ++x)
+            count += image.pixelColor(x, y) == colour;
+    }
+    return count;
 }
 
 } // namespace
@@ -177,6 +191,44 @@ TEST_F(ChatShow, ANewColourFromASeatRecoloursItsEarlierLinesOnly)
     EXPECT_EQ(colourOf(view()->lineRuns(1).first()), Green);
     EXPECT_EQ(colourOf(view()->lineRuns(2).first()), Red);
     EXPECT_TRUE(isBold(view()->lineRuns(0).first()));
+}
+
+TEST_F(ChatShow, EarlierLinesInViewAreDrawnInTheSeatsNewColour)
+{
+    panel.show();
+    pane.setTextSize(14);
+    pane.addlinetochat("2+Ann chats: WWW MMM", colourValue(0, 0, 128));
+    pane.addlinetochat("3+Bo chats: HHH", colourValue(0, 0, 128));
+    pane.addlinetochat("2+Ann chats: again", colourValue(0, 128, 0));
+    const QImage shot = view()->viewport()->grab().toImage();
+    QTextDocument *document = view()->document();
+    const int scrolled = view()->verticalScrollBar()->value();
+    const auto lineArea = [&](int line) {
+        return document->documentLayout()->blockBoundingRect(document->findBlockByNumber(line)).toRect().translated(0, -scrolled);
+    };
+    EXPECT_GT(pixelsOf(shot, lineArea(0), Green), 20);
+    EXPECT_EQ(pixelsOf(shot, lineArea(0), Navy), 0) << "no trace of the old colour";
+    EXPECT_GT(pixelsOf(shot, lineArea(1), Navy), 20) << "another seat keeps its colour";
+}
+
+TEST_F(ChatShow, TheViewKeepsTheLastFiveThousandLines)
+{
+    panel.show();
+    const int lines = ChatView::MaxLines + ChatView::TrimLines;
+    for (int i = 0; i < lines; ++i)
+        pane.addlinetochat(QStringLiteral("%1+Ann chats: line %2").arg(1 + i % 2).arg(i), colourValue(0, 0, i % 2 ? 128 : 255));
+    EXPECT_EQ(view()->lineCount(), lines) << "old lines go a batch at a time";
+    // Someone reading older lines keeps them in view while lines go.
+    pane.setScrollChatOff(true);
+    QScrollBar *bar = view()->verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const QString reading = view()->cursorForPosition(QPoint(5, 5)).block().text();
+    pane.addlinetochat("2+Ann chats: one more", ColourBlue);
+    EXPECT_EQ(view()->cursorForPosition(QPoint(5, 5)).block().text(), reading);
+    EXPECT_EQ(view()->lineCount(), 5000);
+    EXPECT_EQ(lineText(0), QStringLiteral("Ann chats:  line %1 ").arg(lines + 1 - 5000));
+    pane.addlinetochat("2+Ann chats: last", ColourRed);
+    EXPECT_EQ(colourOf(view()->lineRuns(0).first()), Red) << "that line came from seat 2 too";
 }
 
 TEST_F(ChatShow, NewLinesScrollTheViewToTheEnd)

@@ -129,3 +129,35 @@ TEST(TallyFile, UnwritableFolderFailsWithoutCreatingAnything)
     EXPECT_THROW(saveTally(path, oneRowTally()), TallyFileError);
     EXPECT_FALSE(std::filesystem::exists(path));
 }
+
+TEST(TallyFile, ATableWithoutNineColumnsOrRowZeroIsDamaged)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("t.tld");
+    for (const StringGrid &shape : {StringGrid(8, 3), StringGrid(9, 0), StringGrid(0, 0)}) {
+        saveTally(path, shape);
+        EXPECT_THROW(loadTally(path), GridTextError) << shape.colCount() << " x " << shape.rowCount();
+    }
+    saveTally(path, StringGrid(10, 1));
+    EXPECT_EQ(loadTally(path)->colCount(), 10);
+}
+
+TEST(TallyFile, DamagedBytesAreKeptBesideTheFileNewestOnly)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("Tavlixtally.tld");
+    EXPECT_TRUE(keepDamagedTally(path)) << "no file, nothing to keep";
+    EXPECT_FALSE(std::filesystem::exists(damagedTallyPath(path)));
+
+    writeWholeFile(path, "first damage");
+    ASSERT_TRUE(keepDamagedTally(path));
+    writeWholeFile(path, std::string("second\0damage", 13));
+    ASSERT_TRUE(keepDamagedTally(path));
+    EXPECT_EQ(damagedTallyPath(path), path + ".damaged");
+    EXPECT_EQ(readWholeFile(damagedTallyPath(path)), std::string("second\0damage", 13));
+
+    // What cannot be read cannot be kept: the caller must leave it alone.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(keepDamagedTally(path));
+}

@@ -1,4 +1,6 @@
+#include "filesizelimit.h"
 #include "iniprofile.h"
+#include "plainfile.h"
 #include "scratchfolder.h"
 
 #include <gtest/gtest.h>
@@ -140,4 +142,39 @@ TEST(IniProfile, AFolderInTheFilesPlaceReadsAsMissingAndCannotBeWritten)
     IniProfile profile(path);
     EXPECT_FALSE(profile.readString("Tavlix", "Help"));
     EXPECT_THROW(profile.writeString("Tavlix", "Help", "2"), IniWriteError);
+}
+
+TEST(IniProfile, WritingKeysChangesNoOtherByte)
+{
+    // Mixed line ends, blanks, a comment, a line without '=', other
+    // sections before and after, and no line end at the very end.
+    ScratchFolder folder;
+    IniProfile profile(folder.file("p.ini"));
+    const std::string head = "\xEF\xBB\xBF; lobby\n[Lobby]\r\nServer = a b \t\r\n\n[Tavlix]\r\n  top = 1\r\n";
+    const std::string tail = "junk line\r\n\r\n[After]\nX=\"1\"\r";
+    writeWholeFile(profile.path(), head + tail);
+    profile.writeStrings("Tavlix", {{"Top", "5"}, {"Width", "800"}});
+    EXPECT_EQ(readWholeFile(profile.path()),
+              "\xEF\xBB\xBF; lobby\n[Lobby]\r\nServer = a b \t\r\n\n[Tavlix]\r\nTop=5\r\n"
+              "junk line\r\nWidth=800\r\n\r\n[After]\nX=\"1\"\r");
+
+    // A section that is the last line, without a line end, gets one.
+    writeWholeFile(profile.path(), "[A]\nB=1\n[Tavlix]");
+    profile.writeStrings("Tavlix", {{"Top", "5"}});
+    EXPECT_EQ(readWholeFile(profile.path()), "[A]\nB=1\n[Tavlix]\nTop=5\n");
+}
+
+TEST(IniProfile, AFailedWriteLeavesTheWholeOldFile)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder.file("orvellobby.ini"));
+    const std::string old = "[Other]\r\nA=1\r\n[Tavlix]\r\nTop=7\r\n";
+    writeWholeFile(profile.path(), old);
+    {
+        // The disk fills up half way through the new text.
+        FileSizeLimit limit(old.size() + 5);
+        EXPECT_THROW(profile.writeStrings("Tavlix", {{"Top", "8"}, {"Phrase1", std::string(200, 'x')}}), IniWriteError);
+    }
+    EXPECT_EQ(readWholeFile(profile.path()), old);
+    EXPECT_FALSE(std::filesystem::exists(atomicTemporaryPath(profile.path())));
 }

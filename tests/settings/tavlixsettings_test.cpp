@@ -163,7 +163,7 @@ TEST(TavlixSettings, PhrasesAreWrittenAllNineAtOnce)
     EXPECT_EQ(s.Phrase[8], "phrase 9");
 }
 
-TEST(TavlixSettings, SaveToAnUnwritableFolderStopsAtTheFirstKey)
+TEST(TavlixSettings, SaveToAnUnwritableFolderFailsWithTheFullPath)
 {
     ScratchFolder folder;
     const std::string path = folder.unwritableFolder() + "/orvellobby.ini";

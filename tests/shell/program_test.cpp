@@ -2,15 +2,24 @@
 
 #include "boardpanel.h"
 #include "hostprobe.h"
+#include "chattersounds.h"
+#include "phrasebuttons.h"
 #include "smallwindows.h"
 #include "tdownload.h"
+#include "tphrases.h"
 #include "tserver.h"
 #include "ttallylist.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QToolButton>
 #include <QTest>
 
 namespace {
@@ -52,6 +61,7 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(program->download().isVisible()) << "a solo start offers the lobby download";
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
     EXPECT_EQ(program->server().seats()[1].name, "You");
+    EXPECT_EQ(desktop.sounds.value(0), "entered") << "the own arrival is heard";
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
@@ -78,8 +88,8 @@ TEST_F(ProgramTest, StoredSettingsAreAppliedAtLogin)
     EXPECT_EQ(window.botspeed(), 500);
     EXPECT_TRUE(window.item("Fast1")->isChecked());
     EXPECT_TRUE(window.item("New1")->isChecked());
-    EXPECT_EQ(program->storedPhrases()[2], QString("Hi all"));
-    EXPECT_FALSE(program->storedPhrases()[0].has_value());
+    EXPECT_EQ(window.phraseButtons().phrase(3), "Hi all");
+    EXPECT_EQ(window.phraseButtons().phrase(1), "Way To Go!") << "a missing key keeps the built-in phrase";
     EXPECT_FALSE(window.item("PlaySounds1")->isChecked());
     EXPECT_TRUE(window.item("PlayerPhraseSounds1")->isChecked()) << "only the exact text \"false\" switches off";
     EXPECT_TRUE(keyLines(settingsFile()).contains("Help=2"));
@@ -142,7 +152,7 @@ TEST_F(ProgramTest, ClosingWritesTheTallyFile)
     EXPECT_EQ(file.readAll(), QByteArray::fromHex("57525A4C210000000E00400180390D0A310D0A30003F0125"));
 }
 
-TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
+TEST_F(ProgramTest, ADamagedTallyFileIsReportedKeptAsideAndReplacedAtExit)
 {
     QFile broken(QDir(folder.path()).filePath("Tavlixtally.tld"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -151,9 +161,44 @@ TEST_F(ProgramTest, ADamagedTallyFileIsReportedAndReplacedAtExit)
     start({"Ann", "127.0.0.1"}); // no connection needed
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].contains("no valid header"));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    QFile kept(broken.fileName() + ".damaged");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "not a tally");
     program->mainWindow().close();
     ASSERT_TRUE(broken.open(QIODevice::ReadOnly));
     EXPECT_TRUE(broken.readAll().startsWith("WRZL"));
+}
+
+TEST_F(ProgramTest, AJoinThatNeverConnectsLeavesAHandWrittenSettingsFileAsItWas)
+{
+    const QByteArray stored = "; kept by hand\r\n[Lobby]\r\nName = Ann\r\n\r\n[Tavlix]\r\ntextsize=12\r\nTop=60\n"
+                              "Botspeed=2000\r\nPlaysounds=false\r\nPhrase1=Hi\r\n[Zed]\r\nA=1";
+    writeSettings(stored);
+    QTcpServer probe; // a port where nobody listens
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const QString closedPort = QString::number(probe.serverPort());
+    probe.close();
+
+    const auto joinAndClose = [&](const std::function<void(Tchat &)> &beforeClosing) {
+        program = std::make_unique<TavlixProgram>(desktop, random, QStringList{"Ann", "127.0.0.1", "false"}, folder.path());
+        program->setJoinPort(closedPort);
+        program->show();
+        QTest::qWait(200);
+        EXPECT_FALSE(program->state().loggedin);
+        beforeClosing(program->mainWindow());
+        program->mainWindow().close();
+        program.reset();
+    };
+    // Moving the window before login is not a stored preference.
+    joinAndClose([](Tchat &window) { window.setBounds(QRect(100, 100, 900, 700)); });
+    EXPECT_EQ(settingsFile(), stored);
+
+    // A preference the player changes before login is written alone.
+    joinAndClose([](Tchat &window) { window.item("Fast1")->trigger(); });
+    QByteArray expected = stored;
+    expected.replace("Botspeed=2000", "Botspeed=500");
+    EXPECT_EQ(settingsFile(), expected);
 }
 
 TEST_F(ProgramTest, MenuChangesSaveAtOnceAndReachTheHost)
@@ -254,6 +299,57 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
     }
 }
 
+TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
+{
+    startSoloAndLogIn();
+    QWidget *start = program->mainWindow().panel()->findChild<QWidget *>("button_start");
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->isVisible()) << "the hosting window offers the start button";
+    program->mainWindow().item("StartGame1")->trigger();
+    ASSERT_TRUE(program->gamestart().isVisible());
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().UpDown1Click(1);
+    program->gamestart().button_startClick();
+    EXPECT_FALSE(program->gamestart().isVisible());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Roundnum=5"));
+
+    QLabel *rounds = program->mainWindow().panel()->findChild<QLabel *>("label_numrounds");
+    ASSERT_TRUE(waitUntil([rounds] { return rounds->text() == "Round: 1 of 5"; })) << rounds->text().toStdString();
+    EXPECT_EQ(program->server().flow().numrounds(), 5);
+    EXPECT_FALSE(start->isVisible());
+    EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled()) << "the menu item stays enabled during a game";
+    EXPECT_TRUE(chatText().contains("You have started a game."));
+}
+
+TEST_F(ProgramTest, JustWatchInASoloGamePlaysItselfToTheWinnerPanel)
+{
+    startSoloAndLogIn();
+    program->gamestart().setRounds(1);
+    program->gamestart().button_startClick();
+    TServer &server = program->server();
+    ASSERT_TRUE(waitUntil([&server] { return server.flow().gamerunning(); }));
+    program->mainWindow().item("JustWatch1")->trigger();
+    ASSERT_TRUE(waitUntil([this] { return program->mainWindow().item("JustWatch1")->isChecked(); }));
+    EXPECT_TRUE(server.seats()[1].watching);
+
+    // The host's pauses are run at once: its tick handlers are called
+    // directly while the client keeps up over the loopback connection.
+    QWidget *panel = program->mainWindow().panel()->findChild<QWidget *>("panel_winner");
+    for (int step = 0; step < 20000 && server.flow().gamerunning(); ++step) {
+        if (server.flow().computertimer().isActive())
+            server.game().computertimerTimer();
+        else if (server.flow().timer1().isActive())
+            server.game().timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
+    ASSERT_TRUE(waitUntil([panel] { return panel->isVisible(); }));
+    const int winnerSeat = server.seats()[1].score > server.seats()[2].score ? 1 : 2;
+    const QString expected = winnerSeat == 1 ? "You have Won the Game!" : "Klot has Won the Game!";
+    EXPECT_EQ(panel->findChild<QLabel *>("label_winner1")->text(), expected);
+    EXPECT_GT(server.seats()[1].score + server.seats()[2].score, 0) << "both seats were played by the computer";
+}
+
 TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
 {
     writeSettings("[Tavlix]\r\nShowfits=true\r\nHelp=2\r\n");
@@ -264,4 +360,41 @@ TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
     showFits->trigger();
     EXPECT_FALSE(program->boardPanel().showFits());
     EXPECT_TRUE(keyLines(settingsFile()).contains("Showfits=false"));
+}
+
+TEST_F(ProgramTest, PhrasesAndChatterSoundsComeBackFromTheHost)
+{
+    startSoloAndLogIn();
+    program->mainWindow().findChild<QToolButton *>("b_phrase1")->click();
+    EXPECT_TRUE(waitUntil([this] { return chatText().simplified().contains("You says: Way To Go!"); }, 2000))
+        << chatText().toStdString();
+
+    desktop.clearRecords();
+    program->mainWindow().chatterSounds().popup()->actions().at(3)->trigger(); // "Hello"
+    EXPECT_TRUE(waitUntil([this] { return desktop.sounds == QStringList{"wave3"}; }, 2000))
+        << "the sender hears its own chatter sound";
+}
+
+TEST_F(ProgramTest, PhraseEditorDoneStoresAllNineAndAnEmptyOneLaterKeepsTheBuiltIn)
+{
+    startSoloAndLogIn();
+    program->mainWindow().item("PrhaseList1")->trigger();
+    Tphrases &editor = program->phrasesWindow();
+    ASSERT_TRUE(editor.isVisible());
+    editor.box(1)->setText(QString::fromUtf8("Caf\u00e9 time"));
+    editor.box(4)->clear();
+    editor.findChild<QPushButton *>("button_done")->click();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "");
+
+    const QStringList lines = keyLines(settingsFile());
+    EXPECT_TRUE(lines.contains("Phrase4="));
+    EXPECT_TRUE(lines.contains("Phrase9=Good Game Everyone!"));
+    EXPECT_EQ(keys(settingsFile()).filter(QRegularExpression("^Phrase\\d$")).size(), 9);
+
+    program->mainWindow().close();
+    program.reset();
+    startSoloAndLogIn();
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(1), QString::fromUtf8("Caf\u00e9 time"));
+    EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "Excellent!");
 }

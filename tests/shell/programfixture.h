@@ -39,7 +39,7 @@ protected:
 
     QByteArray settingsFile() const
     {
-        QFile file(program->settingsPath());
+        QFile file(QDir(folder.path()).filePath("orvellobby.ini"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

@@ -1,9 +1,15 @@
 #include "eventloop.h"
 #include "singleinstance.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,4 +80,39 @@ TEST(SingleInstance, ARuntimeFolderWithoutRoomForTheLockDoesNotStopTheProgram)
     SingleInstance instance(QStringLiteral("quenby"));
     EXPECT_TRUE(instance.claim());
     qputenv("XDG_RUNTIME_DIR", old);
+}
+
+TEST(SingleInstance, AFallbackFolderOthersCouldWriteToIsNeverUsed)
+{
+    // Without XDG_RUNTIME_DIR the folder tavlix-<uid> in the shared
+    // temporary folder comes first. Someone made it before us, open to
+    // all, and planted a lock in it that seems to be held.
+    const QByteArray oldXdg = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR"), oldHome = qgetenv("HOME");
+    QTemporaryDir tmp, home;
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    qputenv("HOME", home.path().toLocal8Bit());
+    const QString planted = tmp.path() + "/tavlix-" + QString::number(::getuid());
+    ASSERT_TRUE(QDir().mkpath(planted));
+    ::chmod(QFile::encodeName(planted).constData(), 0777);
+    {
+        QFile lock(planted + "/quenby.lock");
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(QCoreApplication::applicationPid()) + "\n"
+                   + QCoreApplication::applicationName().toUtf8() + "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+
+    const QString chosen = runtimeDirectory();
+    EXPECT_NE(chosen, planted);
+    struct stat info = {};
+    ASSERT_EQ(::lstat(QFile::encodeName(chosen).constData(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(info.st_uid, ::getuid());
+    SingleInstance instance(QStringLiteral("quenby"));
+    EXPECT_TRUE(instance.claim()) << "the planted lock must not stop the program";
+
+    qputenv("XDG_RUNTIME_DIR", oldXdg);
+    qputenv("TMPDIR", oldTmp);
+    qputenv("HOME", oldHome);
 }

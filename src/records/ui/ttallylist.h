@@ -18,7 +18,8 @@ public:
 
     // Writes the table to the tally file. A failure keeps the previous file
     // (the save goes through a temporary file) and is otherwise ignored:
-    // the program is ending and there is nobody left to tell.
+    // the program is ending and there is nobody left to tell. A damaged
+    // file whose bytes could not be kept aside is never replaced.
     void saveTally();
 
     const StringGrid &scores() const { return stringgrid_scores; }
@@ -31,4 +32,5 @@ private:
     QString m_path;
     Desktop &m_desktop;
     StringGrid stringgrid_scores;
+    bool m_mayReplaceFile = true;
 };

@@ -1,0 +1,125 @@
+#include "phrasebuttons.h"
+
+#include "chatpane.h"
+#include "clientstate.h"
+#include "protocol.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+
+const std::array<QString, PhraseButtons::Count> PhraseButtons::BuiltIn = {
+    QStringLiteral("Way To Go!"), QStringLiteral("Good One!"),         QStringLiteral("Nice Try!"),
+    QStringLiteral("Excellent!"), QStringLiteral("Brilliant!"),        QStringLiteral("Wow, WTG!"),
+    QStringLiteral("Thanks!"),    QStringLiteral("Way To Go Teamie!"), QStringLiteral("Good Game Everyone!"),
+};
+
+namespace {
+
+// The row: ten 25 x 19 buttons from left 489 to left 733 at top 206.
+constexpr int RowTop = 206;
+constexpr int RowLeft = 489;
+constexpr int RowSpan = 733 - 489;
+constexpr QSize ButtonSize(25, 19);
+
+QRect buttonRect(int index)
+{
+    const int left = RowLeft + (index * RowSpan + 4) / 9;
+    return QRect(QPoint(left, RowTop), ButtonSize);
+}
+
+// A pair of joined eighth notes, drawn so it stays crisp at any scale.
+QIcon noteIcon()
+{
+    QPixmap pixmap(QSize(16, 14) * 2);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 20));
+    p.drawEllipse(QRectF(1.5, 9, 4.5, 3.5));
+    p.drawEllipse(QRectF(9.5, 8, 4.5, 3.5));
+    QPainterPath beam;
+    beam.moveTo(5, 11);
+    beam.lineTo(5, 2.5);
+    beam.lineTo(13, 1.5);
+    beam.lineTo(13, 10);
+    beam.lineTo(12, 10);
+    beam.lineTo(12, 4);
+    beam.lineTo(6, 4.8);
+    beam.lineTo(6, 11);
+    beam.closeSubpath();
+    p.drawPath(beam);
+    return QIcon(pixmap);
+}
+
+QToolButton *makeButton(QWidget *panel, int index, const QString &name)
+{
+    auto *button = new QToolButton(panel);
+    button->setObjectName(name);
+    button->setGeometry(buttonRect(index));
+    button->setAutoRaise(true); // flat until the pointer is over it
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setFont(QFont(QStringLiteral("Arial"), 7, QFont::Bold));
+    return button;
+}
+
+} // namespace
+
+PhraseButtons::PhraseButtons(QWidget *panel, ClientState &state, ChatPane &chat, QObject *parent)
+    : QObject(parent), m_state(state), m_chat(chat)
+{
+    for (int n = 1; n <= Count; ++n) {
+        QToolButton *button = makeButton(panel, n - 1, QStringLiteral("b_phrase%1").arg(n));
+        button->setText(QStringLiteral("P%1").arg(n));
+        button->setAccessibleName(QStringLiteral("Phrase %1").arg(n));
+        connect(button, &QToolButton::clicked, this, [this, n] { b_phraseClick(n); });
+        m_buttons[n - 1] = button;
+        setPhrase(n, BuiltIn[n - 1]);
+    }
+    m_soundButton = makeButton(panel, Count, QStringLiteral("b_phrase10"));
+    m_soundButton->setIcon(noteIcon());
+    m_soundButton->setIconSize(QSize(16, 14));
+    m_soundButton->setToolTip(QStringLiteral("Chatter Sounds"));
+    m_soundButton->setAccessibleName(QStringLiteral("Chatter Sounds"));
+}
+
+void PhraseButtons::setPhraseLock(std::function<bool()> locked, std::function<void()> lock)
+{
+    m_locked = std::move(locked);
+    m_lock = std::move(lock);
+}
+
+QString PhraseButtons::phrase(int n) const
+{
+    return button(n)->toolTip();
+}
+
+void PhraseButtons::setPhrase(int n, const QString &text)
+{
+    button(n)->setToolTip(text);
+    button(n)->setAccessibleDescription(text);
+}
+
+std::array<QString, PhraseButtons::Count> PhraseButtons::phrases() const
+{
+    std::array<QString, Count> all;
+    for (int n = 1; n <= Count; ++n)
+        all[n - 1] = phrase(n);
+    return all;
+}
+
+void PhraseButtons::b_phraseClick(int n)
+{
+    // Before login there is no seat to send from; the click does nothing.
+    if (!m_state.loggedin || (m_locked && m_locked()))
+        return;
+    static const QString me = QStringLiteral("/me ");
+    const QString text = phrase(n);
+    const QString action = text.startsWith(me) ? text.mid(me.size()) : QStringLiteral("says: ") + text;
+    const QByteArray colour = QByteArray::fromStdString(colourToText(m_chat.chatColour()));
+    m_chat.send(wire::client::action(m_state.mynumber, wire::encodeText(action), colour));
+    if (m_lock)
+        m_lock();
+}

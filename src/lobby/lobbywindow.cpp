@@ -1,0 +1,179 @@
+#include "lobbywindow.h"
+
+#include "iniprofile.h"
+#include "presence.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+const char *const LobbyWindow::Section = "OrvelLobby";
+const char *const LobbyWindow::DefaultAddress = "127.0.0.1";
+
+namespace {
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(text);
+    return button;
+}
+
+QLineEdit *addEdit(QWidget *parent, const char *name, const QString &accessibleName)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setAccessibleName(accessibleName);
+    edit->setMaxLength(64);
+    return edit;
+}
+
+} // namespace
+
+LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, GameStarter starter, QWidget *parent)
+    : QWidget(parent)
+    , m_gamePath(gamePath)
+    , m_settingsPath(settingsPath)
+    , m_starter(std::move(starter))
+    , m_presence(new PresenceListener(this))
+{
+    setObjectName(QStringLiteral("lobby"));
+    setWindowTitle(QStringLiteral("Orvel Lobby"));
+    QPalette look = palette();
+    look.setColor(QPalette::Window, QColor(205, 156, 100));
+    setPalette(look);
+    setAutoFillBackground(true);
+
+    m_name = addEdit(this, "edit_name", QStringLiteral("Your name"));
+    m_address = addEdit(this, "edit_address", QStringLiteral("Host address"));
+    auto *nameLabel = new QLabel(QStringLiteral("Your &name:"), this);
+    nameLabel->setBuddy(m_name);
+    auto *addressLabel = new QLabel(QStringLiteral("Host &address:"), this);
+    addressLabel->setBuddy(m_address);
+    m_host = addButton(this, "button_host", QStringLiteral("Host a game"));
+    m_join = addButton(this, "button_join", QStringLiteral("Join a game"));
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("label_status"));
+    m_status->setAccessibleName(QStringLiteral("Status"));
+    m_status->setWordWrap(true);
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setFrameShape(QFrame::StyledPanel);
+    m_status->setMinimumHeight(40);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("image_lobby"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/lobby.jpg")));
+    picture->setFrameShape(QFrame::Box);
+    picture->setFixedSize(162, 122);
+    auto *title = new QLabel(QStringLiteral("Play Tavlix with others"), this);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(16);
+    title->setFont(titleFont);
+    auto *hint = new QLabel(QStringLiteral("To host, press \"Host a game\"; the others enter your address and "
+                                           "press \"Join a game\". The host must accept connections on TCP port "
+                                           "7772."),
+                            this);
+    hint->setWordWrap(true);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(title, 0, 1, 1, 3);
+    grid->addWidget(nameLabel, 1, 1);
+    grid->addWidget(m_name, 1, 2, 1, 2);
+    grid->addWidget(addressLabel, 2, 1);
+    grid->addWidget(m_address, 2, 2, 1, 2);
+    grid->addWidget(m_host, 3, 2);
+    grid->addWidget(m_join, 3, 3);
+    grid->addWidget(hint, 4, 0, 1, 4);
+    grid->addWidget(m_status, 5, 0, 1, 4);
+    setFixedWidth(520);
+
+    const IniProfile profile(m_settingsPath.toStdString());
+    const auto name = profile.readString(Section, "Name");
+    m_name->setText(name ? QString::fromStdString(*name) : qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME")));
+    const auto address = profile.readString(Section, "Address");
+    m_address->setText(address && !address->empty() ? QString::fromStdString(*address)
+                                                    : QString::fromLatin1(DefaultAddress));
+
+    connect(m_host, &QPushButton::clicked, this, &LobbyWindow::button_hostClick);
+    connect(m_join, &QPushButton::clicked, this, &LobbyWindow::button_joinClick);
+    connect(m_presence, &PresenceListener::gamesChanged, this, &LobbyWindow::showGames);
+}
+
+LobbyWindow::~LobbyWindow() = default;
+
+void LobbyWindow::listenForGames(quint16 port)
+{
+    if (m_presence->listen(port)) {
+        setStatus(QStringLiteral("Ready: host a game, or join the game at the host address."));
+        return;
+    }
+    setStatus(QStringLiteral("Port %1 on 127.0.0.1 is in use (%2), so this window cannot tell whether the game "
+                             "runs. Hosting and joining still work.")
+                  .arg(port)
+                  .arg(m_presence->errorText()));
+}
+
+void LobbyWindow::button_hostClick()
+{
+    startGame(true);
+}
+
+void LobbyWindow::button_joinClick()
+{
+    startGame(false);
+}
+
+QString LobbyWindow::statusText() const
+{
+    return m_status->text();
+}
+
+void LobbyWindow::startGame(bool host)
+{
+    // The game takes its parameters as given: a name with blanks travels as
+    // one parameter, but blanks around it are only typing.
+    const QString name = m_name->text().trimmed();
+    const QString address = m_address->text().trimmed();
+    if (name.isEmpty()) {
+        setStatus(QStringLiteral("Please enter your name."));
+        m_name->setFocus();
+        return;
+    }
+    if (address.isEmpty() || address.contains(QLatin1Char(' ')) || address.contains(QLatin1Char('\t'))) {
+        setStatus(QStringLiteral("Please enter the host's address: a host name or an address such as 192.168.1.20."));
+        m_address->setFocus();
+        return;
+    }
+
+    const QStringList parameters{name, address, host ? QStringLiteral("true") : QStringLiteral("false")};
+    if (!m_starter(m_gamePath, parameters)) {
+        setStatus(QStringLiteral("Could not start the game (%1).").arg(m_gamePath));
+        return;
+    }
+    QString status = host ? QStringLiteral("Starting the game: hosting as %1.").arg(name)
+                          : QStringLiteral("Starting the game: joining %1 as %2.").arg(address, name);
+    if (!m_presence->isListening())
+        status += QStringLiteral(" This window cannot show whether it runs: the presence port is in use.");
+    try {
+        const IniProfile profile(m_settingsPath.toStdString());
+        profile.writeString(Section, "Name", name.toStdString());
+        profile.writeString(Section, "Address", address.toStdString());
+    } catch (const IniWriteError &e) {
+        status += QLatin1Char(' ') + QString::fromStdString(e.what());
+    }
+    setStatus(status);
+}
+
+void LobbyWindow::showGames(int games)
+{
+    setStatus(games > 0 ? QStringLiteral("Game running") : QStringLiteral("Game ended"));
+}
+
+void LobbyWindow::setStatus(const QString &text)
+{
+    m_status->setText(text);
+}

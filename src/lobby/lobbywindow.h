@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class PresenceListener;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The lobby launcher's window: the player's name, the host's address, "Host
+// a game" and "Join a game", and a status line that says what is happening.
+//
+// Hosting or joining starts the game with its three parameters (name,
+// address, "true" to host, "false" to join); the game's presence connection
+// to 127.0.0.1 port 9001 then shows as "Game running" while it is open and
+// "Game ended" when it closes. Name and address are remembered in section
+// [OrvelLobby] of the settings file, which the game shares for its own
+// section [Tavlix]; that section is never touched here.
+class LobbyWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // Starts a program detached from this one; false when it could not.
+    using GameStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+
+    static const char *const Section;        // "OrvelLobby"
+    static const char *const DefaultAddress; // "127.0.0.1"
+
+    // `gamePath`: the game's executable. `settingsPath`: the settings file.
+    LobbyWindow(const QString &gamePath, const QString &settingsPath, GameStarter starter,
+                QWidget *parent = nullptr);
+    ~LobbyWindow() override;
+
+    // Listens for the game's presence connection; a port another program
+    // holds is reported in the status line, and hosting and joining still
+    // work.
+    void listenForGames(quint16 port);
+
+    void button_hostClick();
+    void button_joinClick();
+
+    QString statusText() const;
+
+private:
+    void startGame(bool host);
+    void showGames(int games);
+    void setStatus(const QString &text);
+
+    QString m_gamePath;
+    QString m_settingsPath;
+    GameStarter m_starter;
+    PresenceListener *m_presence;
+    QLineEdit *m_name = nullptr;
+    QLineEdit *m_address = nullptr;
+    QPushButton *m_host = nullptr;
+    QPushButton *m_join = nullptr;
+    QLabel *m_status = nullptr;
+};

@@ -1,0 +1,64 @@
+#include "soundplayer.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+SoundPlayer::SoundPlayer(QObject *parent)
+    : QObject(parent)
+{
+    load();
+}
+
+SoundPlayer::~SoundPlayer() = default;
+
+const QStringList &SoundPlayer::names()
+{
+    static const QStringList all = [] {
+        QStringList list{"entered", "select", "unselect", "place", "square",
+                         "invalid", "nomoves", "turn", "turnnew", "winner"};
+        for (int k = 1; k <= 20; ++k)
+            list << QStringLiteral("wave%1").arg(k);
+        return list;
+    }();
+    return all;
+}
+
+bool SoundPlayer::load()
+{
+    if (!m_effects.isEmpty())
+        return true;
+    // A sound effect made without a device only reports errors; wait for
+    // one instead, so a machine without sound stays quiet.
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return false;
+    for (const QString &name : names()) {
+        auto *effect = new QSoundEffect(this);
+        effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(name)));
+        m_effects.insert(name, effect);
+    }
+    return true;
+}
+
+void SoundPlayer::play(const QString &name)
+{
+    if (!load())
+        return;
+    QSoundEffect *effect = m_effects.value(name.toLower());
+    if (!effect)
+        return;
+    if (m_current && m_current != effect)
+        m_current->stop();
+    // Stopping first makes a sound that is still playing start again from
+    // its beginning.
+    effect->stop();
+    effect->play();
+    m_current = effect;
+}
+
+bool SoundPlayer::isPlaying(const QString &name) const
+{
+    const QSoundEffect *effect = m_effects.value(name.toLower());
+    return effect && effect->isPlaying();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QSoundEffect;
+
+// Plays the built-in recordings (":/sounds/<name>.wav") through Qt
+// Multimedia: one QSoundEffect per recording, loaded ahead, and one sound at
+// a time for the whole program, so starting a sound cuts off the one still
+// playing. Everything returns at once; the audio runs on the sound system's
+// own thread.
+//
+// Without an audio output device nothing is loaded and play() is silent; the
+// recordings are loaded at the first play() after a device has appeared.
+class SoundPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SoundPlayer(QObject *parent = nullptr);
+    ~SoundPlayer() override;
+
+    // The lower-case names of all recordings.
+    static const QStringList &names();
+
+    // Starts the recording of that name (letter case does not matter). An
+    // unknown name, or no audio device, plays nothing and reports nothing.
+    void play(const QString &name);
+
+    // For tests: whether that recording is playing now.
+    bool isPlaying(const QString &name) const;
+
+private:
+    bool load();
+
+    QHash<QString, QSoundEffect *> m_effects;
+    QSoundEffect *m_current = nullptr;
+};

@@ -1,0 +1,176 @@
+// The lobby launcher's window: starting the game, remembering its fields,
+// and the game's presence connection on 127.0.0.1 port 9001.
+
+#include "eventloop.h"
+#include "lobbywindow.h"
+#include "presence.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LobbyTest : public ::testing::Test
+{
+protected:
+    struct Start
+    {
+        QString program;
+        QStringList arguments;
+    };
+
+    std::unique_ptr<LobbyWindow> makeWindow(LobbyWindow::GameStarter starter = {})
+    {
+        if (!starter) {
+            starter = [this](const QString &program, const QStringList &arguments) {
+                starts.append({program, arguments});
+                return true;
+            };
+        }
+        return std::make_unique<LobbyWindow>(gamePath(), settingsPath(), std::move(starter));
+    }
+    QString gamePath() const { return folder.filePath(QStringLiteral("tavlix")); }
+    QString settingsPath() const { return folder.filePath(QStringLiteral("orvellobby.ini")); }
+    QByteArray settingsText() const
+    {
+        QFile file(settingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void type(LobbyWindow &window, const char *edit, const QString &text)
+    {
+        window.findChild<QLineEdit *>(edit)->setText(text);
+    }
+    static void click(LobbyWindow &window, const char *name) { window.findChild<QPushButton *>(name)->click(); }
+
+    QTemporaryDir folder;
+    QList<Start> starts;
+};
+
+TEST_F(LobbyTest, HostAndJoinStartTheGameWithNameAddressAndTheHostWord)
+{
+    auto window = makeWindow();
+    EXPECT_EQ(window->findChild<QLineEdit *>("edit_address")->text(), "127.0.0.1");
+    type(*window, "edit_name", "  Ann Lee ");
+    click(*window, "button_host");
+    type(*window, "edit_address", "10.0.0.5");
+    click(*window, "button_join");
+
+    ASSERT_EQ(starts.size(), 2);
+    EXPECT_EQ(starts.at(0).program, gamePath());
+    EXPECT_EQ(starts.at(0).arguments, QStringList({"Ann Lee", "127.0.0.1", "true"}));
+    EXPECT_EQ(starts.at(1).arguments, QStringList({"Ann Lee", "10.0.0.5", "false"}));
+}
+
+TEST_F(LobbyTest, AnEmptyNameOrAddressIsRefusedWithAMessage)
+{
+    auto window = makeWindow();
+    type(*window, "edit_name", "   ");
+    click(*window, "button_host");
+    EXPECT_EQ(window->statusText(), "Please enter your name.");
+
+    type(*window, "edit_name", "Bo");
+    for (const char *address : {"", "my host"}) {
+        type(*window, "edit_address", address);
+        click(*window, "button_join");
+        EXPECT_TRUE(window->statusText().startsWith("Please enter the host's address")) << address;
+    }
+    EXPECT_TRUE(starts.isEmpty());
+    EXPECT_TRUE(settingsText().isEmpty()) << "nothing refused is remembered";
+}
+
+TEST_F(LobbyTest, NameAndAddressAreRememberedInTheLaunchersOwnSection)
+{
+    QFile ini(settingsPath());
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Tavlix]\r\nTextsize=12\r\nName=not the launcher's\r\n");
+    ini.close();
+    {
+        auto window = makeWindow();
+        type(*window, "edit_name", "Cy");
+        type(*window, "edit_address", "lan-host");
+        click(*window, "button_join");
+    }
+    EXPECT_TRUE(settingsText().startsWith("[Tavlix]\r\nTextsize=12\r\nName=not the launcher's\r\n"));
+    EXPECT_TRUE(settingsText().contains("[OrvelLobby]\r\nName=Cy\r\nAddress=lan-host\r\n"));
+
+    auto again = makeWindow();
+    EXPECT_EQ(again->findChild<QLineEdit *>("edit_name")->text(), "Cy");
+    EXPECT_EQ(again->findChild<QLineEdit *>("edit_address")->text(), "lan-host");
+}
+
+TEST_F(LobbyTest, AGameThatCannotStartIsReported)
+{
+    auto window = makeWindow([](const QString &, const QStringList &) { return false; });
+    type(*window, "edit_name", "Di");
+    click(*window, "button_host");
+    EXPECT_EQ(window->statusText(), "Could not start the game (" + gamePath() + ").");
+}
+
+// A stub game: records its parameters, opens the presence connection as
+// the game does, and holds it until told to stop.
+TEST_F(LobbyTest, TheRealGameExecutableRunsAndItsPresenceShowsWhileItIsOpen)
+{
+    QFile stub(gamePath());
+    ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
+    stub.write("#!/bin/bash\n"
+               "dir=$(dirname \"$0\")\n"
+               "printf '%s\\n' \"$@\" > \"$dir/parameters.tmp\" && mv \"$dir/parameters.tmp\" \"$dir/parameters\"\n"
+               "exec 3<>/dev/tcp/127.0.0.1/9001 || exit 1\n"
+               "while [ ! -e \"$dir/stop\" ]; do sleep 0.05; done\n");
+    stub.close();
+    stub.setPermissions(stub.permissions() | QFile::ExeOwner);
+
+    auto window = makeWindow([](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    });
+    window->listenForGames(PresencePort);
+    EXPECT_TRUE(window->statusText().startsWith("Ready"));
+    type(*window, "edit_name", "Ann Lee");
+    click(*window, "button_host");
+
+    ASSERT_TRUE(waitUntil([&] { return window->statusText() == "Game running"; }, 10000));
+    QFile parameters(folder.filePath("parameters"));
+    ASSERT_TRUE(parameters.open(QIODevice::ReadOnly));
+    EXPECT_EQ(parameters.readAll(), "Ann Lee\n127.0.0.1\ntrue\n");
+
+    QFile(folder.filePath("stop")).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(waitUntil([&] { return window->statusText() == "Game ended"; }, 10000));
+}
+
+TEST_F(LobbyTest, APortInUseIsReportedAndTheWindowStillStartsGames)
+{
+    QTcpServer other;
+    ASSERT_TRUE(other.listen(QHostAddress::LocalHost, PresencePort));
+    auto window = makeWindow();
+    window->listenForGames(PresencePort);
+    EXPECT_TRUE(window->statusText().startsWith("Port 9001 on 127.0.0.1 is in use")) << window->statusText().toStdString();
+    type(*window, "edit_name", "Ed");
+    click(*window, "button_host");
+    EXPECT_EQ(starts.size(), 1);
+}
+
+TEST(PresenceListener, CountsGamesAndDropsWhateverTheySend)
+{
+    PresenceListener listener;
+    ASSERT_TRUE(listener.listen(0));
+    QList<int> changes;
+    QObject::connect(&listener, &PresenceListener::gamesChanged, [&](int games) { changes.append(games); });
+
+    QTcpSocket first, second;
+    first.connectToHost(QHostAddress::LocalHost, listener.port());
+    second.connectToHost(QHostAddress::LocalHost, listener.port());
+    ASSERT_TRUE(waitUntil([&] { return listener.games() == 2; }));
+    second.write(QByteArray(100000, 'x'));
+    second.abort(); // a reset, not an orderly close
+    first.disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return listener.games() == 0; }));
+    EXPECT_EQ(changes, QList<int>({1, 2, 1, 0}));
+}
+
+} // namespace
