@@ -69,8 +69,8 @@ game_copy() {
     echo "$dir"
 }
 
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-hz=$(getconf CLK_TCK)
+# CPU time of all threads of a process so far, in ns (schedstat's first field).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print 0; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Port 7772 free (nothing listening on 0x1E5C), waiting up to a minute.
@@ -114,7 +114,7 @@ startup_ms() {
         [[ $line == MapNotify* ]] && { t1=$EPOCHREALTIME; break; }
     done
     # CPU time of all its threads by then, in ns (the first field of schedstat).
-    cpu=$(cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.1f", s / 1e6 }')
+    cpu=$(cpu_ns "$pid" | awk '{ printf "%.1f", $1 / 1e6 }')
     sleep 0.5
     kill "$pid" "$xev" 2>/dev/null || true
     wait "$pid" "$xev" 2>/dev/null || true
@@ -220,11 +220,17 @@ echo
 idle_row() {
     # $1 label, $2 pid of the program, $3 pid of the empty window
     local a0 b0 a1 b1
-    a0=$(ticks "$2"); b0=$(ticks "$3")
+    a0=$(cpu_ns "$2"); b0=$(cpu_ns "$3")
     sleep 20
-    a1=$(ticks "$2"); b1=$(ticks "$3")
-    awk -v l="$1" -v a=$((a1 - a0)) -v b=$((b1 - b0)) -v hz="$hz" \
-        'BEGIN { printf "| %s | %.2f%% (%d ticks) | %.2f%% (%d ticks) |\n", l, 100 * a / hz / 20, a, 100 * b / hz / 20, b }'
+    a1=$(cpu_ns "$2"); b1=$(cpu_ns "$3")
+    awk -v l="$1" -v a=$((a1 - a0)) -v b=$((b1 - b0)) \
+        'BEGIN { printf "| %s | %.3f%% (%.1f ms) | %.3f%% (%.1f ms) |\n", l, a / 2e8, a / 1e6, b / 2e8, b / 1e6 }'
+}
+# Whether the listener on port 7772 is a socket of process $1.
+listens_on_7772() {
+    local inode
+    inode=$(awk '$2 ~ /:1E5C$/ && $4 == "0A" { print $10; exit }' /proc/net/tcp)
+    [ -n "$inode" ] && ls -l /proc/"$1"/fd 2>/dev/null | grep -q "socket:\[$inode\]"
 }
 echo "| program waiting | its CPU, share of one core (goal < 0.3%) | empty QMainWindow meanwhile |"
 echo "|---|---|---|"
@@ -237,6 +243,7 @@ dir=$(game_copy idle-solo)
 solo=$!
 pids+=("$solo")
 sleep 5
+listens_on_7772 "$solo" || echo "(port 7772 was taken by another program: the solo game could not start)"
 idle_row "solo game, waiting for its move" "$solo" "$empty_pid"
 kill "$solo"
 wait "$solo" 2>/dev/null || true
@@ -247,6 +254,7 @@ hosting=$!
 pids+=("$hosting")
 wait_port_listening
 sleep 2
+listens_on_7772 "$hosting" || { echo "port 7772 was taken by another program: no hosting figure"; exit 1; }
 "$tools/tavlix_benchclients" idle --port 7772 --clients 8 --seconds 30 > "$work/idle-clients" &
 clients=$!
 pids+=("$clients")
