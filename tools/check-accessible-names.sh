@@ -9,7 +9,7 @@
 #
 # A name may be given as "role=name" ("push button=Start Game") to ask for
 # that role too. Without names it looks for the start button, some menu
-# items, the turn arrow and the board.
+# items, the turn arrow, the board and a hand tile.
 # Needs: xvfb-run (xvfb, xauth), dbus-run-session (dbus), the AT-SPI bus
 # (at-spi2-core) and Debian's Python with pyatspi (python3-pyatspi, run as
 # /usr/bin/python3). Exit status
@@ -86,7 +86,7 @@ shift || true
 NAMES=("$@")
 if ((${#NAMES[@]} == 0)); then
   NAMES=("push button=Start Game" "menu item=Start Game" "Board" "Just Watch" "Exit" "Play Sounds" "Spy List"
-         "About" "Turn arrow")
+         "About" "Turn arrow" "Tile 1: empty" "Show Fitting Cells")
 fi
 
 WORK=$(mktemp -d)

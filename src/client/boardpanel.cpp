@@ -140,7 +140,9 @@ void BoardPanel::showHand()
     for (int slot = 1; slot <= hand::Slots; ++slot) {
         HandTile *picture = m_tiles[slot - 1];
         picture->setTile(m_state.hand.at(slot));
-        picture->move(handLeft(slot), slot == m_state.selectedtile ? RaisedTop : HandTop);
+        const bool raised = slot == m_state.selectedtile;
+        picture->move(handLeft(slot), raised ? RaisedTop : HandTop);
+        picture->setAccessibleDescription(raised ? QStringLiteral("Raised") : QString());
     }
 }
 
@@ -198,13 +200,14 @@ void BoardPanel::heplace(const QByteArray &body)
     if (!validSeat(seat) || !board::onBoard(column, row) || !placedTile(placed))
         return;
 
-    if (m_hooks.placementShown)
-        m_hooks.placementShown(seat, wire::decodeText(total), wire::decodeText(gain), column, row);
     m_state.board.at(column, row) = placed;
     m_view->updateCell(column, row);
     m_highlite->move(BoardView::cellRect(column, row).topLeft());
     m_highlite->show();
     m_highlite->raise();
+    // The scores last: the score popup then lies over the frame.
+    if (m_hooks.placementShown)
+        m_hooks.placementShown(seat, wire::decodeText(total), wire::decodeText(gain), column, row);
     if (m_hooks.playsounds)
         m_hooks.playsounds(gain != "0" && *wire::parseNumber(gain) > 50 ? QStringLiteral("square") : QStringLiteral("place"));
     refreshFits();
@@ -269,6 +272,8 @@ void BoardPanel::paintbox_boardMouseUp(Qt::MouseButton, int x, int y)
     const int row = y / TileArt::CellSize;
     if (!board::onBoard(column, row))
         return;
+    // The keyboard goes on from the cell last clicked.
+    m_view->setCursorCell(QPoint(column, row));
     askToPlace(column, row);
 }
 

@@ -38,6 +38,9 @@ void BoardView::setCursorCell(QPoint cell)
 void BoardView::updateCell(int column, int row)
 {
     update(cellRect(column, row));
+    // A new tile makes its neighbours' fitting frames touching ones.
+    if (m_fits.any())
+        update(cellRect(column - 1, row - 1).united(cellRect(column + 1, row + 1)));
     if (QPoint(column, row) == m_cursor)
         describeCursor();
 }

@@ -325,7 +325,7 @@ void RoundView::winner(const QByteArray &body)
         m_start->raise();
     }
     if (player && m_hooks.recordTally)
-        m_hooks.recordTally(won ? QStringLiteral("addtomine") : name);
+        m_hooks.recordTally(won, name);
 }
 
 void RoundView::showPlacement(int s, const QString &total, const QString &gain, int column, int row)

@@ -47,9 +47,10 @@ public:
         // asking the desktop to draw attention to it.
         std::function<bool()> windowActive;
         std::function<void()> alert;
-        // The end of a game on a player's window: "addtomine" when this
-        // player won, otherwise the winner's name. Unset: nothing recorded.
-        std::function<void(const QString &result)> recordTally;
+        // The end of a game on a player's window (never a spectator's):
+        // whether this player won, and the winner's name as the host sent
+        // it. Unset: nothing recorded.
+        std::function<void(bool thisPlayerWon, const QString &winner)> recordTally;
     };
 
     RoundView(ClientState &state, QWidget *panelBoard, QWidget *backPanel, Hooks hooks, QObject *parent = nullptr);

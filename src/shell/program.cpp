@@ -6,6 +6,7 @@
 #include "clientconnection.h"
 #include "desktop.h"
 #include "phrasebuttons.h"
+#include "playerlist.h"
 #include "protocol.h"
 #include "randomsource.h"
 #include "roundview.h"
@@ -20,11 +21,10 @@
 #include "ttallylist.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMetaObject>
 
 namespace {
@@ -50,6 +50,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     wireConnection();
     wireBoard();
     wireRoundView();
+    wirePlayerList();
     m_builtInSettings = shownSettings();
 }
 
@@ -66,7 +67,7 @@ void TavlixProgram::createWindows()
 {
     m_chat = std::make_unique<Tchat>(m_state, m_desktop, m_random);
     m_chatPane = &m_chat->chatPane();
-    m_about = std::make_unique<Tabout>(m_chat.get());
+    m_about = std::make_unique<Tabout>(m_desktop, m_chat.get());
     m_server = std::make_unique<TServer>(m_random);
     m_tally = std::make_unique<Ttallylist>(m_tallyPath, m_desktop, m_chat.get());
     m_download = std::make_unique<Tdownload>(m_desktop, QFileInfo(m_settingsPath).path(),
@@ -100,6 +101,13 @@ void TavlixProgram::wireMainWindow()
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
     connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
+    m_help->showAbout = [this] { m_about->showCentred(); };
+
+    // The tally reads the current game's players from the seat labels (the
+    // round view, wired below).
+    m_tally->ownSeat = [this] { return m_state.mynumber; };
+    m_tally->seatName = [this](int seat) { return m_roundView->seatName(seat); };
+    connect(chat.item(QStringLiteral("ViewTally1")), &QAction::triggered, m_tally.get(), &Ttallylist::ViewTally1Click);
 }
 
 void TavlixProgram::wireConnection()
@@ -111,6 +119,7 @@ void TavlixProgram::wireConnection()
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
         m_roundView->setHostControls(hosting);
+        m_spylist->setHostControls(hosting);
     };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
     // The window closes after the event that asked for it has finished, so
@@ -127,8 +136,6 @@ void TavlixProgram::wireConnection()
                              [this](const QByteArray &body, int) { m_chat->chatterSounds().playasound(body); });
     for (const char *name : {"CMD_chat", "CMD_action"})
         m_connection->setHandler(name, [this](const QByteArray &body, int) { m_chatPane->chatrecieved(body); });
-    for (const char *name : {"CMD_newplayerinfo", "CMD_existingplayers"})
-        m_connection->setHandler(name, [this](const QByteArray &body, int) { newplayerinfo(body); });
 }
 
 void TavlixProgram::wireBoard()
@@ -168,10 +175,20 @@ void TavlixProgram::wireRoundView()
     hooks.setJustWatchChecked = [this](bool checked) { m_chat->item(QStringLiteral("JustWatch1"))->setChecked(checked); };
     hooks.windowActive = [this] { return m_chat->isActiveWindow(); };
     hooks.alert = [this] { QApplication::alert(m_chat.get()); };
-    // FIXME: recordTally (the winner's result in the tally list) is wired
-    // with the tally list's game records.
+    hooks.recordTally = [this](bool thisPlayerWon, const QString &winner) { m_tally->addgame(thisPlayerWon, winner); };
     m_roundView = new RoundView(m_state, m_chat->panel(), m_boardPanel->backPanel(), std::move(hooks), m_chat.get());
     m_roundView->installHandlers(*m_connection);
+    // The fitting cells follow the turn: the messages that move it go to the
+    // round view first, then the board redraws its frames.
+    const auto thenRefreshFits = [this](const char *name, void (RoundView::*handler)(const QByteArray &)) {
+        m_connection->setHandler(name, [this, handler](const QByteArray &body, int) {
+            (m_roundView->*handler)(body);
+            m_boardPanel->refreshFits();
+        });
+    };
+    thenRefreshFits("CMD_nextplayer", &RoundView::getnextplayer);
+    thenRefreshFits("CMD_roundend", &RoundView::roundend);
+    thenRefreshFits("CMD_loadstats", &RoundView::loadstats);
     m_roundView->clearall();
 
     connect(m_chat->item(QStringLiteral("StartGame1")), &QAction::triggered, m_roundView, &RoundView::button_startClick);
@@ -181,6 +198,18 @@ void TavlixProgram::wireRoundView()
         m_connection->send(wire::client::startgame(wire::encodeText(m_state.playername), QByteArray::number(rounds)));
     };
     m_gamestart->saveinifile = [this] { saveinifile(); };
+}
+
+void TavlixProgram::wirePlayerList()
+{
+    PlayerList::Hooks hooks;
+    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
+    hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
+    // The settings are read when the host announces this client itself.
+    hooks.ownArrival = [this] { loadinifile(); };
+    m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
+    m_playerList->installHandlers(*m_connection);
 }
 
 void TavlixProgram::setHostPort(const QString &port)
@@ -196,31 +225,4 @@ void TavlixProgram::setJoinPort(const QString &port)
 void TavlixProgram::show()
 {
     m_chat->show();
-}
-
-void TavlixProgram::newplayerinfo(const QByteArray &body)
-{
-    // FIXME: the watching eyes, the label's visibility and the spy list
-    // arrive with the player list; until then arrivals are announced in the
-    // chat and name their seat label, so the own window knows its name.
-    wire::FieldReader reader(body);
-    while (!reader.atEnd()) {
-        const int seat = reader.num();
-        const QString name = wire::decodeText(reader.field());
-        reader.fieldOrRest(); // watching mark
-        m_roundView->setSeatName(seat, name);
-        if (seat == m_state.mynumber) {
-            m_chatPane->addlinetochat(QStringLiteral("0+You are Connected."), m_state.systemcolor);
-            m_chatPane->addlinetochat(QStringLiteral("0+Press Ctrl-I to view Quick Instructions."), m_state.systemcolor);
-            loadinifile();
-        } else {
-            m_chatPane->addlinetochat("0+" + name + " is Connected.", m_state.systemcolor);
-        }
-        if (!m_state.isPlayerSeat(seat)) {
-            const QString line = seat == m_state.mynumber ? QStringLiteral("0+You are spying.") : "0+" + name + " is spying.";
-            m_chatPane->addlinetochat(line, m_state.systemcolor);
-        }
-    }
-    // Once per message, however many players it lists.
-    m_chat->playsounds(QStringLiteral("entered"));
 }

@@ -14,6 +14,7 @@
 class BoardPanel;
 class ChatPane;
 class ClientConnection;
+class PlayerList;
 class Desktop;
 class RandomSource;
 class RoundView;
@@ -59,6 +60,8 @@ public:
     ClientConnection &connection() const { return *m_connection; }
     BoardPanel &boardPanel() const { return *m_boardPanel; }
     RoundView &roundView() const { return *m_roundView; }
+    PlayerList &playerList() const { return *m_playerList; }
+    Tspylist &spylist() const { return *m_spylist; }
     Tgamestart &gamestart() const { return *m_gamestart; }
     Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
@@ -79,7 +82,7 @@ private:
     void wireConnection();
     void wireBoard();
     void wireRoundView();
-    void newplayerinfo(const QByteArray &body);
+    void wirePlayerList();
     bool storePhrases(const std::array<QString, 9> &texts);
     // The preferences as the window and its menus show them now.
     TavlixSettings shownSettings() const;
@@ -110,4 +113,5 @@ private:
     ClientConnection *m_connection = nullptr;
     BoardPanel *m_boardPanel = nullptr;
     RoundView *m_roundView = nullptr;
+    PlayerList *m_playerList = nullptr;
 };

@@ -40,8 +40,9 @@ void TavlixProgram::loadinifile()
     m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
     m_chat->item(QStringLiteral("ShowFittingCells1"))->setChecked(settings.Showfits);
-    // FIXME: settings.Help ("1": first run) shows the quick instructions once
-    // they exist.
+    // The first login on this machine explains the game once.
+    if (settings.Help)
+        m_chat->QuickInstructions1Click();
 
     try {
         writeHelpSeen(profile);

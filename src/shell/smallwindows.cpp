@@ -8,19 +8,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-// FIXME: the contents of the about and help windows arrive with their own
-// features; until then they carry their caption and size.
-
-Tabout::Tabout(QWidget *mainWindow)
-    : GameWindow(QStringLiteral("about"), QStringLiteral("Tavlix - About"), QSize(304, 174), mainWindow)
-{
-}
-
-Thelp::Thelp(QWidget *mainWindow)
-    : GameWindow(QStringLiteral("help"), QStringLiteral("Tavlix - Help File"), QSize(556, 422), mainWindow)
-{
-}
-
 Tgamestart::Tgamestart(QWidget *mainWindow)
     : GameWindow(QStringLiteral("gamestart"), QStringLiteral("Tavlix - Game Start"), QSize(257, 119), mainWindow)
 {
@@ -98,6 +85,11 @@ bool Tgamestart::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             UpDown1Click(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+        // Enter in the rounds box starts the game, as the button does.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_start->click();
             return true;
         }
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "gamewindow.h"
+#include "tabout.h"
+#include "thelp.h"
 
 #include <functional>
 
@@ -8,26 +10,10 @@ class QLineEdit;
 class QToolButton;
 class StartGameButton;
 
-// The about window: logo, the maker's address and the version text.
-class Tabout : public GameWindow
-{
-    Q_OBJECT
-public:
-    explicit Tabout(QWidget *mainWindow = nullptr);
-};
-
-// The help window with a page per topic.
-class Thelp : public GameWindow
-{
-    Q_OBJECT
-public:
-    explicit Thelp(QWidget *mainWindow = nullptr);
-};
-
 // The game start dialog: the number of rounds and the start button. The
 // rounds box is read-only; only its up-down arrows (or the Up and Down keys
-// while it has the focus) change it, from 1 to 10 without wrapping. It keeps
-// its value between openings.
+// while it has the focus) change it, from 1 to 10 without wrapping, and Enter
+// there starts the game. It keeps its value between openings.
 class Tgamestart : public GameWindow
 {
     Q_OBJECT

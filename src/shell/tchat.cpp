@@ -2,9 +2,11 @@
 
 #include "chatpane.h"
 #include "chattersounds.h"
+#include "clicklabel.h"
 #include "clientstate.h"
 #include "desktop.h"
 #include "phrasebuttons.h"
+#include "quickinstructions.h"
 #include "randomsource.h"
 #include "singleinstance.h"
 #include "theme.h"
@@ -19,26 +21,6 @@
 #include <QWindow>
 
 const char *const Tchat::WebAddress = "http://www.orvelsoftware.com";
-
-namespace {
-
-// A label that reports clicks (the logo).
-class ClickLabel : public QLabel
-{
-public:
-    using QLabel::QLabel;
-    std::function<void()> clicked;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        QLabel::mouseReleaseEvent(event);
-        if (clicked)
-            clicked();
-    }
-};
-
-} // namespace
 
 Tchat::Tchat(ClientState &state, Desktop &desktop, RandomSource &random, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_desktop(desktop), m_random(random)
@@ -104,9 +86,12 @@ void Tchat::createControls()
     logo->setObjectName(QStringLiteral("image_logo"));
     logo->setGeometry(493, 4, 264, 28);
     logo->setPixmap(Theme::logo(264, 28));
-    logo->setCursor(Qt::PointingHandCursor);
+    logo->setAccessibleName(QStringLiteral("Orvel Software web site"));
     logo->clicked = [this] { image_logoClick(); };
     m_logo = logo;
+
+    m_quickInstructions = new QuickInstructions(m_panel);
+    connect(m_quickInstructions, &QuickInstructions::doneClicked, this, &Tchat::button_doneClick);
 
     m_chatPane = new ChatPane(m_panel, m_state, m_desktop, this);
     connect(m_chatPane, &ChatPane::settingsChanged, this, [this] {
@@ -244,6 +229,16 @@ void Tchat::Exit1Click()
 void Tchat::image_logoClick()
 {
     m_desktop.openUrl(QString::fromLatin1(WebAddress));
+}
+
+void Tchat::QuickInstructions1Click()
+{
+    m_quickInstructions->showOver();
+}
+
+void Tchat::button_doneClick()
+{
+    m_quickInstructions->hide();
 }
 
 void Tchat::playsounds(const QString &name)

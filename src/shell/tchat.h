@@ -15,6 +15,7 @@ class QActionGroup;
 class QLabel;
 class QLockFile;
 class QMenu;
+class QuickInstructions;
 class RandomSource;
 struct ClientState;
 
@@ -58,6 +59,11 @@ public:
     void ResetScreenLocation1Click();
     void Exit1Click();
     void image_logoClick();
+    // Help, "Quick Instructions" (also at the first login): the panel over
+    // the board; its DONE button hides it again.
+    void QuickInstructions1Click();
+    void button_doneClick();
+    QuickInstructions &quickInstructions() const { return *m_quickInstructions; }
 
     // The one way the client plays an event sound, by its lower-case name;
     // silent while Options > Play Sounds is off.
@@ -118,6 +124,7 @@ private:
     QWidget *m_panel = nullptr;
     QLabel *m_logo = nullptr;
     ChatPane *m_chatPane = nullptr;
+    QuickInstructions *m_quickInstructions = nullptr;
     PhraseButtons *m_phraseButtons = nullptr;
     ChatterSounds *m_chatterSounds = nullptr;
     QMenu *m_fileMenu = nullptr;

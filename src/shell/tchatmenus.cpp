@@ -100,7 +100,8 @@ void Tchat::createMenus()
     m_helpMenu = bar->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help1"));
     addItem(m_helpMenu, "Help2", QStringLiteral("&Content"), QKeySequence(Qt::Key_F1));
-    addItem(m_helpMenu, "QuickInstructions1", QStringLiteral("&Quick Instructions"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(addItem(m_helpMenu, "QuickInstructions1", QStringLiteral("&Quick Instructions"), QKeySequence(Qt::CTRL | Qt::Key_I)),
+            &QAction::triggered, this, &Tchat::QuickInstructions1Click);
     m_helpMenu->addSeparator();
     addItem(m_helpMenu, "About1", QStringLiteral("&About"));
 }

@@ -1,5 +1,6 @@
 #include "boardfixture.h"
 
+#include <QAccessible>
 #include <QTest>
 
 TEST_F(BoardTest, ControlsSitAtTheirPixelPlacesWithNamesAndTags)
@@ -16,6 +17,12 @@ TEST_F(BoardTest, ControlsSitAtTheirPixelPlacesWithNamesAndTags)
         EXPECT_EQ(picture->property("tag").toInt(), slot);
         EXPECT_EQ(picture->accessibleName(), QString("Tile %1: empty").arg(slot));
     }
+    // What assistive technology reads through Qt's accessibility bridge.
+    QAccessibleInterface *board = QAccessible::queryAccessibleInterface(panel->view());
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->text(QAccessible::Name), "Board");
+    EXPECT_TRUE(board->state().focusable);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panel->handTile(4))->text(QAccessible::Name), "Tile 4: empty");
     EXPECT_TRUE(panel->highlite()->isHidden());
     EXPECT_EQ(panel->highlite()->size(), QSize(50, 50));
     EXPECT_TRUE(panel->newtileFrame()->isHidden());
@@ -49,6 +56,7 @@ TEST_F(BoardTest, ClickingRaisesLowersAndSwitchesTiles)
     panel->image_tile1Click(3);
     EXPECT_EQ(state.selectedtile, 3);
     EXPECT_EQ(top(3), 443);
+    EXPECT_EQ(panel->handTile(3)->accessibleDescription(), "Raised");
     EXPECT_TRUE(panel->newtileFrame()->isHidden());
     panel->image_tile1Click(3);
     EXPECT_EQ(state.selectedtile, 0);
@@ -86,6 +94,7 @@ TEST_F(BoardTest, AReleaseAsksOnceAndOnlyOnTheOwnTurn)
     panel->paintbox_boardMouseUp(Qt::RightButton, 479, 431);
     panel->paintbox_boardMouseUp(Qt::LeftButton, 0, 0);
     EXPECT_EQ(hostGets(), wire::client::placetile(1, 9, 8, 3));
+    EXPECT_EQ(panel->view()->cursorCell(), QPoint(0, 0)) << "the keyboard cursor follows the last click";
     EXPECT_EQ(state.whoseturn, 0);
     EXPECT_FALSE(state.canselect);
     EXPECT_EQ(state.selectedtile, 3) << "the tile stays raised until the host answers";

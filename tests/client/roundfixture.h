@@ -33,7 +33,7 @@ protected:
         hooks.setJustWatchChecked = [this](bool checked) { justWatchMark = checked; };
         hooks.windowActive = [this] { return windowActive; };
         hooks.alert = [this] { ++alerts; };
-        hooks.recordTally = [this](const QString &result) { tally << result; };
+        hooks.recordTally = [this](bool won, const QString &winner) { tally << (won ? "won " : "lost ") + winner; };
         view = std::make_unique<RoundView>(state, &panel, back, std::move(hooks));
         view->installHandlers(*connection);
     }

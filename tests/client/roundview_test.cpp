@@ -158,7 +158,7 @@ TEST_F(RoundTest, TheWinnerPanelOnAPlayersWindow)
     EXPECT_TRUE(shown("button_start")) << "the host may start the next game";
     EXPECT_FALSE(shown("image_score"));
     EXPECT_FALSE(view->scoreTimer().isActive());
-    EXPECT_EQ(tally, QStringList{"addtomine"});
+    EXPECT_EQ(tally, QStringList{"won Ann"});
 }
 
 TEST_F(RoundTest, TheWinnerPanelOnASpectatorsWindow)

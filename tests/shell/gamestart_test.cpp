@@ -68,4 +68,6 @@ TEST_F(GameStartTest, TheArrowsStopAtOneAndTenAndTheKeysWorkToo)
     EXPECT_EQ(box()->text(), "2");
     QTest::keyClicks(box(), "9");
     EXPECT_EQ(box()->text(), "2") << "typing changes nothing";
+    QTest::keyClick(box(), Qt::Key_Return);
+    EXPECT_EQ(started, QList<int>{2}) << "Enter starts the game";
 }

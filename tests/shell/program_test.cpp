@@ -1,9 +1,11 @@
 #include "programfixture.h"
 
 #include "boardpanel.h"
+#include "boardview.h"
 #include "hostprobe.h"
 #include "chattersounds.h"
 #include "phrasebuttons.h"
+#include "roundview.h"
 #include "smallwindows.h"
 #include "tdownload.h"
 #include "tphrases.h"
@@ -71,6 +73,18 @@ TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
     EXPECT_EQ(program->mainWindow().botspeed(), 1000);
     EXPECT_EQ(program->chatPane().textSize(), 8);
     EXPECT_EQ(program->mainWindow().bounds().topLeft(), QPoint(3, 3));
+}
+
+TEST_F(ProgramTest, OnlyTheFirstLoginOnAMachineShowsTheQuickInstructions)
+{
+    startSoloAndLogIn();
+    QWidget *panel = program->mainWindow().findChild<QWidget *>("panel_help");
+    EXPECT_TRUE(panel->isVisible());
+    program->mainWindow().close();
+    program.reset();
+
+    startSoloAndLogIn();
+    EXPECT_FALSE(program->mainWindow().findChild<QWidget *>("panel_help")->isVisible());
 }
 
 TEST_F(ProgramTest, StoredSettingsAreAppliedAtLogin)
@@ -168,6 +182,22 @@ TEST_F(ProgramTest, ADamagedTallyFileIsReportedKeptAsideAndReplacedAtExit)
     program->mainWindow().close();
     ASSERT_TRUE(broken.open(QIODevice::ReadOnly));
     EXPECT_TRUE(broken.readAll().startsWith("WRZL"));
+}
+
+TEST_F(ProgramTest, OnlyAPlayersWindowRecordsTheGameInTheTally)
+{
+    start({"Ann", "127.0.0.1"}); // no connection needed
+    const StringGrid &tally = program->tally().scores();
+    program->state().mynumber = 7;
+    program->roundView().winner("Bob+");
+    EXPECT_EQ(tally.cell(1, 0), "0") << "a spectator records nothing";
+
+    program->state().mynumber = 1;
+    program->roundView().setSeatName(1, "Ann");
+    program->roundView().winner("Ann+");
+    EXPECT_EQ(tally.cell(1, 0) + "/" + tally.cell(2, 0), "1/1");
+    program->roundView().winner("addtomine+");
+    EXPECT_EQ(tally.cell(1, 0) + "/" + tally.cell(2, 0), "2/1") << "a winner's name never counts as this player's win";
 }
 
 TEST_F(ProgramTest, AJoinThatNeverConnectsLeavesAHandWrittenSettingsFileAsItWas)
@@ -283,6 +313,7 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
         {"Help2", "help", "Tavlix - Help File"},
         {"About1", "about", "Tavlix - About"},
         {"SpyList1", "spylist", "Tavlix - Spys"},
+        {"ViewTally1", "tallylist", "Tavlix - Tally List"},
     };
     for (const auto &c : cases) {
         QWidget *window = nullptr;
@@ -297,6 +328,21 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
         EXPECT_EQ(window->windowModality(), Qt::NonModal) << c.window;
         EXPECT_EQ(window->windowTitle(), c.caption);
     }
+}
+
+TEST_F(ProgramTest, TabReachesTheBoardFromTheChatLine)
+{
+    start();
+    Tchat &window = program->mainWindow();
+    QApplication::setActiveWindow(&window);
+    QWidget *board = window.findChild<QWidget *>("paintbox_board");
+    window.findChild<QWidget *>("mychat")->setFocus();
+    bool reached = false;
+    for (int step = 0; step < 60 && !reached && QApplication::focusWidget(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached = QApplication::focusWidget() == board;
+    }
+    EXPECT_TRUE(reached);
 }
 
 TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
@@ -397,4 +443,23 @@ TEST_F(ProgramTest, PhraseEditorDoneStoresAllNineAndAnEmptyOneLaterKeepsTheBuilt
     startSoloAndLogIn();
     EXPECT_EQ(program->mainWindow().phraseButtons().phrase(1), QString::fromUtf8("Caf\u00e9 time"));
     EXPECT_EQ(program->mainWindow().phraseButtons().phrase(4), "Excellent!");
+}
+
+TEST_F(ProgramTest, FittingCellsFollowTheTurn)
+{
+    program = std::make_unique<TavlixProgram>(desktop, random, QStringList{}, folder.path());
+    program->state().mynumber = 1;
+    program->mainWindow().item("ShowFittingCells1")->setChecked(true);
+    const auto handle = [this](const QByteArray &line) {
+        program->connection().receivedlist().push(line);
+        program->connection().processsocktimer();
+    };
+    const BoardView &board = *program->boardPanel().view();
+    handle("CMD_showtiles+1+1+1+1+1+1");
+    program->boardPanel().image_tile1Click(1);
+    EXPECT_TRUE(board.fits().none()) << "raised before the turn comes";
+    handle("CMD_nextplayer+1+");
+    EXPECT_EQ(board.fits().count(), 90u);
+    handle("CMD_roundend+");
+    EXPECT_TRUE(board.fits().none());
 }

@@ -1,79 +1,13 @@
-#include "boardpanel.h"
-#include "eventloop.h"
-#include "fakedesktop.h"
-#include "placement.h"
-#include "program.h"
-#include "randomsource.h"
-#include "smallwindows.h"
-#include "tchat.h"
-#include "tserver.h"
+#include "programcopy.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QTcpServer>
+#include "gridtext.h"
+#include "roundview.h"
+#include "tallyfile.h"
+#include "ttallylist.h"
+
+#include <QListWidget>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <memory>
-
-namespace {
-
-// One copy of the program in this process with its own folder.
-struct Copy
-{
-    Copy(const QStringList &parameters, const QString &port)
-    {
-        program = std::make_unique<TavlixProgram>(desktop, random, parameters, folder.path());
-        program->setHostPort(port);
-        program->setJoinPort(port);
-    }
-    QString label(const QString &name) const
-    {
-        return program->mainWindow().panel()->findChild<QLabel *>(name)->text();
-    }
-    // Plays this window's turn through its hand and board, as a person
-    // would: the placement with the most neighbours, first found.
-    bool playIfMyTurn()
-    {
-        ClientState &s = program->state();
-        if (s.whoseturn != s.mynumber || !s.canselect)
-            return false;
-        for (int level = 4; level >= 0; --level) {
-            for (int x = 0; x < ::board::Columns; ++x) {
-                for (int y = 0; y < ::board::Rows; ++y) {
-                    for (int slot = 1; slot <= hand::Slots; ++slot) {
-                        const tile &t = s.hand.at(slot);
-                        if (t.isEmpty() || s.board.taken(x, y) || !checksides(s.board, x, y, t, level))
-                            continue;
-                        BoardPanel &panel = program->boardPanel();
-                        if (s.selectedtile != slot)
-                            panel.image_tile1Click(slot);
-                        panel.paintbox_boardMouseUp(Qt::LeftButton, 48 * x + 20, 48 * y + 20);
-                        return true;
-                    }
-                }
-            }
-        }
-        return false;
-    }
-
-    QTemporaryDir folder;
-    FakeDesktop desktop;
-    RandomSource random;
-    std::unique_ptr<TavlixProgram> program;
-};
-
-QString freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return QString::number(probe.serverPort());
-}
-
-} // namespace
 
 // A hosting window (Ann, seat 1) and a joining one (Bo, seat 3) play a
 // two-round game through their hands and boards while the computer plays
@@ -98,23 +32,8 @@ TEST(WholeGame, HostAndJoinerEndWithTheHostsBoardScoresAndWinner)
     ASSERT_TRUE(waitUntil([&] { return !server.seats()[2].inuse; }));
     ann.random.setSeed(20261207); // the host's dealing and computer moves
 
-    ann.program->gamestart().setRounds(2);
-    ann.program->mainWindow().item("StartGame1")->trigger();
-    ASSERT_TRUE(ann.program->gamestart().isVisible());
-    ann.program->gamestart().button_startClick();
-    ASSERT_TRUE(waitUntil([&] { return server.flow().gamerunning(); }));
-
-    int moves = 0;
-    QElapsedTimer clock;
-    clock.start();
-    while (server.flow().gamerunning() && clock.elapsed() < 60000) {
-        moves += ann.playIfMyTurn() + bo.playIfMyTurn();
-        if (server.flow().computertimer().isActive())
-            server.game().computertimerTimer();
-        else if (server.flow().timer1().isActive())
-            server.game().timer1Timer();
-        QCoreApplication::processEvents();
-    }
+    ASSERT_TRUE(startGame(ann, 2));
+    const int moves = playOn(server, {&ann, &bo});
     ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
     EXPECT_GE(server.flow().roundcount(), 2);
     EXPECT_GT(moves, 4);
@@ -145,4 +64,40 @@ TEST(WholeGame, HostAndJoinerEndWithTheHostsBoardScoresAndWinner)
     }
     EXPECT_TRUE(ann.program->mainWindow().panel()->findChild<QWidget *>("button_start")->isVisible());
     EXPECT_FALSE(bo.program->mainWindow().panel()->findChild<QWidget *>("button_start")->isVisible());
+}
+
+// Ann hosts a one-round game against the computer, follows it in the tally
+// while the game runs, and plays to the end; the tally file written when her
+// window closes holds the game.
+TEST(WholeGame, AFinishedGameReachesTheTallyFile)
+{
+    Copy ann({"Ann", "127.0.0.1", "true"}, freePort());
+    ann.program->show();
+    TServer &server = ann.program->server();
+    ASSERT_TRUE(waitUntil([&] { return ann.program->state().loggedin && server.seats()[1].name == "Ann"; }));
+    ann.random.setSeed(4711);
+
+    ASSERT_TRUE(startGame(ann, 1));
+    ASSERT_TRUE(waitUntil([&] { return ann.program->roundView().seatName(2) == "Klot"; }));
+    Ttallylist &tally = ann.program->tally();
+    tally.ViewTally1Click();
+    QListWidget *current = tally.findChild<QListWidget *>("checklist");
+    ASSERT_EQ(current->count(), 1);
+    current->item(0)->setCheckState(Qt::Checked);
+    QCoreApplication::processEvents();
+
+    playOn(server, {&ann});
+    ASSERT_FALSE(server.flow().gamerunning());
+    QWidget *winnerPanel = ann.program->mainWindow().panel()->findChild<QWidget *>("panel_winner");
+    ASSERT_TRUE(waitUntil([&] { return winnerPanel->isVisible(); }));
+    const bool annWon = server.seats()[1].score > server.seats()[2].score;
+    const std::string won = annWon ? "1" : "0";
+    const std::string lost = annWon ? "0" : "1";
+
+    ann.program->mainWindow().close();
+    const std::optional<StringGrid> stored = loadTally(ann.program->tally().tallyPath().toStdString());
+    ASSERT_TRUE(stored.has_value());
+    // Column by column: row 0 (Ann's own games and wins), then row 1 (Klot).
+    EXPECT_EQ(SaveGridText(*stored), "9\r\n2\r\n0\r\nKlot\r\n1\r\n1\r\n" + won + "\r\n" + lost + "\r\n0\r\n" + won +
+                                         "\r\n0\r\n0\r\n0\r\n1\r\n0\r\n" + lost + "\r\n0\r\n" + won + "\r\n0\r\n0\r\n");
 }

@@ -1,0 +1,108 @@
+#include "clientstate.h"
+#include "fakedesktop.h"
+#include "protocol.h"
+#include "randomsource.h"
+#include "smallwindows.h"
+#include "tchat.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString pageText(const Thelp &help)
+{
+    return help.findChild<QStackedWidget *>()->currentWidget()->property("plainText").toString();
+}
+
+} // namespace
+
+TEST(QuickInstructions, CtrlIShowsThePanelOverTheBoardAndDoneHidesIt)
+{
+    ClientState state;
+    FakeDesktop desktop;
+    RandomSource random(7);
+    Tchat window(state, desktop, random);
+    // A control made after the panel, as the board views are.
+    auto *board = new QWidget(window.panel());
+    board->setGeometry(3, 3, 482, 434);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QWidget *panel = window.findChild<QWidget *>("panel_help");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->isVisible());
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->geometry(), QRect(1, 1, 484, 525));
+    QWidget *front = window.panel()->childAt(240, 200);
+    EXPECT_TRUE(front == panel || panel->isAncestorOf(front)) << "the panel lies in front of the board";
+
+    auto *done = panel->findChild<QAbstractButton *>("button_done");
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(done->geometry(), QRect(400, 480, 75, 39));
+    QTest::keyClick(done, Qt::Key_Space);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(board->isVisible());
+}
+
+TEST(HelpWindow, DocumentationShowsHistoryAndThePageIsKeptAfterClosing)
+{
+    Thelp help;
+    EXPECT_EQ(help.title(), "Overview");
+    EXPECT_EQ(help.page(), 1);
+    help.show();
+
+    QTest::mouseClick(help.findChild<QPushButton *>("SelButton5"), Qt::LeftButton);
+    EXPECT_EQ(help.title(), "Documentation");
+    EXPECT_TRUE(pageText(help).startsWith("History"));
+    EXPECT_TRUE(pageText(help).contains(QString("Version ") + wire::ProgramVersion));
+
+    QTest::mouseClick(help.findChild<QPushButton *>("button_done"), Qt::LeftButton);
+    EXPECT_FALSE(help.isVisible());
+    help.showCentred();
+    EXPECT_EQ(help.title(), "Documentation");
+    EXPECT_TRUE(pageText(help).startsWith("History"));
+
+    // Every topic has its own non-empty page, and the pages cannot be edited.
+    QSet<QString> texts;
+    for (int page = 1; page <= Thelp::PageCount; ++page) {
+        auto *button = help.findChild<QPushButton *>(QString("SelButton%1").arg(page));
+        ASSERT_NE(button, nullptr) << page;
+        button->click();
+        EXPECT_EQ(help.page(), page);
+        EXPECT_EQ(help.title(), button->text());
+        EXPECT_TRUE(help.findChild<QStackedWidget *>()->currentWidget()->property("readOnly").toBool());
+        texts.insert(pageText(help));
+    }
+    EXPECT_EQ(texts.size(), Thelp::PageCount);
+
+    int abouts = 0;
+    help.showAbout = [&abouts] { ++abouts; };
+    help.findChild<QPushButton *>("button_about")->click();
+    EXPECT_EQ(abouts, 1);
+}
+
+TEST(AboutWindow, ShowsTheLoginVersionAndOpensTheMakersSite)
+{
+    FakeDesktop desktop;
+    Tabout about(desktop);
+    EXPECT_EQ(about.findChild<QLabel *>("version")->text(), QString(wire::ProgramVersion));
+    EXPECT_EQ(about.findChild<QLabel *>("label_build")->text(), ".0");
+
+    QLabel *url = about.findChild<QLabel *>("label_url");
+    EXPECT_EQ(url->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(url, Qt::LeftButton);
+    about.show();
+    url->setFocus();
+    QTest::keyClick(url, Qt::Key_Return);
+    EXPECT_EQ(desktop.openedUrls, (QStringList{Tchat::WebAddress, Tchat::WebAddress}));
+
+    about.findChild<QPushButton *>("button_done")->click();
+    EXPECT_FALSE(about.isVisible());
+}
