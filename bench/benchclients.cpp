@@ -273,7 +273,6 @@ int relay(Host &host, int count, const QList<int> &rates, int stepSeconds)
         QElapsedTimer clock;
         clock.start();
         qint64 sentLines = 0;
-        std::size_t longestLate = 0;
         bool lastSecond = false;
         QTimer pace;
         pace.setTimerType(Qt::PreciseTimer);
@@ -295,7 +294,7 @@ int relay(Host &host, int count, const QList<int> &rates, int stepSeconds)
             return clock.elapsed() >= stepSeconds * 1000;
         }, stepSeconds * 1000 + 1000);
         pace.stop();
-        longestLate = host.takeLongestQueue();
+        const std::size_t longestLate = host.takeLongestQueue();
         const double seconds = clock.elapsed() / 1000.0;
         const qint64 slowest = *std::min_element(arrived.begin(), arrived.end());
         std::vector<double> all;
@@ -315,8 +314,6 @@ int relay(Host &host, int count, const QList<int> &rates, int stepSeconds)
             total = now;
             if (still)
                 return true;
-            QElapsedTimer pause;
-            pause.start();
             waitUntil([] { return false; }, 1000);
             return false;
         }, 60000);
