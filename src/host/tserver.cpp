@@ -6,6 +6,8 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int SocktimerInterval = 10;
@@ -31,6 +33,14 @@ TServer::TServer(RandomSource &random, QObject *parent)
     // nothing; each tick still handles a single line.
     socktimer.setInterval(SocktimerInterval);
     connect(&socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
+    m_promptDispatch.setSingleShot(true);
+    m_promptDispatch.setInterval(0);
+    connect(&m_promptDispatch, &QTimer::timeout, this, [this] {
+        // socktimer paces whatever waits behind this line; socktimerTimer
+        // stops it again when nothing does.
+        socktimer.start();
+        socktimerTimer();
+    });
 
     // The host's names, compared in this order.
     const auto bind = [this](const char *name, void (TServer::*handler)(const QByteArray &, int)) {
@@ -58,6 +68,7 @@ TServer::~TServer()
         connection->OnInfo = nullptr;
     }
     socktimer.stop();
+    m_promptDispatch.stop();
 }
 
 void TServer::startHosting()
@@ -74,8 +85,13 @@ void TServer::enqueue(const QByteArray &line, int origin)
         ++link.waiting;
     }
     receivedlist.push(line, origin, serial);
-    if (!socktimer.isActive())
-        socktimer.start();
+    if (!socktimer.isActive() && !m_promptDispatch.isActive()) {
+        // The queue was idle: this line waits only for what is left of the
+        // tick since the last line was handled, not for a whole new tick.
+        const qint64 tick = socktimer.interval();
+        const qint64 since = m_sinceDispatch.isValid() ? m_sinceDispatch.elapsed() : tick;
+        m_promptDispatch.start(int(std::clamp<qint64>(tick - since, 0, tick)));
+    }
 }
 
 void TServer::Sock1Accept(TSock *sender)
@@ -221,8 +237,10 @@ void TServer::socktimerTimer()
             if (current)
                 --link.waiting;
         }
-        if (current)
+        if (current) {
+            m_sinceDispatch.start();
             m_dispatcher.dispatch(line->text, line->origin);
+        }
     }
     if (receivedlist.isEmpty())
         socktimer.stop();

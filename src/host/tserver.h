@@ -9,6 +9,7 @@
 #include "tsock.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -148,6 +149,11 @@ private:
 
     wire::MessageQueue receivedlist;
     TagTimer socktimer;
+    // Hands the first line to the handlers when the queue was idle: at once
+    // after a tick or more without lines, else when that tick is up.
+    // socktimer then paces the lines behind it, one per tick as ever.
+    QTimer m_promptDispatch;
+    QElapsedTimer m_sinceDispatch;
     wire::Dispatcher m_dispatcher;
     std::function<qint64()> m_clock;
 

@@ -1,0 +1,292 @@
+#!/usr/bin/env bash
+# Builds the game and the benchmark programs into build-bench/ and runs every
+# benchmark. Each prints one table whose figures are measured side by side in
+# the same run, so a busy machine weighs on both sides alike:
+#
+#   1. start-up: exec to the main window mapped under Xvfb, against an empty
+#      QMainWindow program;
+#   2. move latency: a joined client's CMD_placetile until its CMD_heplace,
+#      against a one-byte loopback round trip to the same host process;
+#   3. relay throughput: chat lines spread over eight logged-in clients,
+#      against the 100 lines a second of one line per 10 ms tick;
+#   4. compressor: the tally coder on 1, 8 and 64 MiB grid texts, against
+#      lz4 -1 on the same bytes;
+#   5. idle CPU: a solo game and a hosting copy with eight idle clients,
+#      against an empty QMainWindow program over the same seconds;
+#   6. memory: the host's resident memory after start and after 50 games.
+#
+#   tools/bench.sh [N ...]     sections N (default: all); the tables also go
+#                              to build-bench/bench-report.md
+#
+# Never part of the test suite. Sections 1 and 5 run the real program, which
+# listens on TCP port 7772: no other copy may be hosting meanwhile.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export LC_ALL=C
+
+if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
+    TAVLIX_BUILD_DIR=build-bench
+    TAVLIX_CMAKE_ARGS="-DTAVLIX_BENCH=ON -DTAVLIX_BUILD_TESTS=OFF"
+    [ -f build-bench/CMakeCache.txt ] && cmake -S . -B build-bench -DTAVLIX_BENCH=ON -DTAVLIX_BUILD_TESTS=OFF >/dev/null
+    # shellcheck source=setup.sh
+    source tools/setup.sh
+    # What only the benchmarks need: lz4 to compare with, xev to see windows
+    # being mapped, stdbuf to read xev line by line, unshare and ip for the
+    # network of their own below.
+    TAVLIX_PACKAGES=(lz4 x11-utils coreutils xvfb xauth util-linux iproute2)
+    tavlix_install_packages
+    # The game's port is fixed, and another copy of the game or a test suite
+    # on this machine may hold it. As root the measurements run in a network
+    # namespace of their own, whose only interface is a loopback where port
+    # 7772 is theirs alone.
+    if [ "$(id -u)" -eq 0 ]; then
+        exec env TAVLIX_BENCH_NETNS=1 unshare -n -- bash -c 'ip link set lo up && exec bash "$0" "$@"' "$0" "$@"
+    fi
+fi
+
+sections=" ${*:-1 2 3 4 5 6} "
+want() { [[ $sections == *" $1 "* ]]; }
+
+bin=$PWD/build-bench
+tools=$bin/bench
+report=$bin/bench-report.md
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local p
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private display for the windows of sections 1 and 5.
+exec 5> "$work/display"
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+exec 5>&-
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+export QT_QPA_PLATFORM=xcb
+
+# A private copy of the game (its settings and tally live beside it) and a
+# private runtime folder (its one-copy-per-user marker lives there).
+game_copy() {
+    local dir=$work/game-$1
+    mkdir -p "$dir/run"
+    chmod 700 "$dir/run"
+    cp "$bin/tavlix" "$dir/tavlix"
+    echo "$dir"
+}
+
+# CPU time of all threads of a process so far, in ns (schedstat's first field).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print 0; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# Port 7772 free (nothing listening on 0x1E5C), waiting up to a minute.
+wait_port_free() {
+    for _ in $(seq 300); do
+        grep -q ':1E5C 00000000:0000 0A' /proc/net/tcp || return 0
+        sleep 0.2
+    done
+    echo "port 7772 stays taken by another program" >&2
+    return 1
+}
+wait_port_listening() {
+    for _ in $(seq 100); do
+        grep -q ':1E5C 00000000:0000 0A' /proc/net/tcp && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+exec > >(tee "$report") 2>&1
+echo "# Tavlix benchmarks"
+echo
+echo "$(date -u '+%Y-%m-%d %H:%M UTC'); $(nproc) cores; load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)."
+echo "Figures of one run; every table compares figures taken side by side in that run."
+
+# 1. Start-up ---------------------------------------------------------------
+# Milliseconds from exec to the first top-level window mapped, seen by an X
+# client that listens to the root window's children.
+startup_ms() {
+    local line t0 t1="" pid xev cpu=0
+    rm -f "$work/xev.fifo"
+    mkfifo "$work/xev.fifo"
+    stdbuf -oL xev -root -event substructure > "$work/xev.fifo" 2>/dev/null &
+    xev=$!
+    exec 6< "$work/xev.fifo"
+    sleep 0.3
+    t0=$EPOCHREALTIME
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    while IFS= read -r -t 30 line <&6; do
+        [[ $line == MapNotify* ]] && { t1=$EPOCHREALTIME; break; }
+    done
+    # CPU time of all its threads by then, in ns (the first field of schedstat).
+    cpu=$(cpu_ns "$pid" | awk '{ printf "%.1f", $1 / 1e6 }')
+    sleep 0.5
+    kill "$pid" "$xev" 2>/dev/null || true
+    wait "$pid" "$xev" 2>/dev/null || true
+    exec 6<&-
+    [ -n "$t1" ] && awk -v a="$t0" -v b="$t1" -v c="$cpu" 'BEGIN { printf "%.1f %s\n", (b - a) * 1000, c }'
+}
+if want 1; then
+echo
+echo "## 1. Start-up: exec to main window mapped (Xvfb)"
+echo
+runs=7
+: > "$work/start-empty"
+: > "$work/start-game"
+wait_port_free
+for i in $(seq $runs); do
+    startup_ms "$tools/tavlix_emptywindow" >> "$work/start-empty"
+    dir=$(game_copy "start$i")
+    XDG_RUNTIME_DIR=$dir/run startup_ms "$dir/tavlix" >> "$work/start-game"
+done
+empty=$(cut -d' ' -f1 "$work/start-empty" | median)
+game=$(cut -d' ' -f1 "$work/start-game" | median)
+empty_cpu=$(cut -d' ' -f2 "$work/start-empty" | median)
+game_cpu=$(cut -d' ' -f2 "$work/start-game" | median)
+echo "| program | runs | median ms to mapped | median CPU ms by then (all threads) | all runs, ms to mapped |"
+echo "|---|---|---|---|---|"
+echo "| empty QMainWindow | $runs | $empty | $empty_cpu | $(cut -d' ' -f1 "$work/start-empty" | paste -sd' ') |"
+echo "| tavlix (solo game) | $runs | $game | $game_cpu | $(cut -d' ' -f1 "$work/start-game" | paste -sd' ') |"
+awk -v g="$game" -v e="$empty" -v gc="$game_cpu" -v ec="$empty_cpu" \
+    'BEGIN { printf "| ratio | | %.2fx (goal: at most 2x) | %.2fx | |\n", g / e, gc / ec }'
+fi
+
+# 2. Move latency -----------------------------------------------------------
+if want 2; then
+echo
+echo "## 2. Move latency over loopback"
+echo
+echo "The host (the game's own TServer, without windows) runs the pauses after a placement and the computer's"
+echo "thinking time through its tick handlers 20 ms after they are armed instead of seconds later; seats 1 and 2"
+echo "are raw clients that place their best tile as soon as they get the turn."
+echo
+"$tools/tavlix_benchclients" latency --samples 500 --host "$tools/tavlix_benchhost" \
+    --host-arg=--fast --host-arg=--pause-ms=20 --host-arg=--echo
+fi
+
+# 3. Relay throughput -------------------------------------------------------
+if want 3; then
+echo
+echo "## 3. Relay throughput: chat lines spread over 8 logged-in raw clients"
+echo
+echo "Relay limits lifted (the host's clock for them races ahead), to measure the queue itself; each rate for 5 s."
+echo "The queue keeps up while its longest length stays at a few lines; past that it grows by the excess every second."
+echo
+"$tools/tavlix_benchclients" relay --clients 8 --rates 50,80,90,95,100,110,150 --step-seconds 5 \
+    --host "$tools/tavlix_benchhost" --host-arg=--free-relay --host-arg=--queue-report
+echo
+echo "With the relay limits as shipped (each connection: a burst of 5 lines, then 2 a second), the same 8 clients:"
+echo
+"$tools/tavlix_benchclients" relay --clients 8 --rates 16,40 --step-seconds 10 \
+    --host "$tools/tavlix_benchhost" --host-arg=--queue-report
+fi
+
+# 4. Compressor ---------------------------------------------------------------
+if want 4; then
+echo
+echo "## 4. Compressor: the tally coder against lz4 -1 on the same grid text"
+echo
+echo "CPU time (user + system), so that the busy machine's preemptions count for neither side: the coder in"
+echo "memory, best of several runs; lz4 -1 as a command from the cached file to /dev/null, the CPU time of as"
+echo "many runs of it on an empty file taken off."
+echo
+echo "| grid text | tally coder MB/s | coder ratio | lz4 -1 MB/s | lz4 ratio | coder / lz4 speed (goal >= 0.5) |"
+echo "|---|---|---|---|---|---|"
+: > "$work/empty"
+# CPU seconds of $2 runs of lz4 -1 on file $1.
+lz4_cpu() {
+    local TIMEFORMAT='%3U %3S' i
+    { time for ((i = 0; i < $2; i++)); do lz4 -1 -q -c "$1" > /dev/null; done; } 2>&1 | awk '{ print $1 + $2 }'
+}
+for mib in 1 8 64; do
+    grid=$work/grid$mib.txt
+    read -r coder_speed coder_ratio < <("$tools/tavlix_benchcoder" "$mib" "$grid")
+    bytes=$(stat -c %s "$grid")
+    n=$(( 64 / mib * 2 ))
+    best=""
+    for _ in 1 2 3; do
+        t=$(lz4_cpu "$grid" "$n")
+        e=$(lz4_cpu "$work/empty" "$n")
+        best=$(awk -v t="$t" -v e="$e" -v b="$best" 'BEGIN { d = t - e; if (b == "" || d < b) print d; else print b }')
+    done
+    lz4_speed=$(awk -v s="$bytes" -v n="$n" -v d="$best" 'BEGIN { printf "%.1f", s * n / d / 1e6 }')
+    lz4_ratio=$(awk -v s="$bytes" -v c="$(lz4 -1 -q -c "$grid" | wc -c)" 'BEGIN { printf "%.3f", s / c }')
+    awk -v m="$mib" -v cs="$coder_speed" -v cr="$coder_ratio" -v ls="$lz4_speed" -v lr="$lz4_ratio" \
+        'BEGIN { printf "| %d MiB | %.0f | %.2f | %.0f | %.2f | %.2fx |\n", m, cs, cr, ls, lr, cs / ls }'
+    rm -f "$grid"
+done
+fi
+
+# 5. Idle CPU -----------------------------------------------------------------
+if want 5; then
+echo
+echo "## 5. Idle CPU over 20 s, side by side with an empty QMainWindow program"
+echo
+idle_row() {
+    # $1 label, $2 pid of the program, $3 pid of the empty window
+    local a0 b0 a1 b1
+    a0=$(cpu_ns "$2"); b0=$(cpu_ns "$3")
+    sleep 20
+    a1=$(cpu_ns "$2"); b1=$(cpu_ns "$3")
+    awk -v l="$1" -v a=$((a1 - a0)) -v b=$((b1 - b0)) \
+        'BEGIN { printf "| %s | %.3f%% (%.1f ms) | %.3f%% (%.1f ms) |\n", l, a / 2e8, a / 1e6, b / 2e8, b / 1e6 }'
+}
+# Whether the listener on port 7772 is a socket of process $1.
+listens_on_7772() {
+    local inode
+    inode=$(awk '$2 ~ /:1E5C$/ && $4 == "0A" { print $10; exit }' /proc/net/tcp)
+    [ -n "$inode" ] && ls -l /proc/"$1"/fd 2>/dev/null | grep -q "socket:\[$inode\]"
+}
+echo "| program waiting | its CPU, share of one core (goal < 0.3%) | empty QMainWindow meanwhile |"
+echo "|---|---|---|"
+"$tools/tavlix_emptywindow" >/dev/null 2>&1 &
+empty_pid=$!
+pids+=("$empty_pid")
+wait_port_free
+dir=$(game_copy idle-solo)
+(cd "$dir" && XDG_RUNTIME_DIR=$dir/run exec ./tavlix >/dev/null 2>&1) &
+solo=$!
+pids+=("$solo")
+sleep 5
+listens_on_7772 "$solo" || echo "(port 7772 was taken by another program: the solo game could not start)"
+idle_row "solo game, waiting for its move" "$solo" "$empty_pid"
+kill "$solo"
+wait "$solo" 2>/dev/null || true
+wait_port_free
+dir=$(game_copy idle-host)
+(cd "$dir" && XDG_RUNTIME_DIR=$dir/run exec ./tavlix Host 127.0.0.1 true >/dev/null 2>&1) &
+hosting=$!
+pids+=("$hosting")
+wait_port_listening
+sleep 2
+listens_on_7772 "$hosting" || { echo "port 7772 was taken by another program: no hosting figure"; exit 1; }
+"$tools/tavlix_benchclients" idle --port 7772 --clients 8 --seconds 30 > "$work/idle-clients" &
+clients=$!
+pids+=("$clients")
+for _ in $(seq 100); do grep -q ready "$work/idle-clients" 2>/dev/null && break; sleep 0.1; done
+sleep 2
+idle_row "hosting copy with 8 idle clients" "$hosting" "$empty_pid"
+wait "$clients" || echo "(some idle client lost its connection)"
+kill "$hosting" "$empty_pid"
+wait "$hosting" "$empty_pid" 2>/dev/null || true
+fi
+
+# 6. Memory -------------------------------------------------------------------
+if want 6; then
+echo
+echo "## 6. Memory: the host's RSS over 50 games of 3 rounds"
+echo
+echo "The game's host without windows (TServer), pauses run through at once; raw clients in seats 1 and 3,"
+echo "the host's computer player in seat 2."
+echo
+"$tools/tavlix_benchclients" games --clients 2 --computer --games 50 --rounds 3 --every 10 \
+    --host "$tools/tavlix_benchhost" --host-arg=--fast
+fi
+
+echo
+echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
