@@ -3,6 +3,8 @@
 #include "botnames.h"
 #include "tsock.h"
 
+#include <QMetaObject>
+
 SeatTable::SeatTable()
 {
     for (int seat = 2; seat <= PlayerSeats; ++seat)
@@ -58,6 +60,12 @@ void SeatTable::sendToSeat(int seat, const QByteArray &message)
     if (m_observer)
         m_observer(seat, message);
     if (TSock *connection = m_seats[seat].sock) {
+        if (connection->PendingOutput() > MaxPendingOutput) {
+            // Closed from the event loop, not here: closing frees the seat
+            // and tells everyone, which must not run inside a send to all.
+            QMetaObject::invokeMethod(connection, [connection] { connection->Close(); }, Qt::QueuedConnection);
+            return;
+        }
         try {
             connection->Send(message);
         } catch (const ESockException &) {

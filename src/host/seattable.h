@@ -23,6 +23,10 @@ public:
     static constexpr int MaxSeats = 9;
     static constexpr int PlayerSeats = 6;
     static constexpr int SpareSeat = 10;
+    // Bytes that may wait unsent for one connection. A peer that stops
+    // reading would otherwise make the host hold everything the game sends
+    // it for as long as it stays connected; past this it is closed.
+    static constexpr qsizetype MaxPendingOutput = 1024 * 1024;
 
     // Gives seats 2 to 6 their computer-player names.
     SeatTable();

@@ -309,6 +309,8 @@ bool TSock::Close()
     return closed;
 }
 
+qsizetype TSock::PendingOutput() const { return d->outgoing.size(); }
+
 int TSock::Tag() const { return d->tag; }
 
 void TSock::setTag(int tag) { d->tag = tag; }

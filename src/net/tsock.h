@@ -84,6 +84,8 @@ public:
     // Queues the bytes and offers the whole outgoing buffer to the system in
     // one call; what it does not take waits for the next writable event.
     bool Send(const QByteArray &bytes);
+    // Bytes queued by Send that the system has not taken yet.
+    qsizetype PendingOutput() const;
     // The whole incoming buffer (emptied), or at most count bytes of it.
     QByteArray Receive();
     QByteArray Receive(int count);

@@ -49,7 +49,7 @@ protected:
     void deliver(int origin, const QByteArray &line)
     {
         server.enqueue(line, origin);
-        while (!server.queuedLines() == 0)
+        while (server.queuedLines() != 0)
             server.socktimerTimer();
     }
 

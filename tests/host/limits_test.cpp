@@ -161,3 +161,25 @@ TEST_F(Limits, ChatterSoundsGoOutAtMostOnceEveryTwoSecondsAndAFloodKeepsItsConne
     EXPECT_EQ(red.socket.state(), QAbstractSocket::ConnectedState);
     EXPECT_TRUE(blue.messages.contains(ff("CMD_playasound+2+wave3+")));
 }
+
+TEST_F(Limits, APeerThatStopsReadingIsClosedBeforeItsUnsentBytesPassTheLimit)
+{
+    TestClient &blue = connectAndLogin("Blue");
+    TestClient &slow = connectAndLogin("Slow");
+    // Slow takes nothing more off its socket: everything the host sends it
+    // from now on piles up in the system's buffers, then in the host's.
+    QObject::disconnect(&slow.socket, &QTcpSocket::readyRead, nullptr, nullptr);
+    slow.socket.setReadBufferSize(1);
+    const QByteArray chat = "CMD_chat+1+Blue chats: " + QByteArray(60000, 'x') + "|clBlack\xFF";
+    TSock *connection = server.seats()[slow.seat].sock;
+    qsizetype most = 0;
+    for (int i = 0; i < 2000 && server.seats()[slow.seat].inuse; ++i) {
+        most = std::max(most, connection->PendingOutput());
+        probe.sendToSeat(slow.seat, chat);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(server.seats()[slow.seat].inuse) << "the host let " << most << " bytes wait";
+    EXPECT_LE(most, SeatTable::MaxPendingOutput + chat.size());
+    EXPECT_TRUE(blue.waitFor(wire::host::playerdisconnected(slow.seat, "Slow")));
+    EXPECT_EQ(blue.socket.state(), QAbstractSocket::ConnectedState);
+}

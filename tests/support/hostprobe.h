@@ -49,6 +49,7 @@ public:
     TagTimer &timer1() { return m_server.m_flow.m_timer1; }
     TagTimer &computertimer() { return m_server.m_flow.m_computertimer; }
     TagTimer &socktimer() { return m_server.socktimer; }
+    void sendToSeat(int n, const QByteArray &message) { m_server.m_seats.sendToSeat(n, message); }
 
 private:
     TServer &m_server;
