@@ -5,6 +5,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <algorithm>
+
 SoundPlayer::SoundPlayer(QObject *parent)
     : QObject(parent)
 {
@@ -55,6 +57,13 @@ void SoundPlayer::play(const QString &name)
     effect->stop();
     effect->play();
     m_current = effect;
+}
+
+bool SoundPlayer::settled() const
+{
+    return std::all_of(m_effects.cbegin(), m_effects.cend(), [](const QSoundEffect *effect) {
+        return effect->status() == QSoundEffect::Ready || effect->status() == QSoundEffect::Error;
+    });
 }
 
 bool SoundPlayer::isPlaying(const QString &name) const

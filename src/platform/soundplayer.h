@@ -31,6 +31,10 @@ public:
 
     // For tests: whether that recording is playing now.
     bool isPlaying(const QString &name) const;
+    // For tests: whether every recording has finished loading (or failed).
+    // Qt loads them on a thread of its own and keeps what is still loading
+    // when the process ends, which a leak checker reports.
+    bool settled() const;
 
 private:
     bool load();

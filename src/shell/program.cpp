@@ -180,15 +180,18 @@ void TavlixProgram::wireRoundView()
     m_roundView->installHandlers(*m_connection);
     // The fitting cells follow the turn: the messages that move it go to the
     // round view first, then the board redraws its frames.
-    const auto thenRefreshFits = [this](const char *name, void (RoundView::*handler)(const QByteArray &)) {
-        m_connection->setHandler(name, [this, handler](const QByteArray &body, int) {
-            (m_roundView->*handler)(body);
-            m_boardPanel->refreshFits();
-        });
-    };
-    thenRefreshFits("CMD_nextplayer", &RoundView::getnextplayer);
-    thenRefreshFits("CMD_roundend", &RoundView::roundend);
-    thenRefreshFits("CMD_loadstats", &RoundView::loadstats);
+    m_connection->setHandler("CMD_nextplayer", [this](const QByteArray &body, int) {
+        m_roundView->getnextplayer(body);
+        m_boardPanel->refreshFits();
+    });
+    m_connection->setHandler("CMD_roundend", [this](const QByteArray &body, int) {
+        m_roundView->roundend(body);
+        m_boardPanel->refreshFits();
+    });
+    m_connection->setHandler("CMD_loadstats", [this](const QByteArray &body, int) {
+        m_roundView->loadstats(body);
+        m_boardPanel->refreshFits();
+    });
     m_roundView->clearall();
 
     connect(m_chat->item(QStringLiteral("StartGame1")), &QAction::triggered, m_roundView, &RoundView::button_startClick);

@@ -143,6 +143,7 @@ TEST_F(RealSound, WinnerIsHeardOnTheSpeakers)
     SoundPlayer player;
     player.play("WINNER"); // names are found whatever their case
     EXPECT_TRUE(waitUntil([&recording] { return recording.peak() > 3000; }, 10000)) << "peak " << recording.peak();
+    EXPECT_TRUE(waitUntil([&player] { return player.settled(); }, 10000));
 }
 
 TEST_F(RealSound, TheTurnSoundCutsOffASquareStillPlaying)
@@ -155,4 +156,5 @@ TEST_F(RealSound, TheTurnSoundCutsOffASquareStillPlaying)
     EXPECT_TRUE(player.isPlaying("turn"));
     player.play("no such sound");
     EXPECT_TRUE(player.isPlaying("turn")) << "an unknown name plays nothing and stops nothing";
+    EXPECT_TRUE(waitUntil([&player] { return player.settled(); }, 10000));
 }
