@@ -70,11 +70,7 @@ void RawClient::handle(const QByteArray &line, qint64 arrivedNs)
         if (reader.num() == m_seat) {
             while (!reader.atEnd()) {
                 const int slot = reader.num();
-                tile &t = m_hand.at(slot);
-                t.top = reader.num();
-                t.right = reader.num();
-                t.bottom = reader.num();
-                t.left = reader.lastNum();
+                m_hand.at(slot) = wire::readTile(reader);
             }
         }
     } else if (name == "CMD_loadboard") {
@@ -82,11 +78,7 @@ void RawClient::handle(const QByteArray &line, qint64 arrivedNs)
         while (!reader.atEnd()) {
             const int x = reader.num();
             const int y = reader.num();
-            tile &t = m_board.at(x, y);
-            t.top = reader.num();
-            t.right = reader.num();
-            t.bottom = reader.num();
-            t.left = reader.lastNum();
+            m_board.at(x, y) = wire::readTile(reader);
         }
     } else if (name == "CMD_heplace") {
         reader.num();
@@ -94,11 +86,7 @@ void RawClient::handle(const QByteArray &line, qint64 arrivedNs)
         reader.num();
         const int x = reader.num();
         const int y = reader.num();
-        tile &t = m_board.at(x, y);
-        t.top = reader.num();
-        t.right = reader.num();
-        t.bottom = reader.num();
-        t.left = reader.num();
+        m_board.at(x, y) = wire::readTile(reader);
     }
     if (onMessage)
         onMessage(name, body, arrivedNs);

@@ -25,18 +25,6 @@ bool placedTile(const tile &t)
     return TileArt::validTile(t) && !t.isEmpty();
 }
 
-// The four sides, top first, as the wire lists them. The last one may close
-// the body without a "+".
-tile readTile(wire::FieldReader &reader)
-{
-    tile t;
-    t.top = reader.num();
-    t.right = reader.num();
-    t.bottom = reader.num();
-    t.left = reader.lastNum();
-    return t;
-}
-
 // A number field kept as the text received (scores are shown as sent).
 QByteArray numberText(wire::FieldReader &reader)
 {
@@ -162,7 +150,7 @@ void BoardPanel::showtiles(const QByteArray &body)
     QList<SlotEntry> entries;
     while (!reader.atEnd()) {
         const int slot = reader.num();
-        entries.append({slot, readTile(reader)});
+        entries.append({slot, wire::readTile(reader)});
     }
 
     m_state.selectedtile = 0;
@@ -196,7 +184,7 @@ void BoardPanel::heplace(const QByteArray &body)
     const QByteArray gain = numberText(reader);
     const int column = reader.num();
     const int row = reader.num();
-    const tile placed = readTile(reader);
+    const tile placed = wire::readTile(reader);
     if (!validSeat(seat) || !board::onBoard(column, row) || !placedTile(placed))
         return;
 
@@ -240,7 +228,7 @@ void BoardPanel::loadboard(const QByteArray &body)
     while (!reader.atEnd()) {
         const int column = reader.num();
         const int row = reader.num();
-        entries.append({column, row, readTile(reader)});
+        entries.append({column, row, wire::readTile(reader)});
     }
     for (const CellEntry &entry : entries) {
         if (!board::onBoard(entry.column, entry.row) || !placedTile(entry.t))

@@ -291,6 +291,16 @@ int FieldReader::lastNum()
     return *n;
 }
 
+tile readTile(FieldReader &reader)
+{
+    tile t;
+    t.top = reader.num();
+    t.right = reader.num();
+    t.bottom = reader.num();
+    t.left = reader.lastNum();
+    return t;
+}
+
 QByteArray FieldReader::rest()
 {
     QByteArray r;

@@ -165,6 +165,11 @@ private:
     QByteArray m_rest;
 };
 
+// A tile's four sides, top first, as the messages list them; the last one
+// may close the body without a "+". Throws BadField for a side that is not
+// a number.
+tile readTile(FieldReader &reader);
+
 // Unsigned decimal: one or more ASCII digits, at most 2^31 - 1. Anything else
 // (an empty text, a sign, a blank, a letter) is not a number.
 std::optional<int> parseNumber(const QByteArray &text);

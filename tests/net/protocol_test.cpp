@@ -102,6 +102,18 @@ TEST(FieldReading, LastValueOfAListRunsToTheEnd)
     EXPECT_TRUE(r.atEnd());
 }
 
+TEST(FieldReading, TilesReadTopFirstWithOrWithoutAClosingPlus)
+{
+    FieldReader r("1+2+3+4+4+3+2+1+");
+    EXPECT_EQ(readTile(r), (tile{1, 2, 3, 4}));
+    EXPECT_EQ(readTile(r), (tile{4, 3, 2, 1}));
+    EXPECT_TRUE(r.atEnd());
+    FieldReader last("1+2+3+4");
+    EXPECT_EQ(readTile(last), (tile{1, 2, 3, 4}));
+    FieldReader broken("1+2+x+4");
+    EXPECT_THROW(readTile(broken), BadField);
+}
+
 TEST(FieldReading, OnlyPlainDecimalDigitsAreNumbers)
 {
     EXPECT_EQ(parseNumber("0"), 0);
