@@ -4,6 +4,8 @@
 # gtest_discover_tests. Discovery runs when CTest starts, not at build time,
 # so building never needs a display or a free port.
 # RESOURCE_LOCK serialises executables that bind a fixed port (7772, 9001).
+# They all take the one lock "fixedports": a program that hosts on 7772 also
+# opens its presence connection to 9001, where a launcher test may listen.
 # QT links Qt Test and the shared test support library.
 include(GoogleTest)
 find_package(GTest REQUIRED)
