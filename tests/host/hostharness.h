@@ -108,11 +108,11 @@ public:
         socket.flush();
     }
 
-    bool waitFor(const QByteArray &message, int ms = 5000)
+    bool waitFor(const QByteArray &message, int ms = 15000)
     {
         return QTest::qWaitFor([&] { return messages.contains(message); }, ms);
     }
-    bool waitForCount(qsizetype count, int ms = 5000)
+    bool waitForCount(qsizetype count, int ms = 15000)
     {
         return QTest::qWaitFor([&] { return messages.size() >= count; }, ms);
     }
