@@ -77,7 +77,7 @@ void Tchat::createMenus()
     }
     // The hosting copy's choice for every seat its computer plays; the
     // program disables it on a joining copy.
-    QMenu *strength = m_optionsMenu->addMenu(QStringLiteral("&Computer Strength"));
+    QMenu *strength = m_optionsMenu->addMenu(QStringLiteral("Computer &Strength"));
     strength->menuAction()->setObjectName(QStringLiteral("ComputerStrength1"));
     m_botLevelGroup = new QActionGroup(this);
     const struct { const char *name; const char *caption; BotLevel level; } levels[] = {
