@@ -13,7 +13,9 @@
 #      lz4 -1 on the same bytes;
 #   5. idle CPU: a solo game and a hosting copy with eight idle clients,
 #      against an empty QMainWindow program over the same seconds;
-#   6. memory: the host's resident memory after start and after 50 games.
+#   6. memory: the host's resident memory after start and after 50 games;
+#   7. strength: Strong against Classic and against a greedy player over
+#      1,000 seeded games each, and Strong's time per move.
 #
 #   tools/bench.sh [N ...]     sections N (default: all); the tables also go
 #                              to build-bench/bench-report.md
@@ -44,7 +46,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     fi
 fi
 
-sections=" ${*:-1 2 3 4 5 6} "
+sections=" ${*:-1 2 3 4 5 6 7} "
 want() { [[ $sections == *" $1 "* ]]; }
 
 bin=$PWD/build-bench
@@ -286,6 +288,18 @@ echo "the host's computer player in seat 2."
 echo
 "$tools/tavlix_benchclients" games --clients 2 --computer --games 50 --rounds 3 --every 10 \
     --host "$tools/tavlix_benchhost" --host-arg=--fast
+fi
+
+# 7. Strength -----------------------------------------------------------------
+if want 7; then
+echo
+echo "## 7. Strength: the computer players against each other"
+echo
+echo "The host's own game flow without windows or sockets; seats 1 and 2 both played by the host's computer, 2 seats,"
+echo "3 rounds, pauses run through at once. Each seed is played twice, the players swapping seats. \"greedy\" is a"
+echo "bench-only player that takes the most points now (ties to the first placement in board order)."
+echo
+"$tools/tavlix_benchstrength" --games 1000 --rounds 3
 fi
 
 echo

@@ -2,7 +2,8 @@
 // without an active person (seat 2 when nobody sits there, seats whose
 // player left or sits out), one bot-speed interval after the turn was given,
 // through the same placetile as a person, with the message a client would
-// send.
+// send. It plays Classic (below) or Strong (strongplayer.cpp), as the
+// hosting player chose for every seat it plays.
 #include "gameflow.h"
 
 #include "botspeed.h"
@@ -10,6 +11,7 @@
 #include "protocol.h"
 #include "scanorder.h"
 #include "seattable.h"
+#include "strongplayer.h"
 
 void GameFlow::startComputerTurn(int seat)
 {
@@ -41,17 +43,35 @@ void GameFlow::computertimerTimer()
         computerplay(m_currentplayer);
 }
 
+void GameFlow::placeForComputer(int seat, int x, int y, int slot)
+{
+    // The body of the CMD_placetile a client would send for this move.
+    QByteArray message = wire::client::placetile(seat, x, y, slot);
+    message.chop(1); // the terminator
+    placetile(wire::splitMessage(message).second, ComputerOrigin);
+}
+
+void GameFlow::strongplay(int seat)
+{
+    // The other seats that can still place this round: whether a seat is
+    // stuck was announced to everyone.
+    int opponents = 0;
+    for (int other = 1; other <= SeatTable::PlayerSeats; ++other)
+        opponents += other != seat && m_seats[other].playing && !m_seats[other].nomoves;
+    if (const std::optional<StrongMove> move = strongmove(m_board, m_seats[seat].hand, opponents))
+        placeForComputer(seat, move->x, move->y, move->slot);
+}
+
 void GameFlow::computerplay(int seat)
 {
     if (!SeatTable::playerSeat(seat))
         return;
+    if (m_botLevel && m_botLevel() == BotLevel::Strong) {
+        strongplay(seat);
+        return;
+    }
     const hand &h = m_seats[seat].hand;
-    const auto place = [this, seat](int x, int y, int slot) {
-        // The body of the CMD_placetile a client would send for this move.
-        QByteArray message = wire::client::placetile(seat, x, y, slot);
-        message.chop(1); // the terminator
-        placetile(wire::splitMessage(message).second, ComputerOrigin);
-    };
+    const auto place = [this, seat](int x, int y, int slot) { placeForComputer(seat, x, y, slot); };
 
     if (m_firsttile) {
         // Any tile opens the round on (5, 5). A playing seat's hand is full

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board.h"
+#include "botlevel.h"
 #include "randomsource.h"
 #include "tagtimer.h"
 #include "tilepool.h"
@@ -22,7 +23,8 @@ class SeatTable;
 // tick handlers are plain methods that tests call directly.
 //
 // Implementation files: gameflow.cpp (games, rounds, turns, placements),
-// computerplayer.cpp (the computer player).
+// computerplayer.cpp (the computer player, Classic and Strong; the Strong
+// player's choice is strongplayer.cpp's).
 class GameFlow
 {
 public:
@@ -46,6 +48,9 @@ public:
     // The bot speed in milliseconds, asked each time a computer turn begins.
     // Without one, or when it answers 0 or less, the default speed is used.
     void setBotSpeedProvider(std::function<int()> provider) { m_botSpeed = std::move(provider); }
+    // How the computer plays, asked at each of its moves: Classic without
+    // one.
+    void setBotLevelProvider(std::function<BotLevel()> provider) { m_botLevel = std::move(provider); }
 
     // Message handlers: the body and the seat of the connection it came
     // from. A number field that is not a number throws wire::BadField
@@ -91,12 +96,16 @@ private:
     void startComputerTurn(int seat);
     void cancelComputerMove();
     int botSpeed() const;
+    // The Strong player's move for the seat, through placetile.
+    void strongplay(int seat);
+    void placeForComputer(int seat, int x, int y, int slot);
     // CMD_showtiles with all seven slots of the seat's hand.
     QByteArray wholeHand(int seat) const;
 
     SeatTable &m_seats;
     RandomSource &m_random;
     std::function<int()> m_botSpeed;
+    std::function<BotLevel()> m_botLevel;
 
     ::board m_board;
     tilepool m_pool;

@@ -61,6 +61,9 @@ public:
     // The bot speed in milliseconds, asked each time a computer turn begins
     // (the main window's Bot Speed menu).
     void setBotSpeedProvider(std::function<int()> provider) { m_flow.setBotSpeedProvider(std::move(provider)); }
+    // How the computer plays, asked at each of its moves (the main window's
+    // Computer Strength menu); Classic without one.
+    void setBotLevelProvider(std::function<BotLevel()> provider) { m_flow.setBotLevelProvider(std::move(provider)); }
     // Sees every message the host sends, with the seat it goes to, before it
     // is written to that seat's connection.
     void setOutgoingObserver(std::function<void(int seat, const QByteArray &message)> observer)

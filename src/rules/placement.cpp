@@ -40,6 +40,20 @@ bool canplace(const board &b, int x, int y, const tile &t)
     return true;
 }
 
+tile neededsides(const board &b, int x, int y)
+{
+    if (!board::onBoard(x, y))
+        return {};
+    return {facingSide(b, x, y, Above), facingSide(b, x, y, Right), facingSide(b, x, y, Below),
+            facingSide(b, x, y, Left)};
+}
+
+bool fitsneeds(const tile &t, const tile &needs)
+{
+    return (needs.top == 0 || needs.top == t.top) && (needs.right == 0 || needs.right == t.right)
+        && (needs.bottom == 0 || needs.bottom == t.bottom) && (needs.left == 0 || needs.left == t.left);
+}
+
 bool checksides(const board &b, int x, int y, const tile &t, int minimum)
 {
     if (!board::onBoard(x, y))

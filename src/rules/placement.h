@@ -25,6 +25,12 @@ enum PlacementError : int {
 // below, left and stops at the first mismatch.
 bool canplace(const board &b, int x, int y, const tile &t);
 
+// What the present neighbours of (x, y) ask of a tile placed there: each
+// side holds the facing side of the neighbour in that direction, or 0 where
+// there is none. A tile fits when it equals every side that is not 0.
+tile neededsides(const board &b, int x, int y);
+bool fitsneeds(const tile &t, const tile &needs);
+
 // The matching rule for a hand tile plus a neighbour count: true when no
 // present neighbour mismatches and at least `minimum` neighbours are present.
 // Checks left, above, right, below. The computer player asks with minimum

@@ -95,6 +95,8 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Playerphrasesounds = readText(profile, "Playerphrasesounds", "true") != "false";
     settings.Help = readText(profile, "Help", "1") == "1";
     settings.Showfits = readText(profile, "Showfits", "false") == "true";
+    // "2": Strong; any other text, and a missing key: Classic.
+    settings.Botlevel = readText(profile, "Botlevel", "1") == "2" ? BotLevel::Strong : BotLevel::Classic;
     return settings;
 }
 
@@ -125,6 +127,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Playsounds", boolText(settings.Playsounds));
     if (wanted(KeyShowfits))
         add("Showfits", boolText(settings.Showfits));
+    if (wanted(KeyBotlevel))
+        add("Botlevel", std::to_string(static_cast<int>(settings.Botlevel)));
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -145,6 +149,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Playerphrasesounds != now.Playerphrasesounds, KeyPlayerphrasesounds);
     mark(before.Playsounds != now.Playsounds, KeyPlaysounds);
     mark(before.Showfits != now.Showfits, KeyShowfits);
+    mark(before.Botlevel != now.Botlevel, KeyBotlevel);
     return keys;
 }
 

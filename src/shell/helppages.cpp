@@ -87,6 +87,14 @@ meanwhile.</p>
 <p><b>Bot Speed</b> (Options, Bot Speed). How long the computer players think
 before they move: Slow (2 seconds), Normal (1 second) or Fast (half a
 second). The change counts from the computer's next move.</p>
+<p><b>Computer Strength</b> (Options, Computer Strength). How well the
+computer plays. Classic, the first choice, takes the first place it finds
+where its tile touches the most tiles, and never counts points. Strong
+weighs every place for every tile in its hand: the points now, the four-tile
+squares it completes, the squares it would leave for the next player, and
+the tiles it keeps for later. Like you it sees only the board, the scores
+and its own tiles. The hosting player chooses for every seat the computer
+plays; the change counts from the computer's next move.</p>
 <p><b>Sounds</b> (Options, Play Sounds; Player Phrase Sounds; Turn Sound).
 Play Sounds switches the game's sounds on or off. Player Phrase Sounds
 switches off the chatter sounds that other players send you. Turn Sound

@@ -85,6 +85,8 @@ void TavlixProgram::wireMainWindow()
     // settings are read the menu's value is 0, and the host then uses the
     // default speed.
     m_server->setBotSpeedProvider([&chat] { return chat.botspeed(); });
+    // and for the strength at every computer move, like the speed.
+    m_server->setBotLevelProvider([&chat] { return chat.botlevel(); });
 
     chat.saveinifile = [this] { saveinifile(); };
     chat.onFirstShow = [this] { m_connection->processparams(m_parameters); };
@@ -118,6 +120,8 @@ void TavlixProgram::wireConnection()
     hooks.showDownloadWindow = [this] { m_download->showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
+        // Only the hosting copy's computer plays seats.
+        m_chat->item(QStringLiteral("ComputerStrength1"))->setEnabled(hosting);
         m_roundView->setHostControls(hosting);
         m_spylist->setHostControls(hosting);
     };
@@ -187,6 +191,13 @@ void TavlixProgram::wireRoundView()
     m_connection->setHandler("CMD_roundend", [this](const QByteArray &body, int) {
         m_roundView->roundend(body);
         m_boardPanel->refreshFits();
+    });
+    // The hosting player learns how its computer plays; nothing goes to the
+    // other seats.
+    m_connection->setHandler("CMD_startgame", [this](const QByteArray &body, int) {
+        m_roundView->startthegame(body);
+        if (m_state.ishost && m_chat->botlevel() == BotLevel::Strong)
+            m_chatPane->addlinetochat(QStringLiteral("0+The computer plays Strong."), m_state.systemcolor);
     });
     m_connection->setHandler("CMD_loadstats", [this](const QByteArray &body, int) {
         m_roundView->loadstats(body);

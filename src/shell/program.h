@@ -48,7 +48,7 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the twelve preference keys of the settings file, in one write;
+    // Writes the thirteen preference keys of the settings file, in one write;
     // before the file has been read in this run, only the keys the player
     // changed.
     void saveinifile();

@@ -216,6 +216,21 @@ void Tchat::Fast1Click(QAction *speedItem)
         saveinifile();
 }
 
+void Tchat::setBotlevel(BotLevel level)
+{
+    m_botlevel = level;
+    const char *name = level == BotLevel::Strong ? "LevelStrong1" : "LevelClassic1";
+    if (QAction *chosen = item(QString::fromLatin1(name)))
+        chosen->setChecked(true);
+}
+
+void Tchat::LevelStrong1Click(QAction *levelItem)
+{
+    setBotlevel(static_cast<BotLevel>(levelItem->data().toInt()));
+    if (saveinifile)
+        saveinifile();
+}
+
 void Tchat::ResetScreenLocation1Click()
 {
     setBounds(QRect(3, 3, BuiltInWidth, BuiltInHeight));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "botlevel.h"
+
 #include <QMainWindow>
 #include <QRect>
 
@@ -56,6 +58,8 @@ public:
     void FormClose();
     // Menu operations.
     void Fast1Click(QAction *speedItem);
+    // Each "Computer Strength" item: Classic or Strong, saved at once.
+    void LevelStrong1Click(QAction *levelItem);
     void ResetScreenLocation1Click();
     void Exit1Click();
     void image_logoClick();
@@ -73,6 +77,11 @@ public:
     // read, then 2000, 1000 or 500 (the tag of BotSpeed1).
     int botspeed() const { return m_botspeed; }
     void setBotspeed(int milliseconds);
+    // How the hosting copy's computer plays every seat it plays: Classic
+    // until the settings say otherwise (the item checked under
+    // ComputerStrength1).
+    BotLevel botlevel() const { return m_botlevel; }
+    void setBotlevel(BotLevel level);
 
     // The window's outer bounds (frame included) and the bounds last read
     // from or written to the settings file.
@@ -133,7 +142,9 @@ private:
     QMenu *m_helpMenu = nullptr;
     QActionGroup *m_botSpeedGroup = nullptr;
     QActionGroup *m_turnSoundGroup = nullptr;
+    QActionGroup *m_botLevelGroup = nullptr;
     int m_botspeed = 0;
+    BotLevel m_botlevel = DefaultBotLevel;
     QRect m_remembered;
     bool m_shown = false;
     bool m_closing = false;

@@ -1,5 +1,6 @@
 #include "tchat.h"
 
+#include "botlevel.h"
 #include "botspeed.h"
 
 #include <QAction>
@@ -73,6 +74,20 @@ void Tchat::createMenus()
         choice->setData(speed.speed);
         m_botSpeedGroup->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, choice] { Fast1Click(choice); });
+    }
+    // The hosting copy's choice for every seat its computer plays; the
+    // program disables it on a joining copy.
+    QMenu *strength = m_optionsMenu->addMenu(QStringLiteral("Computer &Strength"));
+    strength->menuAction()->setObjectName(QStringLiteral("ComputerStrength1"));
+    m_botLevelGroup = new QActionGroup(this);
+    const struct { const char *name; const char *caption; BotLevel level; } levels[] = {
+        {"LevelClassic1", "&Classic", BotLevel::Classic}, {"LevelStrong1", "&Strong", BotLevel::Strong}};
+    for (const auto &level : levels) {
+        QAction *choice = addCheckItem(strength, level.name, QString::fromLatin1(level.caption),
+                                       level.level == DefaultBotLevel);
+        choice->setData(static_cast<int>(level.level));
+        m_botLevelGroup->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, choice] { LevelStrong1Click(choice); });
     }
     // Off by default; the program applies it to the board and saves it.
     addCheckItem(m_optionsMenu, "ShowFittingCells1", QStringLiteral("Show &Fitting Cells"), false);

@@ -76,6 +76,7 @@ TEST(TavlixSettings, TextValuesAreComparedExactly)
     EXPECT_TRUE(readWith("Playsounds=FALSE\r\n").Playsounds);
     EXPECT_FALSE(readWith("Playsounds=false\r\n").Playsounds);
     EXPECT_FALSE(readWith("Showfits=TRUE\r\n").Showfits) << "only the exact text \"true\" switches on";
+    EXPECT_EQ(readWith("Botlevel=02\r\n").Botlevel, BotLevel::Classic);
     EXPECT_TRUE(readWith("Playerphrasesounds=False\r\n").Playerphrasesounds);
     EXPECT_FALSE(readWith("Playerphrasesounds=\"false\"\r\n").Playerphrasesounds);
     EXPECT_EQ(readWith("Turnsound=1\r\n").Turnsound, TurnSound::New);
@@ -106,7 +107,7 @@ TEST(TavlixSettings, EmptyPhraseLeavesTheButtonAlone)
     EXPECT_EQ(s.Phrase[8], "Bye");
 }
 
-TEST(TavlixSettings, SavingWritesTheTwelveKeysInOrderAndReadsBack)
+TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
 {
     ScratchFolder folder;
     IniProfile profile(folder.file("orvellobby.ini"));
@@ -124,11 +125,12 @@ TEST(TavlixSettings, SavingWritesTheTwelveKeysInOrderAndReadsBack)
     s.Playsounds = false;
     s.Playerphrasesounds = true;
     s.Showfits = true;
+    s.Botlevel = BotLevel::Strong;
     writeTavlixSettings(profile, s);
     EXPECT_EQ(readWholeFile(profile.path()),
               "[Tavlix]\r\nHelp=2\r\nTextsize=11\r\nTop=40\r\nLeft=-5\r\nWidth=900\r\nHeight=600\r\n"
               "Textcolor=$00030201\r\nRoundnum=5\r\nBotspeed=2000\r\nTurnsound=1\r\n"
-              "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\n");
+              "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\nBotlevel=2\r\n");
 
     const TavlixSettings back = readTavlixSettings(profile);
     EXPECT_EQ(back.Textsize, 11);
@@ -137,6 +139,7 @@ TEST(TavlixSettings, SavingWritesTheTwelveKeysInOrderAndReadsBack)
     EXPECT_EQ(back.Botspeed, 2000);
     EXPECT_FALSE(back.Playsounds);
     EXPECT_TRUE(back.Showfits);
+    EXPECT_EQ(back.Botlevel, BotLevel::Strong);
     EXPECT_FALSE(back.Help);
 }
 

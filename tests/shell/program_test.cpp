@@ -128,7 +128,7 @@ TEST_F(ProgramTest, UnusableStoredValuesFallBackToDefaults)
     EXPECT_TRUE(lines.contains("Textsize=11"));
 }
 
-TEST_F(ProgramTest, MovingThenClosingWritesTheTwelveKeysInOrder)
+TEST_F(ProgramTest, MovingThenClosingWritesTheThirteenKeysInOrder)
 {
     startSoloAndLogIn();
     Tchat &window = program->mainWindow();
@@ -136,7 +136,7 @@ TEST_F(ProgramTest, MovingThenClosingWritesTheTwelveKeysInOrder)
     window.close();
     EXPECT_EQ(keys(settingsFile()), (QStringList{"Help", "Textsize", "Top", "Left", "Width", "Height", "Textcolor",
                                                  "Roundnum", "Botspeed", "Turnsound", "Playerphrasesounds",
-                                                 "Playsounds", "Showfits"}));
+                                                 "Playsounds", "Showfits", "Botlevel"}));
     const QStringList lines = keyLines(settingsFile());
     EXPECT_TRUE(lines.contains("Top=30"));
     EXPECT_TRUE(lines.contains("Left=40"));
@@ -406,6 +406,30 @@ TEST_F(ProgramTest, ShowFittingCellsIsStoredAndReachesTheBoard)
     showFits->trigger();
     EXPECT_FALSE(program->boardPanel().showFits());
     EXPECT_TRUE(keyLines(settingsFile()).contains("Showfits=false"));
+}
+
+TEST_F(ProgramTest, ComputerStrengthIsStoredAnnouncedToTheHostAndDisabledOnAJoiningCopy)
+{
+    writeSettings("[Tavlix]\r\nBotlevel=2\r\nHelp=2\r\n");
+    startSoloAndLogIn();
+    Tchat &window = program->mainWindow();
+    EXPECT_TRUE(window.item("LevelStrong1")->isChecked());
+    EXPECT_TRUE(window.item("ComputerStrength1")->isEnabled());
+    program->gamestart().button_startClick();
+    EXPECT_TRUE(waitUntil([this] { return chatText().contains("The computer plays Strong."); }));
+    window.item("LevelClassic1")->trigger();
+    EXPECT_FALSE(window.item("LevelStrong1")->isChecked());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Botlevel=1"));
+
+    program.reset();
+    QTcpServer nobody;
+    ASSERT_TRUE(nobody.listen(QHostAddress::LocalHost));
+    const QString closedPort = QString::number(nobody.serverPort());
+    nobody.close();
+    program = std::make_unique<TavlixProgram>(desktop, random, QStringList{"Ann", "127.0.0.1", "false"}, folder.path());
+    program->setJoinPort(closedPort);
+    program->show();
+    EXPECT_TRUE(waitUntil([this] { return !program->mainWindow().item("ComputerStrength1")->isEnabled(); }));
 }
 
 TEST_F(ProgramTest, PhrasesAndChatterSoundsComeBackFromTheHost)
