@@ -13,7 +13,9 @@
 #      lz4 -1 on the same bytes;
 #   5. idle CPU: a solo game and a hosting copy with eight idle clients,
 #      against an empty QMainWindow program over the same seconds;
-#   6. memory: the host's resident memory after start and after 50 games.
+#   6. memory: the host's resident memory after start and after 50 games;
+#   7. lost connection: seconds from a peer's network vanishing to its seat
+#      being freed, with the connection settings as shipped (needs root).
 #
 #   tools/bench.sh [N ...]     sections N (default: all); the tables also go
 #                              to build-bench/bench-report.md
@@ -44,7 +46,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     fi
 fi
 
-sections=" ${*:-1 2 3 4 5 6} "
+sections=" ${*:-1 2 3 4 5 6 7} "
 want() { [[ $sections == *" $1 "* ]]; }
 
 bin=$PWD/build-bench
@@ -286,6 +288,37 @@ echo "the host's computer player in seat 2."
 echo
 "$tools/tavlix_benchclients" games --clients 2 --computer --games 50 --rounds 3 --every 10 \
     --host "$tools/tavlix_benchhost" --host-arg=--fast
+fi
+
+# 7. Lost connection --------------------------------------------------------
+if want 7; then
+echo
+echo "## 7. Lost connection: a peer's network vanishes (no FIN, no reset) until its seat is freed"
+echo
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Skipped: making a network vanish needs root (a veth pair into a namespace of the peer's own)."
+else
+    echo "The host (TServer) listens on 7772 here; the peer joins over a veth pair from a namespace of its own,"
+    echo "whose side of the link is then taken down. Goal: at most 60 s."
+    echo
+    echo "| table | seconds until the seat is freed |"
+    echo "|---|---|"
+    peer_ns=tavlix-bench-peer-$$
+    for mode in quiet busy; do
+        ip netns add "$peer_ns"
+        ip link add tbv-h type veth peer name tbv-p netns "$peer_ns"
+        ip addr add 10.77.0.1/24 dev tbv-h && ip link set tbv-h up
+        ip -n "$peer_ns" addr add 10.77.0.2/24 dev tbv-p && ip -n "$peer_ns" link set tbv-p up
+        flag=""
+        [ "$mode" = busy ] && flag=--busy
+        result=$("$tools/tavlix_benchvanish" "$peer_ns" tbv-p 10.77.0.1 $flag 2>&1 | tail -1) || true
+        label="quiet (nothing to send)"
+        [ "$mode" = busy ] && label="busy (a chat line relayed to it every second)"
+        echo "| $label | ${result#seconds } |"
+        ip netns del "$peer_ns"
+        ip link del tbv-h 2>/dev/null || true
+    done
+fi
 fi
 
 echo
