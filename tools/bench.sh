@@ -57,7 +57,9 @@ pids=()
 cleanup() {
     local p
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    # Only the listed programs: a bare wait would also wait for the tee of
+    # the report, which ends only when this script does.
+    ((${#pids[@]})) && wait "${pids[@]}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
