@@ -234,27 +234,19 @@ TEST_F(ClientTest, AFailedJoinSaysWhyAndKeepsTheWindowOpen)
 {
     const QString port = QString::number(host.serverPort());
     host.close(); // nothing answers there any more
-    // A TCP connection to a multicast address is refused by the kernel as
+    // The kernel refuses a TCP connection to a multicast address as
     // unreachable, on any machine.
-    const std::pair<QString, QString> cases[] = {
-        {"127.0.0.1", "Could not connect to 127.0.0.1: nothing answers on port " + port + " there."},
-        {"224.0.0.1", "Could not connect to 224.0.0.1: that address cannot be reached."},
-        {"nohost.invalid", "Could not connect to nohost.invalid: the name cannot be looked up."},
-    };
-    for (const auto &[address, line] : cases) {
-        ClientState joining;
+    for (const auto &[address, reason] : {std::pair<QString, QString>{"127.0.0.1", "nothing answers on port " + port + " there"},
+                                          {"224.0.0.1", "that address cannot be reached"},
+                                          {"nohost.invalid", "the name cannot be looked up"}}) {
         QStringList said;
-        ClientConnection::Hooks hooks;
-        hooks.addSystemLine = [&](const QString &line) { said << line; };
-        hooks.setHostControls = [](bool) {};
-        hooks.closeMainWindow = [this] { ++closes; };
-        ClientConnection client(joining, hooks);
+        ClientConnection client(state, {{}, [&](const QString &line) { said << line; }, {}, [](bool) {}, {}, [this] { ++closes; }});
         client.sock()->setPortName(port);
-        joining.hostaddress = address;
+        state.hostaddress = address;
         client.joinpress();
         ASSERT_TRUE(waitUntil([&] { return !said.isEmpty(); })) << qPrintable(address);
         spinFor(50);
-        EXPECT_EQ(said, QStringList{line});
+        EXPECT_EQ(said, QStringList{"Could not connect to " + address + ": " + reason + "."});
         EXPECT_FALSE(client.connectTimer().isActive());
     }
     EXPECT_EQ(closes, 0);
@@ -271,5 +263,4 @@ TEST_F(ClientTest, AConnectionResetByTheHostIsToldAndTheWindowStaysOpen)
     spinFor(50);
     EXPECT_EQ(lines.last(), "The connection to the host was lost.");
     EXPECT_EQ(closes, 0);
-    EXPECT_FALSE(connection->sock()->Connected());
 }
