@@ -115,7 +115,7 @@ void TSock::setListen(bool listen)
     const int fd = newStreamSocket();
     if (fd < 0)
         throw ESockException("Listen - Error Binding Socket");
-    // The one socket option of the transport. Without SO_REUSEADDR Linux
+    // The listener's one socket option. Without SO_REUSEADDR Linux
     // refuses to bind a listening port while earlier connections of that
     // port linger in TIME_WAIT, which the game's home platform allows; a
     // host that quits and starts again within a minute would then fail to
