@@ -8,6 +8,8 @@
 
 #include <QElapsedTimer>
 
+#include <utility>
+
 namespace {
 
 // The dispatch table's names in the order in which they are compared.
@@ -182,7 +184,14 @@ void ClientConnection::connectionFailed(const QString &line)
     // Closed so that a dead socket holds nothing; its "Socket Closed" is
     // not the host's goodbye and leaves the window open.
     m_sock->Close();
-    m_hooks.addSystemLine(line);
+    // What the host sent before its connection died is still queued; its
+    // lines come first.
+    if (m_receivedlist.isEmpty() && !m_inHandler) {
+        m_hooks.addSystemLine(line);
+        return;
+    }
+    m_lineWhenDrained = line;
+    wakeTimer1();
 }
 
 void ClientConnection::openPresence()
@@ -281,6 +290,8 @@ void ClientConnection::Timer1Timer()
         wakeTimer1();
         return;
     }
+    if (!m_lineWhenDrained.isEmpty())
+        m_hooks.addSystemLine(std::exchange(m_lineWhenDrained, QString()));
     if (m_closeWhenDrained) {
         m_closeWhenDrained = false;
         m_hooks.closeMainWindow();

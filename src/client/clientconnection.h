@@ -117,6 +117,8 @@ private:
     // The host closed the connection; the window closes once the messages
     // that came before the close have been handled.
     bool m_closeWhenDrained = false;
+    // The connection died; this line is told once the queue is handled.
+    QString m_lineWhenDrained;
     // Where the game connection stands. Only a connection that was
     // established and then closed by the host ends the program; one that
     // never came about or died by an error leaves the window open, with the
