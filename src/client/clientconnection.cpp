@@ -153,9 +153,7 @@ void ClientConnection::openGameConnection(const QString &host)
     } catch (const ESockException &e) {
         // A host name that does not resolve: nothing else can happen.
         const bool lookup = QByteArray(e.what()).startsWith("Host Lookup");
-        connectionFailed(QStringLiteral("Could not connect to %1: %2.")
-                             .arg(host, lookup ? QStringLiteral("the name cannot be looked up")
-                                               : QString::fromLatin1(e.what())));
+        couldNotConnect(lookup ? QStringLiteral("the name cannot be looked up") : QString::fromLatin1(e.what()));
         return;
     }
     // Without a limit of its own an attempt that gets no answer would wait
@@ -173,8 +171,12 @@ void ClientConnection::sockConnect()
 void ClientConnection::connectTimeout()
 {
     if (m_link == Link::Connecting)
-        connectionFailed(QStringLiteral("Could not connect to %1: %2.")
-                             .arg(m_sock->HostName(), connectFailureReason(10060, m_sock->PortName())));
+        couldNotConnect(connectFailureReason(10060, m_sock->PortName()));
+}
+
+void ClientConnection::couldNotConnect(const QString &reason)
+{
+    connectionFailed(QStringLiteral("Could not connect to %1: %2.").arg(m_sock->HostName(), reason));
 }
 
 void ClientConnection::connectionFailed(const QString &line)
@@ -241,8 +243,7 @@ void ClientConnection::sockInfo(TSocketInfo info, const QString &text)
     if (info == TSocketInfo::Error) {
         const int code = ConnectionLiveness::errorCodeOf(text);
         if (m_link == Link::Connecting)
-            connectionFailed(QStringLiteral("Could not connect to %1: %2.")
-                                 .arg(m_sock->HostName(), connectFailureReason(code, m_sock->PortName())));
+            couldNotConnect(connectFailureReason(code, m_sock->PortName()));
         else if (m_link == Link::Connected && ConnectionLiveness::meansConnectionLost(code))
             connectionFailed(QStringLiteral("The connection to the host was lost."));
         return;

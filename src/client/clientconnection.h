@@ -99,6 +99,7 @@ private:
     void openGameConnection(const QString &host);
     // Gives the game connection up after it failed, telling the player once.
     void connectionFailed(const QString &line);
+    void couldNotConnect(const QString &reason);
     void openPresence();
     void wakeTimer1();
 
