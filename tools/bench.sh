@@ -16,6 +16,8 @@
 #   6. memory: the host's resident memory after start and after 50 games;
 #   7. strength: Strong against Classic and against a greedy player over
 #      1,000 seeded games each, and Strong's time per move.
+#   8. lost connection: seconds from a peer's network vanishing to its seat
+#      being freed, with the connection settings as shipped (needs root).
 #
 #   tools/bench.sh [N ...]     sections N (default: all); the tables also go
 #                              to build-bench/bench-report.md
@@ -46,7 +48,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     fi
 fi
 
-sections=" ${*:-1 2 3 4 5 6 7} "
+sections=" ${*:-1 2 3 4 5 6 7 8} "
 want() { [[ $sections == *" $1 "* ]]; }
 
 bin=$PWD/build-bench
@@ -57,7 +59,9 @@ pids=()
 cleanup() {
     local p
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    # Only the listed programs: a bare wait would also wait for the tee of
+    # the report, which ends only when this script does.
+    ((${#pids[@]})) && wait "${pids[@]}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -300,6 +304,37 @@ echo "3 rounds, pauses run through at once. Each seed is played twice, the playe
 echo "bench-only player that takes the most points now (ties to the first placement in board order)."
 echo
 "$tools/tavlix_benchstrength" --games 1000 --rounds 3
+fi
+
+# 8. Lost connection --------------------------------------------------------
+if want 8; then
+echo
+echo "## 8. Lost connection: a peer's network vanishes (no FIN, no reset) until its seat is freed"
+echo
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Skipped: making a network vanish needs root (a veth pair into a namespace of the peer's own)."
+else
+    echo "The host (TServer) listens on 7772 here; the peer joins over a veth pair from a namespace of its own,"
+    echo "whose side of the link is then taken down. Goal: at most 60 s."
+    echo
+    echo "| table | seconds until the seat is freed |"
+    echo "|---|---|"
+    peer_ns=tavlix-bench-peer-$$
+    for mode in quiet busy; do
+        ip netns add "$peer_ns"
+        ip link add tbv-h type veth peer name tbv-p netns "$peer_ns"
+        ip addr add 10.77.0.1/24 dev tbv-h && ip link set tbv-h up
+        ip -n "$peer_ns" addr add 10.77.0.2/24 dev tbv-p && ip -n "$peer_ns" link set tbv-p up
+        flag=""
+        [ "$mode" = busy ] && flag=--busy
+        result=$("$tools/tavlix_benchvanish" "$peer_ns" tbv-p 10.77.0.1 $flag 2>&1 | tail -1) || true
+        label="quiet (nothing to send)"
+        [ "$mode" = busy ] && label="busy (a chat line relayed to it every second)"
+        echo "| $label | ${result#seconds } |"
+        ip netns del "$peer_ns"
+        ip link del tbv-h 2>/dev/null || true
+    done
+fi
 fi
 
 echo

@@ -1,10 +1,14 @@
 #include "clientconnection.h"
 
+#include "connectionliveness.h"
 #include "presence.h"
 #include "protocol.h"
 #include "tsock.h"
+#include "wsaerrors.h"
 
 #include <QElapsedTimer>
+
+#include <utility>
 
 namespace {
 
@@ -16,6 +20,24 @@ const char *const dispatchNames[] = {
     "CMD_roundstarting", "CMD_showtiles", "CMD_heplace", "CMD_anerror", "CMD_nomoves",
     "CMD_roundend", "CMD_loadboard", "CMD_loadstats",
 };
+
+// Why a connection attempt failed, in the player's words.
+QString connectFailureReason(int wsaCode, const QString &port)
+{
+    switch (wsaCode) {
+    case 10061:
+        return QStringLiteral("nothing answers on port %1 there").arg(port);
+    case 10050:
+    case 10051:
+    case 10064:
+    case 10065:
+        return QStringLiteral("that address cannot be reached");
+    case 10060:
+        return QStringLiteral("no answer within %1 s").arg(ConnectionLiveness::timing().connectTimeoutMs / 1000);
+    default:
+        return WsaErrors::errorText(wsaCode);
+    }
+}
 
 } // namespace
 
@@ -49,8 +71,13 @@ ClientConnection::ClientConnection(ClientState &state, Hooks hooks, QObject *par
 
     m_sock = std::make_unique<TSock>();
     m_sock->setPortName(QStringLiteral("7772"));
+    m_sock->setKeepAlive(true);
+    m_sock->OnConnect = [this](TSock *) { sockConnect(); };
     m_sock->OnRead = [this](TSock *, int count) { sockRead(count); };
     m_sock->OnInfo = [this](TSock *, TSocketInfo info, const QString &text) { sockInfo(info, text); };
+
+    m_connectTimer.setSingleShot(true);
+    connect(&m_connectTimer, &QTimer::timeout, this, &ClientConnection::connectTimeout);
 }
 
 ClientConnection::~ClientConnection()
@@ -59,6 +86,7 @@ ClientConnection::~ClientConnection()
     if (m_sock) {
         m_sock->OnInfo = nullptr;
         m_sock->OnRead = nullptr;
+        m_sock->OnConnect = nullptr;
     }
 }
 
@@ -119,12 +147,53 @@ void ClientConnection::joinpress()
 void ClientConnection::openGameConnection(const QString &host)
 {
     m_sock->setHostName(host);
+    m_link = Link::Connecting;
     try {
         m_sock->Open();
     } catch (const ESockException &e) {
         // A host name that does not resolve: nothing else can happen.
-        m_hooks.addSystemLine(QStringLiteral("Cannot connect to %1 (%2).").arg(host, QString::fromLatin1(e.what())));
+        const bool lookup = QByteArray(e.what()).startsWith("Host Lookup");
+        couldNotConnect(lookup ? QStringLiteral("the name cannot be looked up") : QString::fromLatin1(e.what()));
+        return;
     }
+    // Without a limit of its own an attempt that gets no answer would wait
+    // for the system's minutes.
+    if (m_link == Link::Connecting)
+        m_connectTimer.start(ConnectionLiveness::timing().connectTimeoutMs);
+}
+
+void ClientConnection::sockConnect()
+{
+    m_connectTimer.stop();
+    m_link = Link::Connected;
+}
+
+void ClientConnection::connectTimeout()
+{
+    if (m_link == Link::Connecting)
+        couldNotConnect(connectFailureReason(10060, m_sock->PortName()));
+}
+
+void ClientConnection::couldNotConnect(const QString &reason)
+{
+    connectionFailed(QStringLiteral("Could not connect to %1: %2.").arg(m_sock->HostName(), reason));
+}
+
+void ClientConnection::connectionFailed(const QString &line)
+{
+    m_connectTimer.stop();
+    m_link = Link::Failed;
+    // Closed so that a dead socket holds nothing; its "Socket Closed" is
+    // not the host's goodbye and leaves the window open.
+    m_sock->Close();
+    // What the host sent before its connection died is still queued; its
+    // lines come first.
+    if (m_receivedlist.isEmpty() && !m_inHandler) {
+        m_hooks.addSystemLine(line);
+        return;
+    }
+    m_lineWhenDrained = line;
+    wakeTimer1();
 }
 
 void ClientConnection::openPresence()
@@ -169,9 +238,17 @@ void ClientConnection::sockRead(int)
         wakeTimer1();
 }
 
-void ClientConnection::sockInfo(TSocketInfo, const QString &text)
+void ClientConnection::sockInfo(TSocketInfo info, const QString &text)
 {
-    if (text != QLatin1String("Socket Closed"))
+    if (info == TSocketInfo::Error) {
+        const int code = ConnectionLiveness::errorCodeOf(text);
+        if (m_link == Link::Connecting)
+            couldNotConnect(connectFailureReason(code, m_sock->PortName()));
+        else if (m_link == Link::Connected && ConnectionLiveness::meansConnectionLost(code))
+            connectionFailed(QStringLiteral("The connection to the host was lost."));
+        return;
+    }
+    if (text != QLatin1String("Socket Closed") || m_link == Link::Failed)
         return;
     // What the host sent before it closed ("CMD_full", a last chat line) is
     // still queued: hand it on first, then close the window.
@@ -214,6 +291,8 @@ void ClientConnection::Timer1Timer()
         wakeTimer1();
         return;
     }
+    if (!m_lineWhenDrained.isEmpty())
+        m_hooks.addSystemLine(std::exchange(m_lineWhenDrained, QString()));
     if (m_closeWhenDrained) {
         m_closeWhenDrained = false;
         m_hooks.closeMainWindow();

@@ -66,8 +66,12 @@ public:
     void send(const QByteArray &message);
 
     // Events of `sock`.
+    void sockConnect();
     void sockRead(int count);
     void sockInfo(TSocketInfo info, const QString &text);
+    // The connection attempt has had its time (ConnectionLiveness): it is
+    // given up and the player told. A tick method; the timer calls it.
+    void connectTimeout();
 
     // One tick of Timer1: at most one message, then the phrase lock.
     void Timer1Timer();
@@ -89,9 +93,13 @@ public:
     TSock *presence() const { return m_sock11.get(); }
     wire::MessageQueue &receivedlist() { return m_receivedlist; }
     QTimer &timer1() { return m_timer1; }
+    const QTimer &connectTimer() const { return m_connectTimer; }
 
 private:
     void openGameConnection(const QString &host);
+    // Gives the game connection up after it failed, telling the player once.
+    void connectionFailed(const QString &line);
+    void couldNotConnect(const QString &reason);
     void openPresence();
     void wakeTimer1();
 
@@ -110,4 +118,13 @@ private:
     // The host closed the connection; the window closes once the messages
     // that came before the close have been handled.
     bool m_closeWhenDrained = false;
+    // The connection died; this line is told once the queue is handled.
+    QString m_lineWhenDrained;
+    // Where the game connection stands. Only a connection that was
+    // established and then closed by the host ends the program; one that
+    // never came about or died by an error leaves the window open, with the
+    // reason in the chat.
+    enum class Link { None, Connecting, Connected, Failed };
+    Link m_link = Link::None;
+    QTimer m_connectTimer;
 };

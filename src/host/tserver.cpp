@@ -2,6 +2,7 @@
 // and the relay limits.
 #include "tserver.h"
 
+#include "connectionliveness.h"
 #include "protocol.h"
 
 #include <QElapsedTimer>
@@ -18,6 +19,9 @@ TServer::TServer(RandomSource &random, QObject *parent)
     : QObject(parent), m_flow(m_seats, random)
 {
     Sock1.setPortName(QStringLiteral("7772"));
+    // Every accepted connection watches its peer, so that a player whose
+    // network vanished is noticed and leaves like one who quit.
+    Sock1.setKeepAlive(true);
     Sock1.OnAccept = [this](TSock *sender) { Sock1Accept(sender); };
     Sock1.OnRead = [this](TSock *sender, int count) { Sock1Read(sender, count); };
     tempsock.OnDisconnect = [this](TSock *sender) { tempsockDisconnect(sender); };
@@ -208,11 +212,19 @@ void TServer::tempsockDisconnect(TSock *sender)
 
 void TServer::tempsockInfo(TSock *sender, TSocketInfo info, const QString &msg)
 {
-    Q_UNUSED(info);
-    if (msg != QLatin1String("Socket Closed"))
-        return;
     const int seat = sender->Tag();
     if (!SeatTable::valid(seat) || m_seats[seat].sock != sender)
+        return;
+    if (info == TSocketInfo::Error) {
+        // The endpoint only reports an error. One that means the connection
+        // is dead (a reset, a timeout of the liveness checks, ...) would
+        // otherwise keep the seat, and a turn it holds, for ever: the
+        // connection is closed, and the close runs the leaving steps below.
+        if (ConnectionLiveness::meansConnectionLost(ConnectionLiveness::errorCodeOf(msg)))
+            disconnectsock(seat);
+        return;
+    }
+    if (msg != QLatin1String("Socket Closed"))
         return;
     leaveSeat(seat);
 }

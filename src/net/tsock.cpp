@@ -1,6 +1,7 @@
 #include "tsock.h"
 
 #include "addresslookup.h"
+#include "connectionliveness.h"
 #include "tsockprivate.h"
 #include "wsaerrors.h"
 
@@ -114,7 +115,7 @@ void TSock::setListen(bool listen)
     const int fd = newStreamSocket();
     if (fd < 0)
         throw ESockException("Listen - Error Binding Socket");
-    // The one socket option of the transport. Without SO_REUSEADDR Linux
+    // The listener's one socket option. Without SO_REUSEADDR Linux
     // refuses to bind a listening port while earlier connections of that
     // port linger in TIME_WAIT, which the game's home platform allows; a
     // host that quits and starts again within a minute would then fail to
@@ -143,6 +144,15 @@ int TSock::BlockingTimeout() const { return d->blockingTimeout; }
 
 void TSock::setBlockingTimeout(int timeout) { d->blockingTimeout = timeout; }
 
+bool TSock::KeepAlive() const { return d->keepAlive; }
+
+void TSock::setKeepAlive(bool on)
+{
+    d->keepAlive = on;
+    if (on && d->fd >= 0 && !d->listening)
+        ConnectionLiveness::applyTo(d->fd);
+}
+
 bool TSock::Open()
 {
     if (d->fd >= 0)
@@ -163,6 +173,8 @@ bool TSock::Open()
         d->postError(WsaErrors::fromErrno(errno));
         return false;
     }
+    if (d->keepAlive)
+        ConnectionLiveness::applyTo(fd);
     d->connecting = true;
     d->attach(fd);
     const sockaddr_in address = ipv4Address(ip, port);
@@ -202,6 +214,9 @@ bool TSock::Accept(TSock *&out)
     auto *accepted = new TSock(this);
     Private &a = *accepted->d;
     a.blockingTimeout = d->blockingTimeout;
+    a.keepAlive = d->keepAlive;
+    if (a.keepAlive)
+        ConnectionLiveness::applyTo(fd);
     accepted->OnRead = OnRead;
     accepted->OnWrite = OnWrite;
     accepted->OnDisconnect = OnDisconnect;

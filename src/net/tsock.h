@@ -73,6 +73,11 @@ public:
     bool Connected() const;
     int BlockingTimeout() const;
     void setBlockingTimeout(int timeout);
+    // Game connections: the kernel's liveness checks (ConnectionLiveness)
+    // on the socket this endpoint opens, or on every connection this
+    // listener accepts (which copy the flag). Off by default.
+    bool KeepAlive() const;
+    void setKeepAlive(bool on);
 
     // Starts an outgoing connection; returns the connected flag (false: the
     // connection completes later through OnConnect or an Error info).

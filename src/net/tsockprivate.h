@@ -29,6 +29,7 @@ struct TSock::Private
     QString hostName;
     QString portName;
     int blockingTimeout = 0;
+    bool keepAlive = false;
     int tag = 0;
 
     int fd = -1;

@@ -2,6 +2,8 @@
 
 #include "protocol.h"
 
+#include <sys/socket.h>
+
 using namespace std::string_literals;
 
 TEST_F(ClientTest, NoParametersStartsASoloGameAsYouOnTheLocalHost)
@@ -224,4 +226,41 @@ TEST(PhraseLock, LastsItsTimeWhateverTheTickRate)
     now += 1;
     connection.Timer1Timer();
     EXPECT_FALSE(connection.phrasesLocked());
+}
+
+// A join that fails, or a joined connection that dies, is told in the chat
+// and leaves the window open.
+TEST_F(ClientTest, AFailedJoinSaysWhyAndKeepsTheWindowOpen)
+{
+    const QString port = QString::number(host.serverPort());
+    host.close(); // nothing answers there any more
+    // The kernel refuses a TCP connection to a multicast address as
+    // unreachable, on any machine.
+    for (const auto &[address, reason] : {std::pair<QString, QString>{"127.0.0.1", "nothing answers on port " + port + " there"},
+                                          {"224.0.0.1", "that address cannot be reached"},
+                                          {"nohost.invalid", "the name cannot be looked up"}}) {
+        QStringList said;
+        ClientConnection client(state, {{}, [&](const QString &line) { said << line; }, {}, [](bool) {}, {}, [this] { ++closes; }});
+        client.sock()->setPortName(port);
+        state.hostaddress = address;
+        client.joinpress();
+        ASSERT_TRUE(waitUntil([&] { return !said.isEmpty(); })) << qPrintable(address);
+        spinFor(50);
+        EXPECT_EQ(said, QStringList{"Could not connect to " + address + ": " + reason + "."});
+        EXPECT_FALSE(client.connectTimer().isActive());
+    }
+    EXPECT_EQ(closes, 0);
+}
+
+TEST_F(ClientTest, AConnectionResetByTheHostIsToldAndTheWindowStaysOpen)
+{
+    connectSolo();
+    EXPECT_TRUE(connection->sock()->KeepAlive());
+    const linger abortive{1, 0};
+    ::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+    peer->abort();
+    ASSERT_TRUE(waitUntil([&] { return lines.size() == 2; }));
+    spinFor(50);
+    EXPECT_EQ(lines.last(), "The connection to the host was lost.");
+    EXPECT_EQ(closes, 0);
 }
