@@ -95,6 +95,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Playerphrasesounds = readText(profile, "Playerphrasesounds", "true") != "false";
     settings.Help = readText(profile, "Help", "1") == "1";
     settings.Showfits = readText(profile, "Showfits", "false") == "true";
+    settings.Openport = readText(profile, "Openport", "1") != "0";
     return settings;
 }
 
@@ -125,6 +126,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Playsounds", boolText(settings.Playsounds));
     if (wanted(KeyShowfits))
         add("Showfits", boolText(settings.Showfits));
+    if (wanted(KeyOpenport))
+        add("Openport", settings.Openport ? "1" : "0");
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -145,6 +148,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Playerphrasesounds != now.Playerphrasesounds, KeyPlayerphrasesounds);
     mark(before.Playsounds != now.Playsounds, KeyPlaysounds);
     mark(before.Showfits != now.Showfits, KeyShowfits);
+    mark(before.Openport != now.Openport, KeyOpenport);
     return keys;
 }
 

@@ -37,11 +37,12 @@ struct TavlixSettings
     bool Playerphrasesounds = true;
     bool Help = true;              // "1": the first run, quick instructions shown
     bool Showfits = false;         // frame the cells where the raised tile fits
+    bool Openport = true;          // a hosting copy opens its port on the home router
 };
 
 // Reads every key in the order Textsize, Top, Left, Width, Height,
 // Textcolor, Roundnum, Botspeed, Turnsound, Phrase1-9, Playsounds,
-// Playerphrasesounds, Help, Showfits, each access opening the file anew. A missing
+// Playerphrasesounds, Help, Showfits, Openport, each access opening the file anew. A missing
 // file gives the defaults.
 TavlixSettings readTavlixSettings(const IniProfile &profile);
 
@@ -58,13 +59,14 @@ enum SettingsKey : unsigned
     KeyPlayerphrasesounds = 1u << 6,
     KeyPlaysounds = 1u << 7,
     KeyShowfits = 1u << 8,
+    KeyOpenport = 1u << 9,
 };
 using SettingsKeys = unsigned;
-inline constexpr SettingsKeys AllSettingsKeys = (1u << 9) - 1;
+inline constexpr SettingsKeys AllSettingsKeys = (1u << 10) - 1;
 
 // Writes the preference keys in the order Textsize, Top, Left, Width,
 // Height, Textcolor, Roundnum, Botspeed, Turnsound, Playerphrasesounds,
-// Playsounds, Showfits (only those in `keys`; all twelve by default); never the
+// Playsounds, Showfits, Openport (only those in `keys`; all by default); never the
 // phrases or Help. The file is read once and written once. An unset
 // Roundnum is written as 3. Throws IniWriteError when the file cannot be
 // written; it is then left as it was.

@@ -6,6 +6,7 @@
 #include "clientconnection.h"
 #include "desktop.h"
 #include "phrasebuttons.h"
+#include "portmapper.h"
 #include "playerlist.h"
 #include "protocol.h"
 #include "randomsource.h"
@@ -56,6 +57,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
 
 TavlixProgram::~TavlixProgram()
 {
+    m_portMapper.reset();
     // The connection and the host go first, while the windows they talk to
     // still exist; they then close their sockets without telling anyone.
     delete m_connection;
@@ -88,7 +90,12 @@ void TavlixProgram::wireMainWindow()
 
     chat.saveinifile = [this] { saveinifile(); };
     chat.onFirstShow = [this] { m_connection->processparams(m_parameters); };
-    chat.onClosing = [this] { m_tally->saveTally(); };
+    chat.onClosing = [this] {
+        // The router's port closes with the game (the wait is bounded).
+        if (m_portMapper)
+            m_portMapper->finish();
+        m_tally->saveTally();
+    };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
 
     // Once the installer or the launcher has started, the game ends as
@@ -127,6 +134,7 @@ void TavlixProgram::wireConnection()
     hooks.closeMainWindow = [this] {
         QMetaObject::invokeMethod(m_chat.get(), &QWidget::close, Qt::QueuedConnection);
     };
+    hooks.hostingForOthers = [this] { m_hostsForOthers = true; };
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
@@ -159,6 +167,10 @@ void TavlixProgram::wireBoard()
     QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
     connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);
     connect(showFits, &QAction::triggered, this, [this] { saveinifile(); });
+    connect(m_chat->item(QStringLiteral("OpenPort1")), &QAction::triggered, this, [this] {
+        saveinifile();
+        updatePortMapping();
+    });
 }
 
 void TavlixProgram::wireRoundView()
@@ -210,7 +222,10 @@ void TavlixProgram::wirePlayerList()
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
     // The settings are read when the host announces this client itself.
-    hooks.ownArrival = [this] { loadinifile(); };
+    hooks.ownArrival = [this] {
+        loadinifile();
+        announceHosting();
+    };
     m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
     m_playerList->installHandlers(*m_connection);
 }
@@ -218,6 +233,7 @@ void TavlixProgram::wirePlayerList()
 void TavlixProgram::setHostPort(const QString &port)
 {
     m_server->setPortName(port);
+    m_hostPort = port.toUShort();
 }
 
 void TavlixProgram::setJoinPort(const QString &port)

@@ -40,6 +40,7 @@ void TavlixProgram::loadinifile()
     m_chat->item(QStringLiteral("PlaySounds1"))->setChecked(settings.Playsounds);
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
     m_chat->item(QStringLiteral("ShowFittingCells1"))->setChecked(settings.Showfits);
+    m_chat->item(QStringLiteral("OpenPort1"))->setChecked(settings.Openport);
     // The first login on this machine explains the game once.
     if (settings.Help)
         m_chat->QuickInstructions1Click();
@@ -67,6 +68,7 @@ TavlixSettings TavlixProgram::shownSettings() const
     settings.Playerphrasesounds = m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
     settings.Playsounds = m_chat->item(QStringLiteral("PlaySounds1"))->isChecked();
     settings.Showfits = m_chat->item(QStringLiteral("ShowFittingCells1"))->isChecked();
+    settings.Openport = m_chat->item(QStringLiteral("OpenPort1"))->isChecked();
     return settings;
 }
 

@@ -124,11 +124,12 @@ TEST(TavlixSettings, SavingWritesTheTwelveKeysInOrderAndReadsBack)
     s.Playsounds = false;
     s.Playerphrasesounds = true;
     s.Showfits = true;
+    s.Openport = false;
     writeTavlixSettings(profile, s);
     EXPECT_EQ(readWholeFile(profile.path()),
               "[Tavlix]\r\nHelp=2\r\nTextsize=11\r\nTop=40\r\nLeft=-5\r\nWidth=900\r\nHeight=600\r\n"
               "Textcolor=$00030201\r\nRoundnum=5\r\nBotspeed=2000\r\nTurnsound=1\r\n"
-              "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\n");
+              "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\nOpenport=0\r\n");
 
     const TavlixSettings back = readTavlixSettings(profile);
     EXPECT_EQ(back.Textsize, 11);
@@ -137,6 +138,7 @@ TEST(TavlixSettings, SavingWritesTheTwelveKeysInOrderAndReadsBack)
     EXPECT_EQ(back.Botspeed, 2000);
     EXPECT_FALSE(back.Playsounds);
     EXPECT_TRUE(back.Showfits);
+    EXPECT_FALSE(back.Openport);
     EXPECT_FALSE(back.Help);
 }
 
