@@ -15,7 +15,6 @@ PortMapper::PortMapper(std::unique_ptr<RouterClient> client, QObject *parent)
     , m_link(std::make_shared<Link>())
 {
     m_link->mapper = this;
-    qRegisterMetaType<RouterReply>();
     m_thread->setObjectName(QStringLiteral("router"));
     m_worker->moveToThread(m_thread);
     m_thread->start();

@@ -47,7 +47,6 @@ public:
     void renewTimerTimeout();
 
     bool isOpen() const { return m_state == State::Open; }
-    const QTimer &renewTimer() const { return m_renewTimer; }
     // For tests of the renewal: asks for a lease of `seconds` instead of
     // an hour (renewed at half of it).
     void setLeaseForTesting(int seconds) { m_lease = seconds; }

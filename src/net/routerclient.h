@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +23,6 @@ struct RouterReply
     // Why there is no mapping, in words for the player.
     QString reason;
 };
-Q_DECLARE_METATYPE(RouterReply)
 
 class RouterClient
 {

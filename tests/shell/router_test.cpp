@@ -154,6 +154,26 @@ TEST_F(HomeRouter, ARouterWithoutMiniupnpdFailsWithinFiveSecondsWhileTheGamePlay
     EXPECT_LT(longestStall, 500);
 }
 
+TEST_F(HomeRouter, APortThatLeadsToAnotherMachineIsSaidAndNoOtherPortIsTaken)
+{
+    // Another machine of the home, 192.168.77.3, holds port 7772 already.
+    const QString lan = prefix + "-lan", dev = prefix + "-l";
+    const auto ip = [&](const QString &command) { return QProcess::execute("ip", QProcess::splitCommand(command)); };
+    ASSERT_EQ(ip("-n " + lan + " addr add 192.168.77.3/24 dev " + dev), 0);
+    ASSERT_EQ(ip("-n " + lan + " route change 192.168.77.0/24 dev " + dev + " src 192.168.77.3"), 0);
+    ASSERT_EQ(QProcess::execute("natpmpc", {"-g", "192.168.77.1", "-a", "7772", "7772", "tcp", "3600"}), 0);
+    ASSERT_EQ(ip("-n " + lan + " route change 192.168.77.0/24 dev " + dev + " src 192.168.77.2"), 0);
+    ASSERT_TRUE(leases().contains("TCP:7772:192.168.77.3:7772:"));
+
+    host();
+    EXPECT_TRUE(waitUntil([this] {
+        return chat().contains("Your router did not open port 7772 (port 7772 on the router already leads to another "
+                               "machine). Players outside your network can join only if you forward port 7772 to "
+                               "192.168.77.2.");
+    }));
+    EXPECT_FALSE(leases().contains(":192.168.77.2:")) << leases().toStdString();
+}
+
 // Over UPnP: the router refuses NAT-PMP here.
 TEST_F(HomeRouter, ALoweredLeaseIsRenewedOverUpnp)
 {
