@@ -121,7 +121,7 @@ void TavlixProgram::wireConnection()
 {
     ClientConnection::Hooks hooks;
     hooks.startHost = [this] { m_server->startHosting(); };
-    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.showDownloadWindow = [this] { m_download->showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
@@ -179,7 +179,7 @@ void TavlixProgram::wireRoundView()
     hooks.clearBoard = [this] { m_boardPanel->clearBoard(); };
     hooks.clearHand = [this] { m_boardPanel->clearHand(); };
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
-    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
     hooks.showGameStart = [this] { m_gamestart->showCentred(); };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
@@ -218,7 +218,7 @@ void TavlixProgram::wireRoundView()
 void TavlixProgram::wirePlayerList()
 {
     PlayerList::Hooks hooks;
-    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
     // The settings are read when the host announces this client itself.
@@ -228,6 +228,11 @@ void TavlixProgram::wirePlayerList()
     };
     m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
     m_playerList->installHandlers(*m_connection);
+}
+
+void TavlixProgram::addSystemLine(const QString &line)
+{
+    m_chatPane->addlinetochat("0+" + line, m_state.systemcolor);
 }
 
 void TavlixProgram::setHostPort(const QString &port)

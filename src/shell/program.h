@@ -96,6 +96,7 @@ private:
     // Hosting for others: where players can join, and the router's port.
     void announceHosting();
     void updatePortMapping();
+    // A notice of the program itself in the chat, in the system colour.
     void addSystemLine(const QString &line);
     // The preferences as the window and its menus show them now.
     TavlixSettings shownSettings() const;

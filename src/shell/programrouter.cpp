@@ -15,11 +15,6 @@ void TavlixProgram::setRouter(std::unique_ptr<RouterClient> router)
     m_router = std::move(router);
 }
 
-void TavlixProgram::addSystemLine(const QString &line)
-{
-    m_chatPane->addlinetochat("0+" + line, m_state.systemcolor);
-}
-
 void TavlixProgram::announceHosting()
 {
     // Once the host's own player has logged in and the settings (with
