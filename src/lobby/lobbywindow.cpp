@@ -98,6 +98,7 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     m_addressBox->setObjectName(QStringLiteral("panel_addresses"));
     m_addressGrid = new QGridLayout(m_addressBox);
     m_addressGrid->setContentsMargins(0, 0, 0, 0);
+    m_addressGrid->setColumnStretch(0, 1);
     auto *shareTitle = new QLabel(QStringLiteral("Give the other players one of these addresses:"), m_addressBox);
     m_addressGrid->addWidget(shareTitle, 0, 0, 1, 2);
     grid->addWidget(m_addressBox, 6, 0, 1, 4);
@@ -203,6 +204,7 @@ void LobbyWindow::showAddresses(bool shown)
     }
     m_shared.clear();
     m_addressBox->setVisible(shown);
+    fitHeight();
     if (!shown)
         return;
     for (const QString &address : networkAddresses())
@@ -216,6 +218,13 @@ void LobbyWindow::showAddresses(bool shown)
     }
     if (m_routerLookup)
         m_routerLookup->lookupPublicAddress();
+}
+
+void LobbyWindow::fitHeight()
+{
+    // The window grows or shrinks by the rows (its width is fixed), once
+    // the layouts have taken the change in.
+    QMetaObject::invokeMethod(this, &QWidget::adjustSize, Qt::QueuedConnection);
 }
 
 void LobbyWindow::addAddress(const QString &where, const QString &address)
@@ -232,6 +241,7 @@ void LobbyWindow::addAddress(const QString &where, const QString &address)
     connect(copy, &QPushButton::clicked, this, [address] { QGuiApplication::clipboard()->setText(address); });
     m_addressGrid->addWidget(label, row, 0);
     m_addressGrid->addWidget(copy, row, 1);
+    fitHeight();
 }
 
 void LobbyWindow::setStatus(const QString &text)

@@ -64,6 +64,7 @@ private:
     void showGames(int games);
     void setStatus(const QString &text);
     void showAddresses(bool shown);
+    void fitHeight();
     void addAddress(const QString &where, const QString &address);
 
     QString m_gamePath;
