@@ -47,7 +47,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The run-time libraries the programs link (Qt, libcurl, libjpeg, ...) as
+# The run-time libraries the programs link (Qt, libcurl, libjpeg, libnatpmp,
+# miniupnpc, ...) as
 # dpkg-shlibdeps finds them, with their versions.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plug-ins at run time, which dpkg-shlibdeps cannot

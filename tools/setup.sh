@@ -16,6 +16,8 @@ TAVLIX_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev
+  libnatpmp-dev libminiupnpc-dev
+  iproute2 nftables miniupnpd-nftables miniupnpc natpmpc
   xvfb xauth fonts-liberation
   desktop-file-utils appstream dpkg-dev
   python3

@@ -114,9 +114,11 @@ void ClientConnection::processparams(const QStringList &parameters)
         return;
     m_state.playername = parameters.at(0);
     m_state.hostaddress = parameters.at(1);
-    if (parameters.at(2) == QLatin1String("true"))
+    if (parameters.at(2) == QLatin1String("true")) {
         hostpress();
-    else
+        if (m_state.ishost && m_hooks.hostingForOthers)
+            m_hooks.hostingForOthers();
+    } else
         joinpress();
     openPresence();
 }

@@ -41,6 +41,8 @@ public:
         std::function<void(const QString &text)> message;
         // Closes the main window, which ends the program.
         std::function<void()> closeMainWindow;
+        // This copy hosts a game for others (not a solo game); optional.
+        std::function<void()> hostingForOthers;
     };
 
     // Messages that may wait in receivedlist. Timer1 works off about a

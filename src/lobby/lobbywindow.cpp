@@ -1,9 +1,13 @@
 #include "lobbywindow.h"
 
 #include "iniprofile.h"
+#include "portmapper.h"
 #include "presence.h"
+#include "routerclient.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,7 +78,7 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     title->setFont(titleFont);
     auto *hint = new QLabel(QStringLiteral("To host, press \"Host a game\"; the others enter your address and "
                                            "press \"Join a game\". The host must accept connections on TCP port "
-                                           "7772."),
+                                           "7772; the game asks the home router to open it."),
                             this);
     hint->setWordWrap(true);
 
@@ -89,6 +93,16 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     grid->addWidget(m_join, 3, 3);
     grid->addWidget(hint, 4, 0, 1, 4);
     grid->addWidget(m_status, 5, 0, 1, 4);
+
+    m_addressBox = new QWidget(this);
+    m_addressBox->setObjectName(QStringLiteral("panel_addresses"));
+    m_addressGrid = new QGridLayout(m_addressBox);
+    m_addressGrid->setContentsMargins(0, 0, 0, 0);
+    m_addressGrid->setColumnStretch(0, 1);
+    auto *shareTitle = new QLabel(QStringLiteral("Give the other players one of these addresses:"), m_addressBox);
+    m_addressGrid->addWidget(shareTitle, 0, 0, 1, 2);
+    grid->addWidget(m_addressBox, 6, 0, 1, 4);
+    m_addressBox->hide();
     setFixedWidth(520);
 
     const IniProfile profile(m_settingsPath.toStdString());
@@ -104,6 +118,11 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
 }
 
 LobbyWindow::~LobbyWindow() = default;
+
+void LobbyWindow::setRouter(std::unique_ptr<RouterClient> router)
+{
+    m_router = std::move(router);
+}
 
 void LobbyWindow::listenForGames(quint16 port)
 {
@@ -154,6 +173,7 @@ void LobbyWindow::startGame(bool host)
         setStatus(QStringLiteral("Could not start the game (%1).").arg(m_gamePath));
         return;
     }
+    m_hosting = host;
     QString status = host ? QStringLiteral("Starting the game: hosting as %1.").arg(name)
                           : QStringLiteral("Starting the game: joining %1 as %2.").arg(address, name);
     if (!m_presence->isListening())
@@ -171,6 +191,57 @@ void LobbyWindow::startGame(bool host)
 void LobbyWindow::showGames(int games)
 {
     setStatus(games > 0 ? QStringLiteral("Game running") : QStringLiteral("Game ended"));
+    showAddresses(games > 0 && m_hosting);
+}
+
+void LobbyWindow::showAddresses(bool shown)
+{
+    // Rows 1 and below are addresses; row 0 is the title.
+    while (m_addressGrid->count() > 1) {
+        QLayoutItem *row = m_addressGrid->takeAt(1);
+        delete row->widget();
+        delete row;
+    }
+    m_shared.clear();
+    m_addressBox->setVisible(shown);
+    fitHeight();
+    if (!shown)
+        return;
+    for (const QString &address : networkAddresses())
+        addAddress(QStringLiteral("On your network:"), address);
+    if (m_router && !m_routerLookup) {
+        m_routerLookup = std::make_unique<PortMapper>(std::move(m_router));
+        connect(m_routerLookup.get(), &PortMapper::publicAddressFound, this, [this](const QString &address) {
+            if (m_addressBox->isVisibleTo(this) && !m_shared.contains(address))
+                addAddress(QStringLiteral("On the internet:"), address);
+        });
+    }
+    if (m_routerLookup)
+        m_routerLookup->lookupPublicAddress();
+}
+
+void LobbyWindow::fitHeight()
+{
+    // The window grows or shrinks by the rows (its width is fixed), once
+    // the layouts have taken the change in.
+    QMetaObject::invokeMethod(this, &QWidget::adjustSize, Qt::QueuedConnection);
+}
+
+void LobbyWindow::addAddress(const QString &where, const QString &address)
+{
+    const int row = static_cast<int>(m_shared.size()) + 1;
+    m_shared << address;
+    auto *label = new QLabel(where + QLatin1Char(' ') + address, m_addressBox);
+    label->setObjectName(QStringLiteral("label_address%1").arg(row));
+    label->setAccessibleName(label->text());
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *copy = addButton(m_addressBox, "button_copy", QStringLiteral("Copy"));
+    copy->setObjectName(QStringLiteral("button_copy%1").arg(row));
+    copy->setAccessibleName(QStringLiteral("Copy %1").arg(address));
+    connect(copy, &QPushButton::clicked, this, [address] { QGuiApplication::clipboard()->setText(address); });
+    m_addressGrid->addWidget(label, row, 0);
+    m_addressGrid->addWidget(copy, row, 1);
+    fitHeight();
 }
 
 void LobbyWindow::setStatus(const QString &text)

@@ -5,8 +5,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class PortMapper;
+class RouterClient;
 class PresenceListener;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +24,11 @@ class QPushButton;
 // "Game ended" when it closes. Name and address are remembered in section
 // [OrvelLobby] of the settings file, which the game shares for its own
 // section [Tavlix]; that section is never touched here.
+//
+// While a game it started to host is running, the window lists the
+// addresses to give the other players, each with a "Copy" button: this
+// machine's network addresses and, when the home router tells it, the
+// public one. The launcher only asks the router; the game opens the port.
 class LobbyWindow : public QWidget
 {
     Q_OBJECT
@@ -40,15 +49,23 @@ public:
     // work.
     void listenForGames(quint16 port);
 
+    // The home router asked for the public address; none: not asked.
+    void setRouter(std::unique_ptr<RouterClient> router);
+
     void button_hostClick();
     void button_joinClick();
 
     QString statusText() const;
+    // The addresses shown to share, in order; empty while none are shown.
+    QStringList sharedAddresses() const { return m_shared; }
 
 private:
     void startGame(bool host);
     void showGames(int games);
     void setStatus(const QString &text);
+    void showAddresses(bool shown);
+    void fitHeight();
+    void addAddress(const QString &where, const QString &address);
 
     QString m_gamePath;
     QString m_settingsPath;
@@ -59,4 +76,11 @@ private:
     QPushButton *m_host = nullptr;
     QPushButton *m_join = nullptr;
     QLabel *m_status = nullptr;
+    QWidget *m_addressBox = nullptr;
+    QGridLayout *m_addressGrid = nullptr;
+    QStringList m_shared;
+    // The last game this window started hosts.
+    bool m_hosting = false;
+    std::unique_ptr<RouterClient> m_router;
+    std::unique_ptr<PortMapper> m_routerLookup;
 };

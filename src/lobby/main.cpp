@@ -2,6 +2,7 @@
 
 #include "lobbywindow.h"
 #include "presence.h"
+#include "routerclient.h"
 #include "storagepaths.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
                        [](const QString &program, const QStringList &arguments) {
                            return QProcess::startDetached(program, arguments);
                        });
+    window.setRouter(makeSystemRouterClient());
     window.listenForGames(PresencePort);
     window.show();
     return app.exec();

@@ -97,6 +97,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Showfits = readText(profile, "Showfits", "false") == "true";
     // "2": Strong; any other text, and a missing key: Classic.
     settings.Botlevel = readText(profile, "Botlevel", "1") == "2" ? BotLevel::Strong : BotLevel::Classic;
+    settings.Openport = readText(profile, "Openport", "1") != "0";
     return settings;
 }
 
@@ -129,6 +130,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Showfits", boolText(settings.Showfits));
     if (wanted(KeyBotlevel))
         add("Botlevel", std::to_string(static_cast<int>(settings.Botlevel)));
+    if (wanted(KeyOpenport))
+        add("Openport", settings.Openport ? "1" : "0");
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -150,6 +153,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Playsounds != now.Playsounds, KeyPlaysounds);
     mark(before.Showfits != now.Showfits, KeyShowfits);
     mark(before.Botlevel != now.Botlevel, KeyBotlevel);
+    mark(before.Openport != now.Openport, KeyOpenport);
     return keys;
 }
 

@@ -39,11 +39,13 @@ struct TavlixSettings
     bool Help = true;              // "1": the first run, quick instructions shown
     bool Showfits = false;         // frame the cells where the raised tile fits
     BotLevel Botlevel = DefaultBotLevel; // how the hosting copy's computer plays: 1 Classic, 2 Strong
+    bool Openport = true;          // a hosting copy opens its port on the home router
 };
 
 // Reads every key in the order Textsize, Top, Left, Width, Height,
 // Textcolor, Roundnum, Botspeed, Turnsound, Phrase1-9, Playsounds,
-// Playerphrasesounds, Help, Showfits, Botlevel, each access opening the file anew. A missing
+// Playerphrasesounds, Help, Showfits, Botlevel,
+// Openport, each access opening the file anew. A missing
 // file gives the defaults.
 TavlixSettings readTavlixSettings(const IniProfile &profile);
 
@@ -61,13 +63,14 @@ enum SettingsKey : unsigned
     KeyPlaysounds = 1u << 7,
     KeyShowfits = 1u << 8,
     KeyBotlevel = 1u << 9,
+    KeyOpenport = 1u << 10,
 };
 using SettingsKeys = unsigned;
-inline constexpr SettingsKeys AllSettingsKeys = (1u << 10) - 1;
+inline constexpr SettingsKeys AllSettingsKeys = (1u << 11) - 1;
 
 // Writes the preference keys in the order Textsize, Top, Left, Width,
 // Height, Textcolor, Roundnum, Botspeed, Turnsound, Playerphrasesounds,
-// Playsounds, Showfits, Botlevel (only those in `keys`; all thirteen by default); never the
+// Playsounds, Showfits, Botlevel, Openport (only those in `keys`; all by default); never the
 // phrases or Help. The file is read once and written once. An unset
 // Roundnum is written as 3. Throws IniWriteError when the file cannot be
 // written; it is then left as it was.

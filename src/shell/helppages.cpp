@@ -33,8 +33,27 @@ firewall asks, allow Tavlix to use the network on this computer.</p>
 lobby launcher (see <i>The Lobby</i>). One player hosts the game, everyone
 else joins the host. The first player in the list is usually the host.</p>
 <p><b>Hosting.</b> The host's computer must accept incoming connections on
-TCP port 7772. On a home network with a router, forward port 7772 to the
-hosting computer and allow it in its firewall.</p>
+TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
+where the others can join you: "Players on your network can join you at ..."
+for each address of your computer on its networks, for friends in the same
+home.</p>
+<p><b>Hosting from home.</b> Most homes reach the internet through a router,
+which lets nobody in on its own. While you host, Tavlix asks your router to
+open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
+offer), for an hour at a time and again every half hour, and closes it again
+when you leave the game. If the router agrees, the chat says "Players on the
+internet can join you at ..." with your address on the internet: give that
+address to your friends. The game never takes another port, and never waits
+for the router: you can play while it answers.</p>
+<p><b>When the router refuses.</b> The chat then says why ("Your router did
+not open port 7772 ..."), and names the address of your computer. Switch on
+UPnP or NAT-PMP in the router's settings page, or forward TCP port 7772 to
+that address there by hand. If the port already leads to another computer,
+end the game there first or forward the port by hand. Players on your own
+network can always join you at the addresses the chat shows.</p>
+<p><b>Turning it off.</b> Options, Open Port on Router switches this off (or
+on again) at once, also while you host; Tavlix then closes the port on the
+router. The choice is kept for the next games.</p>
 <p><b>Losing the host.</b> The host's copy of Tavlix runs the game for
 everyone. If the host leaves or is disconnected, all game play ends and the
 other players' windows close.</p>
@@ -103,6 +122,10 @@ turn.</p>
 <p><b>Show Fitting Cells</b> (Options, Show Fitting Cells). While you have a
 raised tile on your turn, every cell where that tile fits is marked with a
 faint frame.</p>
+<p><b>Open Port on Router</b> (Options, Open Port on Router; on at first).
+While you host a game, Tavlix asks your home router to let players on the
+internet in on port 7772 (see <i>Connecting</i>). Switch it off to keep the
+router closed; the port is then closed at once.</p>
 <p><b>Chat/Action Text</b> (Options, Text Color; Text Size; Scroll Chat Off;
 Clear Main Chat). Text Color picks the colour of your chat lines, Text Size
 the size of all chat text. Scroll Chat Off (Ctrl+S) keeps the chat from

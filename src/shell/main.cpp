@@ -3,6 +3,7 @@
 #include "desktop.h"
 #include "program.h"
 #include "randomsource.h"
+#include "routerclient.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
 #include "storagepaths.h"
@@ -33,6 +34,7 @@ int main(int argc, char **argv)
     RandomSource random;
     const QString folder = QString::fromStdString(storageFolder(QCoreApplication::applicationDirPath().toStdString()));
     TavlixProgram program(desktop, random, app.arguments().mid(1), folder);
+    program.setRouter(makeSystemRouterClient());
 
     instance.onRaiseRequest([&program] { program.mainWindow().bringForward(); });
     // Logging out, Ctrl+C or a kill close the window the orderly way, so the

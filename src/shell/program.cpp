@@ -6,6 +6,7 @@
 #include "clientconnection.h"
 #include "desktop.h"
 #include "phrasebuttons.h"
+#include "portmapper.h"
 #include "playerlist.h"
 #include "protocol.h"
 #include "randomsource.h"
@@ -56,6 +57,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
 
 TavlixProgram::~TavlixProgram()
 {
+    m_portMapper.reset();
     // The connection and the host go first, while the windows they talk to
     // still exist; they then close their sockets without telling anyone.
     delete m_connection;
@@ -90,7 +92,12 @@ void TavlixProgram::wireMainWindow()
 
     chat.saveinifile = [this] { saveinifile(); };
     chat.onFirstShow = [this] { m_connection->processparams(m_parameters); };
-    chat.onClosing = [this] { m_tally->saveTally(); };
+    chat.onClosing = [this] {
+        // The router's port closes with the game (the wait is bounded).
+        if (m_portMapper)
+            m_portMapper->finish();
+        m_tally->saveTally();
+    };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
 
     // Once the installer or the launcher has started, the game ends as
@@ -116,7 +123,7 @@ void TavlixProgram::wireConnection()
 {
     ClientConnection::Hooks hooks;
     hooks.startHost = [this] { m_server->startHosting(); };
-    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.showDownloadWindow = [this] { m_download->showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
@@ -131,6 +138,7 @@ void TavlixProgram::wireConnection()
     hooks.closeMainWindow = [this] {
         QMetaObject::invokeMethod(m_chat.get(), &QWidget::close, Qt::QueuedConnection);
     };
+    hooks.hostingForOthers = [this] { m_hostsForOthers = true; };
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
@@ -163,6 +171,10 @@ void TavlixProgram::wireBoard()
     QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
     connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);
     connect(showFits, &QAction::triggered, this, [this] { saveinifile(); });
+    connect(m_chat->item(QStringLiteral("OpenPort1")), &QAction::triggered, this, [this] {
+        saveinifile();
+        updatePortMapping();
+    });
 }
 
 void TavlixProgram::wireRoundView()
@@ -171,7 +183,7 @@ void TavlixProgram::wireRoundView()
     hooks.clearBoard = [this] { m_boardPanel->clearBoard(); };
     hooks.clearHand = [this] { m_boardPanel->clearHand(); };
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
-    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
     hooks.showGameStart = [this] { m_gamestart->showCentred(); };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
@@ -217,18 +229,27 @@ void TavlixProgram::wireRoundView()
 void TavlixProgram::wirePlayerList()
 {
     PlayerList::Hooks hooks;
-    hooks.addSystemLine = [this](const QString &line) { m_chatPane->addlinetochat("0+" + line, m_state.systemcolor); };
+    hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
     // The settings are read when the host announces this client itself.
-    hooks.ownArrival = [this] { loadinifile(); };
+    hooks.ownArrival = [this] {
+        loadinifile();
+        announceHosting();
+    };
     m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
     m_playerList->installHandlers(*m_connection);
+}
+
+void TavlixProgram::addSystemLine(const QString &line)
+{
+    m_chatPane->addlinetochat("0+" + line, m_state.systemcolor);
 }
 
 void TavlixProgram::setHostPort(const QString &port)
 {
     m_server->setPortName(port);
+    m_hostPort = port.toUShort();
 }
 
 void TavlixProgram::setJoinPort(const QString &port)

@@ -15,7 +15,9 @@ class BoardPanel;
 class ChatPane;
 class ClientConnection;
 class PlayerList;
+class PortMapper;
 class Desktop;
+class RouterClient;
 class RandomSource;
 class RoundView;
 class Tabout;
@@ -48,7 +50,7 @@ public:
 
     // Reads the settings file and applies it (at login), then writes Help=2.
     void loadinifile();
-    // Writes the thirteen preference keys of the settings file, in one write;
+    // Writes the preference keys of the settings file, in one write;
     // before the file has been read in this run, only the keys the player
     // changed.
     void saveinifile();
@@ -68,6 +70,13 @@ public:
     Tphrases &phrasesWindow() const { return *m_phrasesWindow; }
     QString settingsPath() const { return m_settingsPath; }
 
+    // The home router a copy that hosts for others asks to open the host's
+    // port (Options > Open Port on Router). Without one, as in most tests,
+    // no router is asked. Set before show().
+    void setRouter(std::unique_ptr<RouterClient> router);
+    // The port mapping, once this copy hosts for others with the option on.
+    PortMapper *portMapper() const { return m_portMapper.get(); }
+
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
     void setJoinPort(const QString &port);
@@ -84,6 +93,11 @@ private:
     void wireRoundView();
     void wirePlayerList();
     bool storePhrases(const std::array<QString, 9> &texts);
+    // Hosting for others: where players can join, and the router's port.
+    void announceHosting();
+    void updatePortMapping();
+    // A notice of the program itself in the chat, in the system colour.
+    void addSystemLine(const QString &line);
     // The preferences as the window and its menus show them now.
     TavlixSettings shownSettings() const;
 
@@ -97,6 +111,12 @@ private:
     // file has been read since.
     TavlixSettings m_builtInSettings;
     bool m_settingsRead = false;
+    // The copy hosts for others, and has said where to join.
+    bool m_hostsForOthers = false;
+    bool m_hostingAnnounced = false;
+    std::unique_ptr<RouterClient> m_router;
+    std::unique_ptr<PortMapper> m_portMapper;
+    quint16 m_hostPort = 7772;
 
     // In creation order.
     std::unique_ptr<Tchat> m_chat;

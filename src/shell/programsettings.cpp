@@ -41,6 +41,7 @@ void TavlixProgram::loadinifile()
     m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->setChecked(settings.Playerphrasesounds);
     m_chat->item(QStringLiteral("ShowFittingCells1"))->setChecked(settings.Showfits);
     m_chat->setBotlevel(settings.Botlevel);
+    m_chat->item(QStringLiteral("OpenPort1"))->setChecked(settings.Openport);
     // The first login on this machine explains the game once.
     if (settings.Help)
         m_chat->QuickInstructions1Click();
@@ -69,6 +70,7 @@ TavlixSettings TavlixProgram::shownSettings() const
     settings.Playsounds = m_chat->item(QStringLiteral("PlaySounds1"))->isChecked();
     settings.Showfits = m_chat->item(QStringLiteral("ShowFittingCells1"))->isChecked();
     settings.Botlevel = m_chat->botlevel();
+    settings.Openport = m_chat->item(QStringLiteral("OpenPort1"))->isChecked();
     return settings;
 }
 

@@ -91,6 +91,9 @@ void Tchat::createMenus()
     }
     // Off by default; the program applies it to the board and saves it.
     addCheckItem(m_optionsMenu, "ShowFittingCells1", QStringLiteral("Show &Fitting Cells"), false);
+    // On by default; a hosting copy then asks the home router to open the
+    // game's port. The program saves it and applies it at once.
+    addCheckItem(m_optionsMenu, "OpenPort1", QStringLiteral("Ope&n Port on Router"), true);
 
     m_optionsMenu->addSeparator();
     // Text Color, Text Size, Scroll Chat Off and Clear Main Chat belong to

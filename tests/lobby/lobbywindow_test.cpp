@@ -4,8 +4,12 @@
 #include "eventloop.h"
 #include "lobbywindow.h"
 #include "presence.h"
+#include "routerclient.h"
 
+#include <QClipboard>
+#include <atomic>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -15,6 +19,16 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// A router that tells its public address and counts what else it is asked.
+struct TellingRouter : RouterClient
+{
+    explicit TellingRouter(std::atomic<int> &other) : other(other) {}
+    RouterReply mapPort(quint16, int, const QString &) override { return ++other, RouterReply{}; }
+    void unmapPort(quint16) override { ++other; }
+    QString publicAddress() override { return QStringLiteral("11.22.33.1"); }
+    std::atomic<int> &other;
+};
 
 class LobbyTest : public ::testing::Test
 {
@@ -129,18 +143,27 @@ TEST_F(LobbyTest, TheRealGameExecutableRunsAndItsPresenceShowsWhileItIsOpen)
     auto window = makeWindow([](const QString &program, const QStringList &arguments) {
         return QProcess::startDetached(program, arguments);
     });
+    std::atomic<int> mappings = 0;
+    window->setRouter(std::make_unique<TellingRouter>(mappings));
     window->listenForGames(PresencePort);
     EXPECT_TRUE(window->statusText().startsWith("Ready"));
     type(*window, "edit_name", "Ann Lee");
     click(*window, "button_host");
 
     ASSERT_TRUE(waitUntil([&] { return window->statusText() == "Game running"; }, 10000));
+    // While its hosted game runs: the addresses to share, each with Copy.
+    ASSERT_TRUE(waitUntil([&] { return window->sharedAddresses().contains("11.22.33.1"); }));
+    const auto row = window->sharedAddresses().indexOf("11.22.33.1") + 1;
+    window->findChild<QPushButton *>(QStringLiteral("button_copy%1").arg(row))->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "11.22.33.1");
+    EXPECT_EQ(mappings, 0);
     QFile parameters(folder.filePath("parameters"));
     ASSERT_TRUE(parameters.open(QIODevice::ReadOnly));
     EXPECT_EQ(parameters.readAll(), "Ann Lee\n127.0.0.1\ntrue\n");
 
     QFile(folder.filePath("stop")).open(QIODevice::WriteOnly);
     EXPECT_TRUE(waitUntil([&] { return window->statusText() == "Game ended"; }, 10000));
+    EXPECT_TRUE(window->sharedAddresses().isEmpty());
 }
 
 TEST_F(LobbyTest, APortInUseIsReportedAndTheWindowStillStartsGames)

@@ -126,11 +126,12 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     s.Playerphrasesounds = true;
     s.Showfits = true;
     s.Botlevel = BotLevel::Strong;
+    s.Openport = false;
     writeTavlixSettings(profile, s);
     EXPECT_EQ(readWholeFile(profile.path()),
               "[Tavlix]\r\nHelp=2\r\nTextsize=11\r\nTop=40\r\nLeft=-5\r\nWidth=900\r\nHeight=600\r\n"
               "Textcolor=$00030201\r\nRoundnum=5\r\nBotspeed=2000\r\nTurnsound=1\r\n"
-              "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\nBotlevel=2\r\n");
+              "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\nBotlevel=2\r\nOpenport=0\r\n");
 
     const TavlixSettings back = readTavlixSettings(profile);
     EXPECT_EQ(back.Textsize, 11);
@@ -140,6 +141,7 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     EXPECT_FALSE(back.Playsounds);
     EXPECT_TRUE(back.Showfits);
     EXPECT_EQ(back.Botlevel, BotLevel::Strong);
+    EXPECT_FALSE(back.Openport);
     EXPECT_FALSE(back.Help);
 }
 

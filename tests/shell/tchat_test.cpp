@@ -69,7 +69,8 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
     EXPECT_EQ(captions(window.fileMenu()), (QStringList{"Start Game", "-", "Exit"}));
     EXPECT_EQ(captions(window.optionsMenu()),
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "Computer Strength",
-                           "Show Fitting Cells", "-", "Text Color", "Text Size", "Scroll Chat Off", "Clear Main Chat", "Reset Screen Location", "-",
+                           "Show Fitting Cells", "Open Port on Router", "-", "Text Color", "Text Size", "Scroll Chat Off",
+                           "Clear Main Chat", "Reset Screen Location", "-",
                            "Just Watch"}));
     EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List"}));
     EXPECT_EQ(captions(window.helpMenu()), (QStringList{"Content", "Quick Instructions", "-", "About"}));
@@ -82,6 +83,7 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
     EXPECT_TRUE(window.item("Normal1")->isChecked());
     EXPECT_TRUE(window.item("LevelClassic1")->isChecked());
     EXPECT_FALSE(window.item("JustWatch1")->isChecked());
+    EXPECT_TRUE(window.item("OpenPort1")->isChecked());
     EXPECT_FALSE(window.item("ScrollChatOff2")->isChecked());
     EXPECT_EQ(window.item("Help2")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window.item("QuickInstructions1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
