@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QPointer>
 
 #include <arpa/inet.h>
 #include <netdb.h>
@@ -50,23 +51,24 @@ std::optional<quint32> host(const QString &name)
     return std::nullopt;
 }
 
-int resolve(const QString &name, QObject *context, std::function<void(std::optional<quint32>)> answered)
+void resolve(const QString &name, const QObject *context, std::function<void(std::optional<quint32>)> answered)
 {
-    return QHostInfo::lookupHost(name, context, [name, answered = std::move(answered)](const QHostInfo &answer) {
+    // Without a context object the answer comes back to this thread in any
+    // case, so that the lookup's own state is always released; an answer
+    // that nobody waits for still fills the cache.
+    QPointer<const QObject> receiver(context);
+    QHostInfo::lookupHost(name, [name, receiver, answered = std::move(answered)](const QHostInfo &answer) {
+        std::optional<quint32> ip;
         for (const QHostAddress &address : answer.addresses()) {
-            if (address.protocol() != QAbstractSocket::IPv4Protocol)
-                continue;
-            hostCache().insert(name, address.toIPv4Address());
-            answered(address.toIPv4Address());
-            return;
+            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+                ip = address.toIPv4Address();
+                hostCache().insert(name, *ip);
+                break;
+            }
         }
-        answered(std::nullopt);
+        if (receiver)
+            answered(ip);
     });
-}
-
-void abandon(int id)
-{
-    QHostInfo::abortHostLookup(id);
 }
 
 quint16 port(const QString &name)

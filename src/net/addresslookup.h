@@ -26,13 +26,10 @@ inline constexpr char hostNotFound[] = "Host Lookup - Could Not Find Host Entry"
 std::optional<quint32> host(const QString &name);
 
 // Resolves a name on the resolver's own threads: a name server that does not
-// answer must never hold up the window. `answered` runs later on the thread
-// of `context`, and never once the context is destroyed, with the first IPv4
-// address of the answer (then cached) or with nothing when there is none.
-// Returns an id for abandon().
-int resolve(const QString &name, QObject *context, std::function<void(std::optional<quint32>)> answered);
-// Stops a resolution whose answer nobody waits for any more, if it has not begun.
-void abandon(int id);
+// answer must never hold up the window. `answered` runs later on this
+// thread, and never once `context` is destroyed, with the first IPv4 address
+// of the answer (then cached) or with nothing when there is none.
+void resolve(const QString &name, const QObject *context, std::function<void(std::optional<quint32>)> answered);
 
 // A decimal port when the name begins with a digit, else the "tcp" service
 // of that name.

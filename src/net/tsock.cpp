@@ -180,7 +180,7 @@ bool TSock::Open()
     // connection that failed.
     d->lookup = new QObject(this);
     TSock *sock = this;
-    d->lookupId = AddressLookup::resolve(d->hostName, d->lookup, [sock, port](std::optional<quint32> ip) {
+    AddressLookup::resolve(d->hostName, d->lookup, [sock, port](std::optional<quint32> ip) {
         Private *p = sock->d.get();
         std::exchange(p->lookup, nullptr)->deleteLater();
         if (ip)
@@ -216,9 +216,6 @@ void TSock::Private::connectTo(quint32 ip, quint16 port)
 
 void TSock::Private::dropLookup()
 {
-    if (!lookup)
-        return;
-    AddressLookup::abandon(lookupId);
     delete std::exchange(lookup, nullptr);
 }
 

@@ -47,10 +47,9 @@ struct TSock::Private
     bool deferred = false;      // a notification waits for the running one
     int postedError = 0;        // Windows Sockets code found outside a notification
     int sendError = 0;          // errno that a send took from the socket
-    // While Open waits for the resolver's answer: the context the answer is
-    // delivered to (destroyed to drop the answer) and the resolution's id.
+    // While Open waits for the resolver: the answer's context, destroyed to
+    // drop the answer.
     QObject *lookup = nullptr;
-    int lookupId = 0;
 
     QByteArray incoming;
     QByteArray outgoing;
