@@ -39,6 +39,18 @@ QString connectFailureReason(int wsaCode, const QString &port)
     }
 }
 
+// The transport's words for a host name without an address, whether Open
+// raised them or the Error info of a background lookup carries them.
+bool isLookupFailure(const QString &text)
+{
+    return text.startsWith(QLatin1String("Host Lookup"));
+}
+
+QString lookupFailureReason()
+{
+    return QStringLiteral("the name cannot be looked up");
+}
+
 } // namespace
 
 ClientConnection::ClientConnection(ClientState &state, Hooks hooks, QObject *parent)
@@ -153,13 +165,14 @@ void ClientConnection::openGameConnection(const QString &host)
     try {
         m_sock->Open();
     } catch (const ESockException &e) {
-        // A host name that does not resolve: nothing else can happen.
-        const bool lookup = QByteArray(e.what()).startsWith("Host Lookup");
-        couldNotConnect(lookup ? QStringLiteral("the name cannot be looked up") : QString::fromLatin1(e.what()));
+        // A dotted address that does not parse, say: nothing else can happen.
+        const QString text = QString::fromLatin1(e.what());
+        couldNotConnect(isLookupFailure(text) ? lookupFailureReason() : text);
         return;
     }
     // Without a limit of its own an attempt that gets no answer would wait
-    // for the system's minutes.
+    // for the system's minutes. The limit covers a name still being looked
+    // up: closing the endpoint drops the lookup.
     if (m_link == Link::Connecting)
         m_connectTimer.start(ConnectionLiveness::timing().connectTimeoutMs);
 }
@@ -245,7 +258,7 @@ void ClientConnection::sockInfo(TSocketInfo info, const QString &text)
     if (info == TSocketInfo::Error) {
         const int code = ConnectionLiveness::errorCodeOf(text);
         if (m_link == Link::Connecting)
-            couldNotConnect(connectFailureReason(code, m_sock->PortName()));
+            couldNotConnect(isLookupFailure(text) ? lookupFailureReason() : connectFailureReason(code, m_sock->PortName()));
         else if (m_link == Link::Connected && ConnectionLiveness::meansConnectionLost(code))
             connectionFailed(QStringLiteral("The connection to the host was lost."));
         return;

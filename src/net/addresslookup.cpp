@@ -3,6 +3,9 @@
 #include "tsock.h"
 
 #include <QHash>
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QPointer>
 
 #include <arpa/inet.h>
 #include <netdb.h>
@@ -10,10 +13,10 @@
 
 namespace {
 
-const char *const hostNotFound = "Host Lookup - Could Not Find Host Entry";
 const char *const serviceNotFound = "Port Lookup - Could Not Find Service Entry";
 
-// Only the main thread uses the transport, so the cache needs no lock.
+// Only the main thread uses the transport, and answers come back to it, so
+// the cache needs no lock.
 QHash<QString, quint32> &hostCache()
 {
     static QHash<QString, quint32> cache;
@@ -25,26 +28,11 @@ bool startsWithDigit(const QString &name)
     return !name.isEmpty() && name.at(0) >= QLatin1Char('0') && name.at(0) <= QLatin1Char('9');
 }
 
-quint32 resolve(const QString &name)
-{
-    addrinfo hints {};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo *result = nullptr;
-    const QByteArray encoded = name.toLocal8Bit();
-    if (getaddrinfo(encoded.constData(), nullptr, &hints, &result) != 0 || !result)
-        throw ESockException(hostNotFound);
-    const auto *address = reinterpret_cast<const sockaddr_in *>(result->ai_addr);
-    const quint32 ip = ntohl(address->sin_addr.s_addr);
-    freeaddrinfo(result);
-    return ip;
-}
-
 } // namespace
 
 namespace AddressLookup {
 
-quint32 host(const QString &name)
+std::optional<quint32> host(const QString &name)
 {
     if (name.isEmpty())
         return INADDR_ANY;
@@ -56,13 +44,31 @@ quint32 host(const QString &name)
             throw ESockException(hostNotFound);
         return ntohl(parsed.s_addr);
     }
-    auto &cache = hostCache();
+    const auto &cache = hostCache();
     const auto cached = cache.constFind(name);
     if (cached != cache.constEnd())
         return *cached;
-    const quint32 ip = resolve(name);
-    cache.insert(name, ip);
-    return ip;
+    return std::nullopt;
+}
+
+void resolve(const QString &name, const QObject *context, std::function<void(std::optional<quint32>)> answered)
+{
+    // Without a context object the answer comes back to this thread in any
+    // case, so that the lookup's own state is always released; an answer
+    // that nobody waits for still fills the cache.
+    QPointer<const QObject> receiver(context);
+    QHostInfo::lookupHost(name, [name, receiver, answered = std::move(answered)](const QHostInfo &answer) {
+        std::optional<quint32> ip;
+        for (const QHostAddress &address : answer.addresses()) {
+            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+                ip = address.toIPv4Address();
+                hostCache().insert(name, *ip);
+                break;
+            }
+        }
+        if (receiver)
+            answered(ip);
+    });
 }
 
 quint16 port(const QString &name)

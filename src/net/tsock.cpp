@@ -12,6 +12,7 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,7 @@ TSock::~TSock()
     // The socket closes as Close would close it, but no event is raised: an
     // endpoint is mostly destroyed together with its owner, and a handler
     // called from here would run on an owner that is half torn down.
+    d->dropLookup();
     if (d->fd < 0)
         return;
     d->detach();
@@ -105,12 +107,12 @@ void TSock::setListen(bool listen)
         d->info(TSocketInfo::Listen, QStringLiteral("Listening Already Running"));
         return;
     }
-    if (d->fd >= 0)
+    if (d->fd >= 0 || d->lookup)
         throw ESockException("Listen - Socket Already In Use");
 
     QPointer<TSock> self(this);
     const quint16 port = d->lookupPort();
-    if (!self || d->fd >= 0)
+    if (!self || d->fd >= 0 || d->lookup)
         return;
     const int fd = newStreamSocket();
     if (fd < 0)
@@ -155,38 +157,66 @@ void TSock::setKeepAlive(bool on)
 
 bool TSock::Open()
 {
-    if (d->fd >= 0)
+    // Waiting for the resolver counts as connecting already.
+    if (d->fd >= 0 || d->lookup)
         return d->connected;
 
     QPointer<TSock> self(this);
+    const auto openedMeanwhile = [&] { return !self || d->fd >= 0 || d->lookup; };
     const quint16 port = d->lookupPort();
-    if (!self || d->fd >= 0)
+    if (openedMeanwhile())
         return self && d->connected;
     d->info(TSocketInfo::Lookup, QStringLiteral("Lookup Of Host ") + d->hostName);
-    if (!self || d->fd >= 0)
+    if (openedMeanwhile())
         return self && d->connected;
-    const quint32 ip = AddressLookup::host(d->hostName);
-
-    const int fd = newStreamSocket();
-    if (fd < 0) {
-        // No socket at all: reported like a connection that failed.
-        d->postError(WsaErrors::fromErrno(errno));
+    if (const std::optional<quint32> ip = AddressLookup::host(d->hostName)) {
+        d->connectTo(*ip, port);
         return false;
     }
-    if (d->keepAlive)
-        ConnectionLiveness::applyTo(fd);
-    d->connecting = true;
-    d->attach(fd);
+
+    // A name not resolved before is resolved elsewhere, and the connection
+    // begins when the answer comes. Close and destruction drop the lookup
+    // and its answer with it; a name without an address is told like a
+    // connection that failed.
+    d->lookup = new QObject(this);
+    TSock *sock = this;
+    AddressLookup::resolve(d->hostName, d->lookup, [sock, port](std::optional<quint32> ip) {
+        Private *p = sock->d.get();
+        std::exchange(p->lookup, nullptr)->deleteLater();
+        if (ip)
+            p->connectTo(*ip, port);
+        else
+            p->postError(Private::hostNotFoundCode);
+    });
+    return false;
+}
+
+void TSock::Private::connectTo(quint32 ip, quint16 port)
+{
+    const int socket = newStreamSocket();
+    if (socket < 0) {
+        // No socket at all: reported like a connection that failed.
+        postError(WsaErrors::fromErrno(errno));
+        return;
+    }
+    if (keepAlive)
+        ConnectionLiveness::applyTo(socket);
+    connecting = true;
+    attach(socket);
     const sockaddr_in address = ipv4Address(ip, port);
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+    if (::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
         && errno != EINPROGRESS && errno != EINTR) {
         // Failed before it began (no route, for example): the same single
         // Error info that a failure found later gives, delivered later too.
-        d->failed = true;
-        d->updateNotifiers();
-        d->postError(WsaErrors::fromErrno(errno));
+        failed = true;
+        updateNotifiers();
+        postError(WsaErrors::fromErrno(errno));
     }
-    return false;
+}
+
+void TSock::Private::dropLookup()
+{
+    delete std::exchange(lookup, nullptr);
 }
 
 bool TSock::Accept(TSock *&out)
@@ -235,7 +265,7 @@ bool TSock::Accept(TSock *&out)
 
 bool TSock::Send(const QByteArray &bytes)
 {
-    if (d->fd < 0)
+    if (d->fd < 0 && !d->lookup)
         throw ESockException("Send - Socket Not Connected");
     if (d->listening)
         throw ESockException("Send - Cannot Send On A Listener Socket");
@@ -252,7 +282,7 @@ bool TSock::Send(const QByteArray &bytes)
     // the first writable after it is established. Offering them now would
     // also consume the error of a connection that has just failed, and the
     // failure would then pass for a success.
-    if (d->connecting)
+    if (d->connecting || d->lookup)
         return true;
 
     const ssize_t sent = ::send(d->fd, d->outgoing.constData(), size_t(d->outgoing.size()), MSG_NOSIGNAL);
@@ -278,7 +308,7 @@ QByteArray TSock::Receive()
 {
     if (d->listening)
         throw ESockException("Receive - Cannot Receive On A Listener Socket");
-    if (d->fd < 0 && d->incoming.isEmpty())
+    if (d->fd < 0 && !d->lookup && d->incoming.isEmpty())
         throw ESockException("Receive - Socket Not Connected");
     return std::exchange(d->incoming, QByteArray());
 }
@@ -287,7 +317,7 @@ QByteArray TSock::Receive(int count)
 {
     if (d->listening)
         throw ESockException("Receive - Cannot Receive On A Listener Socket");
-    if (d->fd < 0 && d->incoming.isEmpty())
+    if (d->fd < 0 && !d->lookup && d->incoming.isEmpty())
         throw ESockException("Receive - Socket Not Connected");
     const QByteArray front = d->incoming.left(qMax(count, 0));
     d->incoming.remove(0, front.size());
@@ -303,6 +333,7 @@ bool TSock::Close()
         closed = closeSocket(d->fd) == 0;
         d->fd = -1;
     }
+    d->dropLookup();
     ++d->generation;
     d->listening = false;
     d->connected = false;

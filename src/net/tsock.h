@@ -81,6 +81,10 @@ public:
 
     // Starts an outgoing connection; returns the connected flag (false: the
     // connection completes later through OnConnect or an Error info).
+    // A host name that is not in the host cache is resolved in the
+    // background first, the endpoint connecting meanwhile (Send queues);
+    // when it has no address the Error info carries "Host Lookup - Could
+    // Not Find Host Entry". A dotted address that does not parse raises it.
     bool Open();
     // On a listener inside OnAccept: the new connection, owned by this
     // listener, with OnRead, OnWrite, OnDisconnect, OnInfo and

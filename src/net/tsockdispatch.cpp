@@ -261,7 +261,8 @@ void TSock::Private::dispatchError(int wsaCode)
     if (fd >= 0)
         failed = true;
     updateNotifiers();
-    info(TSocketInfo::Error, WsaErrors::errorText(wsaCode));
+    info(TSocketInfo::Error, wsaCode == hostNotFoundCode ? QString::fromLatin1(AddressLookup::hostNotFound)
+                                                         : WsaErrors::errorText(wsaCode));
 }
 
 void TSock::Private::dispatchWritable()

@@ -47,6 +47,9 @@ struct TSock::Private
     bool deferred = false;      // a notification waits for the running one
     int postedError = 0;        // Windows Sockets code found outside a notification
     int sendError = 0;          // errno that a send took from the socket
+    // While Open waits for the resolver: the answer's context, destroyed to
+    // drop the answer.
+    QObject *lookup = nullptr;
 
     QByteArray incoming;
     QByteArray outgoing;
@@ -66,6 +69,12 @@ struct TSock::Private
     void armAcceptLater();
 
     quint16 lookupPort();
+    // The part of Open that follows the host lookup.
+    void connectTo(quint32 ip, quint16 port);
+    void dropLookup();
+    // The posted error of a name that the resolver could not find
+    // (WSAHOST_NOT_FOUND); its info carries the lookup's own text.
+    static constexpr int hostNotFoundCode = 11001;
 
     // The only entry from the event loop: runs one notification, one at a
     // time, and keeps every exception inside.

@@ -17,16 +17,26 @@ TEST(Lookup, DottedAddressIsNeverResolvedNorCached)
     EXPECT_FALSE(TSock::hostCacheContains(QStringLiteral("10.0.0.5")));
 }
 
-TEST(Lookup, HostNameIsResolvedOnceAndThenServedFromTheCache)
+// The first Open of a name returns before the name is resolved; bytes sent
+// meanwhile go out once connected. Later the cache answers at once.
+TEST(Lookup, HostNameIsResolvedInTheBackgroundOnceAndThenServedFromTheCache)
 {
     RawListener far;
+    const QString port = QString::number(far.port());
     TSock client;
+    QStringList log;
+    recordEvents(&client, log);
     client.setHostName(QStringLiteral("localhost"));
-    client.setPortName(QString::number(far.port()));
-    client.Open();
-    EXPECT_TRUE(TSock::hostCacheContains(QStringLiteral("localhost")));
+    client.setPortName(port);
+    EXPECT_FALSE(client.Open());
+    EXPECT_EQ(client.LocalPort(), 0);
+    client.Send("early");
+    EXPECT_EQ(log.mid(0, 2), QStringList({infoLine(TSocketInfo::Lookup, "Lookup Of Port " + port),
+                                          infoLine(TSocketInfo::Lookup, "Lookup Of Host localhost")}));
     EXPECT_TRUE(waitUntil([&] { return client.Connected(); }));
-    EXPECT_EQ(AddressLookup::host(QStringLiteral("localhost")) >> 24, 127u);
+    EXPECT_TRUE(TSock::hostCacheContains(QStringLiteral("localhost")));
+    EXPECT_EQ(far.accept().read(5), "early");
+    EXPECT_EQ(AddressLookup::host(QStringLiteral("localhost")).value_or(0) >> 24, 127u);
 }
 
 TEST(Lookup, EmptyHostNameIsAnyAddress)
@@ -34,19 +44,41 @@ TEST(Lookup, EmptyHostNameIsAnyAddress)
     EXPECT_EQ(AddressLookup::host(QString()), 0u);
 }
 
-TEST(Lookup, UnknownHostRaisesAndIsNotCached)
+TEST(Lookup, UnknownHostIsAnErrorInfoAndIsNotCached)
 {
     TSock client;
+    QStringList log;
+    recordEvents(&client, log);
     client.setHostName(QStringLiteral("no-such-host.invalid"));
     client.setPortName(QStringLiteral("7772"));
-    try {
-        client.Open();
-        FAIL() << "Open of an unknown host succeeded";
-    } catch (const ESockException &e) {
-        EXPECT_STREQ(e.what(), "Host Lookup - Could Not Find Host Entry");
-    }
+    EXPECT_FALSE(client.Open());
+    const QString notFound = infoLine(TSocketInfo::Error, "Host Lookup - Could Not Find Host Entry");
+    EXPECT_TRUE(waitUntil([&] { return log.contains(notFound); }));
     EXPECT_FALSE(TSock::hostCacheContains(QStringLiteral("no-such-host.invalid")));
     EXPECT_FALSE(client.Connected());
+}
+
+// An endpoint closed or destroyed while its name is looked up never hears the answer.
+TEST(Lookup, AnAnswerForAClosedOrDestroyedEndpointIsDropped)
+{
+    RawListener far;
+    QStringList log, witness;
+    TSock reopened;
+    recordEvents(&reopened, log);
+    auto doomed = std::make_unique<TSock>();
+    TSock later;
+    recordEvents(&later, witness);
+    for (TSock *sock : {&reopened, doomed.get(), &later}) {
+        sock->setHostName(QStringLiteral("stale.invalid"));
+        sock->setPortName(QString::number(far.port()));
+        sock->Open();
+    }
+    doomed.reset();
+    reopened.Close();
+    reopened.setHostName(QStringLiteral("127.0.0.1"));
+    reopened.Open();
+    EXPECT_TRUE(waitUntil([&] { return reopened.Connected() && witness.last().startsWith("info Error"); }));
+    EXPECT_FALSE(log.join('\n').contains("Host Lookup"));
 }
 
 TEST(Lookup, MalformedDottedAddressRaisesInsteadOfConnectingSomewhere)
