@@ -17,7 +17,7 @@ TAVLIX_PACKAGES=(
   libgtest-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev
   xvfb xauth fonts-liberation
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   python3
   pulseaudio pulseaudio-utils
 )
