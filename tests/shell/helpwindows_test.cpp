@@ -4,11 +4,15 @@
 #include "randomsource.h"
 #include "smallwindows.h"
 #include "tchat.h"
+#include "tphrases.h"
+#include "tspylist.h"
+#include "ttallylist.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -105,4 +109,21 @@ TEST(AboutWindow, ShowsTheLoginVersionAndOpensTheMakersSite)
 
     about.findChild<QPushButton *>("button_done")->click();
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST(SmallWindows, EscapeClosesTheHelpTallyPhraseAndSpyWindowsFromTheirFocusedControl)
+{
+    FakeDesktop desktop;
+    QTemporaryDir folder;
+    Thelp help;
+    Ttallylist tally(folder.filePath("Tavlixtally.tld"), desktop);
+    Tphrases phrases;
+    Tspylist spies;
+    for (GameWindow *window : std::initializer_list<GameWindow *>{&help, &tally, &phrases, &spies}) {
+        window->showCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << qPrintable(window->objectName());
+        QWidget *focused = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(focused, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << qPrintable(window->objectName());
+    }
 }
