@@ -56,7 +56,9 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     m_join = addButton(this, "button_join", QStringLiteral("Join a game"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("label_status"));
-    m_status->setAccessibleName(QStringLiteral("Status"));
+    // A label offers assistive technology only its name: the name is the
+    // status itself ("Game running"), the role its description.
+    m_status->setAccessibleDescription(QStringLiteral("Status"));
     m_status->setWordWrap(true);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setFrameShape(QFrame::StyledPanel);
@@ -176,4 +178,5 @@ void LobbyWindow::showGames(int games)
 void LobbyWindow::setStatus(const QString &text)
 {
     m_status->setText(text);
+    m_status->setAccessibleName(text);
 }

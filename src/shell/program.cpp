@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "boardpanel.h"
+#include "boardview.h"
 #include "chatpane.h"
 #include "chattersounds.h"
 #include "clientconnection.h"
@@ -155,6 +156,9 @@ void TavlixProgram::wireBoard()
     m_connection->setHandler("CMD_heplace", [this](const QByteArray &body, int) { m_boardPanel->heplace(body); });
     m_connection->setHandler("CMD_anerror", [this](const QByteArray &body, int) { m_boardPanel->anerror(body); });
     m_connection->setHandler("CMD_loadboard", [this](const QByteArray &body, int) { m_boardPanel->loadboard(body); });
+
+    connect(m_chat->item(QStringLiteral("GoToBoard1")), &QAction::triggered, m_boardPanel,
+            [this] { m_boardPanel->view()->setFocus(Qt::ShortcutFocusReason); });
 
     QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
     connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);

@@ -343,6 +343,10 @@ TEST_F(ProgramTest, TabReachesTheBoardFromTheChatLine)
         reached = QApplication::focusWidget() == board;
     }
     EXPECT_TRUE(reached);
+    // Ctrl+B goes there at once.
+    window.findChild<QWidget *>("mychat")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), board);
 }
 
 TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)
