@@ -69,13 +69,7 @@ struct CurlCallbacks
 HttpCli::HttpCli(QObject *parent)
     : QObject(parent)
 {
-    initialiseCurl();
     m_errorBuffer = new char[CURL_ERROR_SIZE]();
-    m_multi = curl_multi_init();
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETFUNCTION, &CurlCallbacks::socket);
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_TIMERFUNCTION, &CurlCallbacks::timer);
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_TIMERDATA, this);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { socketAction(CURL_SOCKET_TIMEOUT, 0); });
 }
@@ -83,13 +77,32 @@ HttpCli::HttpCli(QObject *parent)
 HttpCli::~HttpCli()
 {
     releaseEasy();
-    curl_multi_cleanup(multiOf(m_multi));
+    if (m_multi)
+        curl_multi_cleanup(multiOf(m_multi));
     delete[] m_errorBuffer;
+}
+
+bool HttpCli::startMulti()
+{
+    // libcurl sets up its TLS libraries in its global initialisation, which
+    // costs megabytes a game that never downloads should not carry: it runs
+    // at the first GET.
+    if (m_multi)
+        return true;
+    initialiseCurl();
+    m_multi = curl_multi_init();
+    if (!m_multi)
+        return false;
+    curl_multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETFUNCTION, &CurlCallbacks::socket);
+    curl_multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETDATA, this);
+    curl_multi_setopt(multiOf(m_multi), CURLMOPT_TIMERFUNCTION, &CurlCallbacks::timer);
+    curl_multi_setopt(multiOf(m_multi), CURLMOPT_TIMERDATA, this);
+    return true;
 }
 
 bool HttpCli::get(const QString &url, QIODevice *sink)
 {
-    if (busy() || !sink)
+    if (busy() || !sink || !startMulti())
         return false;
 
     CURL *easy = curl_easy_init();
