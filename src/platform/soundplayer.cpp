@@ -10,7 +10,6 @@
 SoundPlayer::SoundPlayer(QObject *parent)
     : QObject(parent)
 {
-    load();
 }
 
 SoundPlayer::~SoundPlayer() = default;

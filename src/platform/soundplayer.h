@@ -13,8 +13,11 @@ class QSoundEffect;
 // playing. Everything returns at once; the audio runs on the sound system's
 // own thread.
 //
-// Without an audio output device nothing is loaded and play() is silent; the
-// recordings are loaded at the first play() after a device has appeared.
+// The recordings are loaded by preload() or at the first play(), not when
+// the player is made: connecting to the sound system and decoding thirty
+// recordings would delay the program's first window. Without an audio output
+// device nothing is loaded and play() is silent; the recordings are loaded at
+// the first play() after a device has appeared.
 class SoundPlayer : public QObject
 {
     Q_OBJECT
@@ -28,6 +31,9 @@ public:
     // Starts the recording of that name (letter case does not matter). An
     // unknown name, or no audio device, plays nothing and reports nothing.
     void play(const QString &name);
+    // Starts loading every recording (Qt decodes them on a thread of its
+    // own); a play() meanwhile sounds as soon as its recording is ready.
+    void preload() { load(); }
 
     // For tests: whether that recording is playing now.
     bool isPlaying(const QString &name) const;
