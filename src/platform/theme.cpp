@@ -24,15 +24,20 @@ QPixmap makeTile()
         seed = seed * 1664525u + 1013904223u;
         return seed >> 24;
     };
+    // The sideways sway of each column, worked out once (it is drawn at
+    // every start, before the window shows).
+    double sway[size];
+    for (int x = 0; x < size; ++x)
+        sway[x] = 6.0 * qSin(x * M_PI / 32.0);
     for (int y = 0; y < size; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < size; ++x) {
             // Grain: slow waves across the tile plus a little noise; the
             // waves repeat exactly every 128 pixels so the tiling is seamless.
-            const double wave = 4.0 * qSin((y + 6.0 * qSin(x * M_PI / 32.0)) * M_PI / 8.0);
+            const double wave = 4.0 * qSin((y + sway[x]) * M_PI / 8.0);
             const int shade = int(wave) + int(next() % 7) - 3;
-            image.setPixel(x, y, qRgb(qBound(0, windowColour.red() + shade, 255),
-                                      qBound(0, windowColour.green() + shade, 255),
-                                      qBound(0, windowColour.blue() + shade / 2, 255)));
+            line[x] = qRgb(qBound(0, windowColour.red() + shade, 255), qBound(0, windowColour.green() + shade, 255),
+                           qBound(0, windowColour.blue() + shade / 2, 255));
         }
     }
     return QPixmap::fromImage(image);
