@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "Show Fitting Cells", "-", "Text Color",
                            "Text Size", "Scroll Chat Off", "Clear Main Chat", "Reset Screen Location", "-",
                            "Just Watch"}));
-    EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List"}));
+    EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List", "-", "Go to Board"}));
     EXPECT_EQ(captions(window.helpMenu()), (QStringList{"Content", "Quick Instructions", "-", "About"}));
 
     EXPECT_FALSE(window.item("StartGame1")->isEnabled());
