@@ -1,20 +1,27 @@
 # Installation the way Linux desktops expect a game (`cmake --install`), and
 # the Debian package built from it by CPack (`cpack -G DEB` in the build
-# folder: tavlix_<version>_amd64.deb).
+# folder: tavlix_<version>_amd64.deb), which lintian accepts
+# (tools/package-check.sh).
 #
-# The programs go to bin/, the desktop entry to share/applications/, the
-# icons drawn from the tile art (tools/make-icons.sh) to share/icons/hicolor/
-# and the AppStream metainfo to share/metainfo/. An installed copy keeps its
-# settings and tally in the per-user data folder, since the folder of its
-# executable is not writable for its players.
+# The programs go to games/ (Debian keeps games in /usr/games, which its
+# PATH holds; TAVLIX_INSTALL_GAMESDIR=bin puts them beside other programs),
+# the manual pages to share/man/man6/, the desktop entry to
+# share/applications/, the icons drawn from the tile art
+# (tools/make-icons.sh) to share/icons/hicolor/, the AppStream metainfo to
+# share/metainfo/, and the changelog and machine-readable copyright to
+# share/doc/tavlix/. An installed copy keeps its settings and tally in the
+# per-user data folder, since the folder of its executable is not writable
+# for its players.
 include(GNUInstallDirs)
+
+set(TAVLIX_INSTALL_GAMESDIR games CACHE STRING "Folder under the prefix for the tavlix and orvellobby programs")
 
 set(TAVLIX_APP_ID com.orvelsoftware.Tavlix)
 set(TAVLIX_LINUX_ASSETS ${PROJECT_SOURCE_DIR}/assets/linux)
 
-install(TARGETS tavlix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tavlix RUNTIME DESTINATION ${TAVLIX_INSTALL_GAMESDIR})
 if(TARGET orvellobby)
-  install(TARGETS orvellobby RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS orvellobby RUNTIME DESTINATION ${TAVLIX_INSTALL_GAMESDIR})
 endif()
 install(FILES ${TAVLIX_LINUX_ASSETS}/${TAVLIX_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -22,10 +29,31 @@ install(FILES ${TAVLIX_LINUX_ASSETS}/${TAVLIX_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavlix RENAME copyright)
+
+# Manual pages and the changelog are installed compressed, as Debian wants
+# them: gzip -9 without the name and time stamp, so every build gives the
+# same bytes.
+find_program(TAVLIX_GZIP gzip REQUIRED)
+set(tavlix_gzipped)
+foreach(source tavlix.6 orvellobby.6 changelog)
+  set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/linux/${source}.gz)
+  add_custom_command(OUTPUT ${gzipped}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/linux
+    COMMAND ${CMAKE_COMMAND} -E copy ${TAVLIX_LINUX_ASSETS}/${source} ${CMAKE_CURRENT_BINARY_DIR}/linux/${source}
+    COMMAND ${TAVLIX_GZIP} -9 -n -f ${CMAKE_CURRENT_BINARY_DIR}/linux/${source}
+    DEPENDS ${TAVLIX_LINUX_ASSETS}/${source}
+    VERBATIM)
+  list(APPEND tavlix_gzipped ${gzipped})
+endforeach()
+add_custom_target(tavlix_gzipped_docs ALL DEPENDS ${tavlix_gzipped})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/linux/tavlix.6.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+if(TARGET orvellobby)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/linux/orvellobby.6.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 endif()
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/linux/changelog.gz ${TAVLIX_LINUX_ASSETS}/copyright
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavlix)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavlix)
@@ -47,13 +75,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The run-time libraries the programs link (Qt, libcurl, libjpeg, libnatpmp,
+# The run-time libraries the programs link (Qt, libjpeg, libnatpmp,
 # miniupnpc, ...) as
 # dpkg-shlibdeps finds them, with their versions.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plug-ins at run time, which dpkg-shlibdeps cannot
-# see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt loads its platform plug-ins at run time, and the game loads libcurl at
+# its first download, which dpkg-shlibdeps cannot see (7.85 brought the
+# protocol list the download sets).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4 (>= 7.85)")
 # The status line and the chat ask for Arial; Liberation Sans has its metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 include(CPack)

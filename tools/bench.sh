@@ -3,8 +3,10 @@
 # benchmark. Each prints one table whose figures are measured side by side in
 # the same run, so a busy machine weighs on both sides alike:
 #
-#   1. start-up: exec to the main window mapped under Xvfb, against an empty
-#      QMainWindow program;
+#   1. start-up and memory: exec to the main window mapped under Xvfb, and
+#      the resident memory of a solo game at rest, against an empty
+#      QMainWindow program (one menu, 772 x 535), with a private PulseAudio
+#      server when pulseaudio is installed, as on a desktop;
 #   2. move latency: a joined client's CMD_placetile until its CMD_heplace,
 #      against a one-byte loopback round trip to the same host process;
 #   3. relay throughput: chat lines spread over eight logged-in clients,
@@ -36,7 +38,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     source tools/setup.sh
     # What only the benchmarks need: lz4 to compare with, xev to see windows
     # being mapped, stdbuf to read xev line by line, unshare and ip for the
-    # network of their own below.
+    # network of their own below (pulseaudio comes with the tests' packages).
     TAVLIX_PACKAGES=(lz4 x11-utils coreutils xvfb xauth util-linux iproute2)
     tavlix_install_packages
     # The game's port is fixed, and another copy of the game or a test suite
@@ -139,7 +141,22 @@ startup_ms() {
 }
 if want 1; then
 echo
-echo "## 1. Start-up: exec to main window mapped (Xvfb)"
+echo "## 1. Start-up and memory: exec to main window mapped (Xvfb), RSS at rest"
+echo
+# A sound server of its own with a null sink, so the game loads its
+# recordings as it does on a desktop.
+if command -v pulseaudio >/dev/null; then
+    mkdir -p "$work/pulse"
+    HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse pulseaudio -n --daemonize=no --system=false --exit-idle-time=-1 \
+        --use-pid-file=false --disable-shm=yes --load="module-null-sink sink_name=bench_null" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/socket" >/dev/null 2>&1 &
+    pids+=($!)
+    export PULSE_SERVER=unix:$work/pulse/socket
+    for _ in $(seq 50); do [ -S "$work/pulse/socket" ] && break; sleep 0.1; done
+    echo "With a private PulseAudio server (null sink)."
+else
+    echo "Without a sound server (pulseaudio is not installed): the game loads no recordings."
+fi
 echo
 runs=7
 : > "$work/start-empty"
@@ -159,7 +176,37 @@ echo "|---|---|---|---|---|"
 echo "| empty QMainWindow | $runs | $empty | $empty_cpu | $(cut -d' ' -f1 "$work/start-empty" | paste -sd' ') |"
 echo "| tavlix (solo game) | $runs | $game | $game_cpu | $(cut -d' ' -f1 "$work/start-game" | paste -sd' ') |"
 awk -v g="$game" -v e="$empty" -v gc="$game_cpu" -v ec="$empty_cpu" \
-    'BEGIN { printf "| ratio | | %.2fx (goal: at most 2x) | %.2fx | |\n", g / e, gc / ec }'
+    'BEGIN { printf "| ratio | | %.2fx (goal: at most 1.5x) | %.2fx | |\n", g / e, gc / ec }'
+
+# Resident memory 5 s after the start: the solo game logged in and waiting
+# for its first game, the empty window idle; median of 3 each.
+rss_kib() {
+    local pid
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    sleep 5
+    awk '/^VmRSS:/ { print $2 }' /proc/"$pid"/status
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+: > "$work/rss-empty"
+: > "$work/rss-game"
+for i in 1 2 3; do
+    rss_kib "$tools/tavlix_emptywindow" >> "$work/rss-empty"
+    wait_port_free
+    dir=$(game_copy "rss$i")
+    XDG_RUNTIME_DIR=$dir/run rss_kib "$dir/tavlix" >> "$work/rss-game"
+done
+rss_empty=$(median < "$work/rss-empty")
+rss_game=$(median < "$work/rss-game")
+echo
+echo "| program at rest after 5 s | median RSS | all runs, KiB |"
+echo "|---|---|---|"
+echo "| empty QMainWindow | $(awk -v k="$rss_empty" 'BEGIN { printf "%.1f MiB", k / 1024 }') | $(paste -sd' ' "$work/rss-empty") |"
+echo "| tavlix (solo game, logged in) | $(awk -v k="$rss_game" 'BEGIN { printf "%.1f MiB", k / 1024 }') | $(paste -sd' ' "$work/rss-game") |"
+awk -v g="$rss_game" -v e="$rss_empty" \
+    'BEGIN { printf "| difference | +%.1f MiB (goal: at most +12 MiB) | |\n", (g - e) / 1024 }'
+unset PULSE_SERVER
 fi
 
 # 2. Move latency -----------------------------------------------------------

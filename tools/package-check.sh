@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder, installs it on this
-# machine with apt-get (as root), starts /usr/bin/tavlix under xvfb-run for
-# a solo game, ends it with SIGTERM and removes the package again, so the
-# machine is left as it was. Fails when the package does not build or
+# Builds the Debian package from a build folder, checks it with lintian,
+# installs it on this machine with apt-get (as root), starts
+# /usr/games/tavlix under xvfb-run for a solo game, ends it with SIGTERM and
+# removes the package again, so the machine is left as it was. Fails when
+# lintian reports any error or warning, when the package does not build or
 # install, or the game does not stay up, log in, or end cleanly.
 #
 #   tools/package-check.sh [build folder]   (default: build)
@@ -18,6 +19,14 @@ deb="$build/tavlix_${version}_$(dpkg --print-architecture).deb"
 echo "Package $deb; it depends on:"
 dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ */  /'
 
+# Debian's own checker, without overrides: errors and warnings fail the
+# check; notes at the info level (hardening flags of the build) are shown.
+if ! lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb"; then
+  echo "lintian found errors or warnings in $deb"
+  exit 1
+fi
+echo "lintian accepts $deb."
+
 scratch=$(mktemp -d)
 cleanup() {
   apt-get remove -y -qq tavlix >/dev/null 2>&1 || true
@@ -25,7 +34,9 @@ cleanup() {
 }
 trap cleanup EXIT
 timeout 600 apt-get install -y -qq "./$deb"
-test -x /usr/bin/tavlix
+test -x /usr/games/tavlix
+test -x /usr/games/orvellobby
+test -f /usr/share/man/man6/tavlix.6.gz -a -f /usr/share/man/man6/orvellobby.6.gz
 desktop-file-validate /usr/share/applications/com.orvelsoftware.Tavlix.desktop
 
 # The game runs under a private home, data folder and runtime folder, and a
@@ -35,7 +46,7 @@ desktop-file-validate /usr/share/applications/com.orvelsoftware.Tavlix.desktop
 # status 0 on SIGTERM.
 mkdir -p "$scratch/home" "$scratch/run" && chmod 700 "$scratch/run"
 cat >"$scratch/smoke.sh" <<'SMOKE'
-/usr/bin/tavlix &
+/usr/games/tavlix &
 game=$!
 for _ in $(seq 1 20); do
   grep -qs Help=2 "$XDG_DATA_HOME/Tavlix/orvellobby.ini" && break
@@ -53,8 +64,8 @@ if ! HOME="$scratch/home" XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratc
   exit 1
 fi
 test -f "$scratch/data/Tavlix/Tavlixtally.tld" || { echo "no tally written at exit"; exit 1; }
-if ls /usr/bin/orvellobby.ini /usr/bin/Tavlixtally.tld >/dev/null 2>&1; then
-  echo "the installed game wrote into /usr/bin"
+if ls /usr/games/orvellobby.ini /usr/games/Tavlixtally.tld >/dev/null 2>&1; then
+  echo "the installed game wrote into /usr/games"
   exit 1
 fi
 echo "The installed game started, logged in and ended cleanly on SIGTERM."

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh, test.sh and CI: installs the Debian packages that
 # are missing (apt-get is skipped when everything is there), configures the
-# build directory once and builds. Quick and silent when nothing changed.
+# build directory once and builds. Quick and silent when nothing changed;
+# otherwise one line per step, with the details in the build directory.
 #
 #   TAVLIX_BUILD_DIR   build directory (default: build)
 #   TAVLIX_CMAKE_ARGS  extra arguments for the first configure
@@ -19,11 +20,13 @@ TAVLIX_PACKAGES=(
   libnatpmp-dev libminiupnpc-dev
   iproute2 nftables miniupnpd-nftables miniupnpc natpmpc
   xvfb xauth fonts-liberation
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   python3
   pulseaudio pulseaudio-utils
 )
 
+# One line per step; apt-get's and the first configure's output go to
+# $TAVLIX_BUILD_DIR/setup.log and are shown only when the step fails.
 tavlix_install_packages() {
   local missing=() p
   for p in "${TAVLIX_PACKAGES[@]}"; do
@@ -32,9 +35,19 @@ tavlix_install_packages() {
   ((${#missing[@]} == 0)) && return 0
   local sudo=()
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  echo "Installing Debian packages: ${missing[*]}"
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  mkdir -p "$TAVLIX_BUILD_DIR"
+  local log="$TAVLIX_BUILD_DIR/setup.log"
+  local noun=packages
+  ((${#missing[@]} == 1)) && noun=package
+  echo "Installing ${#missing[@]} Debian $noun (output in $log) ..."
+  if ! { echo "Installing: ${missing[*]}" &&
+         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
+         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+       } >"$log" 2>&1 </dev/null; then
+    cat "$log" >&2
+    echo "Installing the Debian packages failed (the output above is in $log)." >&2
+    return 1
+  fi
 }
 
 # Builds quietly: the progress goes to $TAVLIX_BUILD_DIR/build.log. A build
@@ -43,8 +56,17 @@ tavlix_install_packages() {
 tavlix_build() {
   if [ ! -f "$TAVLIX_BUILD_DIR/CMakeCache.txt" ]; then
     echo "Configuring the build in $TAVLIX_BUILD_DIR ..."
+    mkdir -p "$TAVLIX_BUILD_DIR"
+    local setuplog="$TAVLIX_BUILD_DIR/setup.log" output configured=0
     # shellcheck disable=SC2086
-    cmake -S "$TAVLIX_ROOT" -B "$TAVLIX_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TAVLIX_CMAKE_ARGS:-} >/dev/null
+    output=$(cmake -S "$TAVLIX_ROOT" -B "$TAVLIX_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TAVLIX_CMAKE_ARGS:-} 2>&1) ||
+      configured=$?
+    printf '%s\n' "$output" >>"$setuplog"
+    if [ "$configured" -ne 0 ]; then
+      printf '%s\n' "$output" >&2
+      echo "Configuring the build failed (the output above is in $setuplog)." >&2
+      return "$configured"
+    fi
   fi
   local log="$TAVLIX_BUILD_DIR/build.log" status=0
   cmake --build "$TAVLIX_BUILD_DIR" -j"$(nproc)" 2>&1 | tavlix_announce_work "$log" || status=$?

@@ -58,6 +58,7 @@ void ChatPane::createControls(QWidget *panel)
     m_mainchat->setObjectName(QStringLiteral("mainchat"));
     m_mainchat->setGeometry(488, 228, 272, 271);
     m_mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_mainchat->setAccessibleName(QStringLiteral("Chat"));
 
     m_mychat = new ChatInput(panel);
     m_mychat->setObjectName(QStringLiteral("mychat"));
@@ -69,6 +70,7 @@ void ChatPane::createControls(QWidget *panel)
     pal.setColor(QPalette::Base, PaneBackground);
     m_mychat->setPalette(pal);
     m_mychat->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_mychat->setAccessibleName(QStringLiteral("Chat message"));
     m_mychat->setText(Prompt);
     setChatColour(m_chatColour);
 
@@ -78,6 +80,8 @@ void ChatPane::createControls(QWidget *panel)
     m_smilies->setIcon(QPixmap::fromImage(ChatPictures::picture(0)));
     m_smilies->setIconSize(QSize(ChatPictures::Width, ChatPictures::Height));
     m_smilies->setToolTip(QStringLiteral("Chatter Sounds"));
+    // The hint is the game's own; a screen reader hears what the button does.
+    m_smilies->setAccessibleName(QStringLiteral("Chat pictures"));
     m_smilies->setFocusPolicy(Qt::NoFocus);
 
     connect(m_mainchat, &ChatView::linkClicked, this, &ChatPane::mainchatJump);

@@ -169,8 +169,9 @@ void BoardPanel::showtiles(const QByteArray &body)
     showHand();
     if (lastSlot != 0) {
         m_newtile->move(handLeft(lastSlot) - 3, NewTileTop);
+        // Made after the hand, the frame already lies over it. It is never
+        // raised: the quick instructions, raised when shown, stay over it.
         m_newtile->show();
-        m_newtile->raise();
     }
     m_state.canselect = true;
     refreshFits();

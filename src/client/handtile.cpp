@@ -2,12 +2,54 @@
 
 #include "tileart.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringList>
 
+namespace {
+
+// A hand tile as assistive technology sees it: a button named by its slot
+// and sides whose press action is a click, as keys 1 to 7 are.
+class HandTileAccessible : public QAccessibleWidget
+{
+public:
+    explicit HandTileAccessible(HandTile *tile) : QAccessibleWidget(tile, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString &action) override
+    {
+        auto *tile = static_cast<HandTile *>(widget());
+        if (action == pressAction()) {
+            if (tile->clicked)
+                tile->clicked(tile->slot());
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        if (action == pressAction())
+            return {QString::number(static_cast<HandTile *>(widget())->slot())};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+QAccessibleInterface *handTileAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("HandTile") && object && object->isWidgetType())
+        return new HandTileAccessible(static_cast<HandTile *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 HandTile::HandTile(int slot, QWidget *parent) : QWidget(parent), m_slot(slot)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(handTileAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     setObjectName(QStringLiteral("image_tile") + QString::number(slot));
     setProperty("tag", slot);
     setAccessibleName(describe(slot, m_tile));

@@ -187,6 +187,8 @@ void ElidedLabel::setFullText(const QString &text)
 {
     m_full = text;
     elide();
+    if (fullTextChanged)
+        fullTextChanged();
 }
 
 void ElidedLabel::resizeEvent(QResizeEvent *event)

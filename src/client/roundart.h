@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <functional>
+
 // The pictures around the board that show the course of a game: the turn
 // arrow, the score oval, the start-game button, the winner plate and the
 // watching eyes. Each is drawn from vector paths in its own paint event, so
@@ -77,6 +79,10 @@ public:
 
     void setFullText(const QString &text);
     const QString &fullText() const { return m_full; }
+
+    // Called after every change of the whole text (labels that name their
+    // value after this one follow it).
+    std::function<void()> fullTextChanged;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

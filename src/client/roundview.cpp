@@ -75,8 +75,12 @@ void RoundView::createSeatControls(QWidget *panelBoard)
         s.name->setProperty("tag", n);
         s.score = plainLabel("label_score" + seatNumber(n), QStringLiteral("0"), QRect(668, top, 54, 18), 16, panelBoard);
         s.bonus = plainLabel("label_bonus" + seatNumber(n), QString(), QRect(724, top - 3, 38, 16), 13, panelBoard);
-        s.score->setAccessibleName(QStringLiteral("Score of seat %1").arg(n));
-        s.bonus->setAccessibleName(QStringLiteral("Last points of seat %1").arg(n));
+        // A screen reader hears the name: the value with its seat's name
+        // ("Ann: 3475 points"); the role is the description.
+        s.score->setAccessibleDescription(QStringLiteral("Score of seat %1").arg(n));
+        s.bonus->setAccessibleDescription(QStringLiteral("Last points of seat %1").arg(n));
+        s.name->fullTextChanged = [this, n] { nameSeatValues(n); };
+        nameSeatValues(n);
 
         auto *eyes = new WatchingEyes(panelBoard);
         eyes->setObjectName("image_eyes" + seatNumber(n));
@@ -99,9 +103,11 @@ void RoundView::createSeatControls(QWidget *panelBoard)
     m_status = elidedLabel(QStringLiteral("label_status"), QStringLiteral("Welcome to Tavlix by Orvel Software"),
                            QRect(4, 509, 477, 16), 13, panelBoard);
     m_status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_status->setAccessibleDescription(QStringLiteral("Status"));
 
     m_numrounds = elidedLabel(QStringLiteral("label_numrounds"), QStringLiteral("Round: 0 of 0"),
                               QRect(490, 189, 240, 16), 13, panelBoard);
+    m_numrounds->setAccessibleDescription(QStringLiteral("Rounds"));
 }
 
 void RoundView::createBoardOverlays(QWidget *backPanel)
@@ -116,6 +122,7 @@ void RoundView::createBoardOverlays(QWidget *backPanel)
     m_scoreLabel = plainLabel(QStringLiteral("label_score"), QStringLiteral("+200"), QRect(372, 20, 108, 22), 19, backPanel);
     m_scoreLabel->setAlignment(Qt::AlignCenter);
     m_scoreLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_scoreLabel->setAccessibleDescription(QStringLiteral("Points scored"));
     QPalette silver = m_scoreLabel->palette();
     silver.setColor(QPalette::WindowText, popupSilver);
     m_scoreLabel->setPalette(silver);
@@ -176,12 +183,27 @@ void RoundView::setHostControls(bool hosting)
 
 void RoundView::clearall()
 {
-    for (Seat &s : m_seats) {
-        s.score->setText(QStringLiteral("0"));
-        s.bonus->clear();
-    }
+    for (int n = 1; n <= 6; ++n)
+        setSeatValues(n, QStringLiteral("0"), QString());
     if (m_hooks.clearBoard)
         m_hooks.clearBoard();
+}
+
+void RoundView::setSeatValues(int n, const QString &score, const QString &bonus)
+{
+    seat(n).score->setText(score);
+    seat(n).bonus->setText(bonus);
+    nameSeatValues(n);
+}
+
+void RoundView::nameSeatValues(int n)
+{
+    const Seat &s = seat(n);
+    const QString name = s.name->fullText();
+    s.score->setAccessibleName(QStringLiteral("%1: %2 points").arg(name, s.score->text()));
+    const QString bonus = s.bonus->text();
+    s.bonus->setAccessibleName(name + (bonus.isEmpty() ? QStringLiteral(": no last points")
+                                                       : QStringLiteral(": last points ") + bonus));
 }
 
 void RoundView::hidePopup()
@@ -298,7 +320,7 @@ void RoundView::loadstats(const QByteArray &body)
         m_state.whoseturn = turn;
     for (const auto &[s, score] : scores) {
         if (isPlayerSeat(s))
-            seat(s).score->setText(QString::number(score));
+            setSeatValues(s, QString::number(score), seat(s).bonus->text());
     }
     m_state.totalrounds = QString::number(rounds);
     m_numrounds->setFullText("Round: " + QString::number(round) + " of " + m_state.totalrounds);
@@ -332,13 +354,12 @@ void RoundView::showPlacement(int s, const QString &total, const QString &gain, 
 {
     if (!isPlayerSeat(s))
         return;
-    for (Seat &each : m_seats)
-        each.bonus->clear();
-    seat(s).score->setText(total);
+    for (int n = 1; n <= 6; ++n)
+        setSeatValues(n, n == s ? total : seat(n).score->text(), QString());
     if (gain == QLatin1String("0"))
         return;
     m_scoreLabel->setText("+" + gain);
-    seat(s).bonus->setText("+" + gain);
+    setSeatValues(s, total, "+" + gain);
     if (s != m_state.mynumber || column < 0 || column > 9 || row < 0 || row > 8)
         return;
     // The popup sits over the placed cell, kept inside the board at the two

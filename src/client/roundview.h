@@ -105,6 +105,9 @@ private:
     };
 
     void createSeatControls(QWidget *panelBoard);
+    // A seat's score and last points; their accessible names carry them.
+    void setSeatValues(int n, const QString &score, const QString &bonus);
+    void nameSeatValues(int n);
     void createBoardOverlays(QWidget *backPanel);
     void hidePopup();
     void setWatching(int seat, bool watching);

@@ -1,6 +1,7 @@
 #include "httpcli.h"
 
 #include <QIODevice>
+#include <QLibrary>
 #include <QSocketNotifier>
 
 #include <curl/curl.h>
@@ -10,14 +11,68 @@ const char *const HttpCli::Accept = "image/gif, image/x-xbitmap, image/jpeg, ima
 
 namespace {
 
-// libcurl's global state, set up once before the first handle.
-void initialiseCurl()
+// libcurl and the thirty libraries it brings (TLS, Kerberos, LDAP, SSH, ...)
+// are loaded at the first GET, not with the program: they would add
+// megabytes and milliseconds to every start, and most games never download.
+struct CurlLibrary
 {
-    static const bool done = [] {
-        curl_global_init(CURL_GLOBAL_DEFAULT);
-        return true;
+    decltype(&::curl_global_init) global_init = nullptr;
+    decltype(&::curl_multi_init) multi_init = nullptr;
+    decltype(&::curl_multi_setopt) multi_setopt = nullptr;
+    decltype(&::curl_multi_cleanup) multi_cleanup = nullptr;
+    decltype(&::curl_multi_add_handle) multi_add_handle = nullptr;
+    decltype(&::curl_multi_remove_handle) multi_remove_handle = nullptr;
+    decltype(&::curl_multi_socket_action) multi_socket_action = nullptr;
+    decltype(&::curl_multi_info_read) multi_info_read = nullptr;
+    decltype(&::curl_easy_init) easy_init = nullptr;
+    decltype(&::curl_easy_setopt) easy_setopt = nullptr;
+    decltype(&::curl_easy_cleanup) easy_cleanup = nullptr;
+    decltype(&::curl_easy_strerror) easy_strerror = nullptr;
+    decltype(&::curl_slist_append) slist_append = nullptr;
+    decltype(&::curl_slist_free_all) slist_free_all = nullptr;
+};
+
+template <typename Function>
+bool bind(QLibrary &library, Function &function, const char *name)
+{
+    function = reinterpret_cast<Function>(library.resolve(name));
+    return function != nullptr;
+}
+
+// The loaded library with its global state set up, or null when it cannot
+// be loaded (every GET then fails at once).
+const CurlLibrary *loadCurl()
+{
+    static const CurlLibrary *const loaded = []() -> const CurlLibrary * {
+        static QLibrary library(QStringLiteral("curl"), 4);
+        static CurlLibrary api;
+        if (!library.load())
+            return nullptr;
+        const bool complete = bind(library, api.global_init, "curl_global_init")
+            && bind(library, api.multi_init, "curl_multi_init")
+            && bind(library, api.multi_setopt, "curl_multi_setopt")
+            && bind(library, api.multi_cleanup, "curl_multi_cleanup")
+            && bind(library, api.multi_add_handle, "curl_multi_add_handle")
+            && bind(library, api.multi_remove_handle, "curl_multi_remove_handle")
+            && bind(library, api.multi_socket_action, "curl_multi_socket_action")
+            && bind(library, api.multi_info_read, "curl_multi_info_read")
+            && bind(library, api.easy_init, "curl_easy_init")
+            && bind(library, api.easy_setopt, "curl_easy_setopt")
+            && bind(library, api.easy_cleanup, "curl_easy_cleanup")
+            && bind(library, api.easy_strerror, "curl_easy_strerror")
+            && bind(library, api.slist_append, "curl_slist_append")
+            && bind(library, api.slist_free_all, "curl_slist_free_all");
+        if (!complete || api.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+            return nullptr;
+        return &api;
     }();
-    (void)done;
+    return loaded;
+}
+
+// Only called once loadCurl() has succeeded (a multi handle exists).
+const CurlLibrary &curl()
+{
+    return *loadCurl();
 }
 
 CURLM *multiOf(void *handle) { return static_cast<CURLM *>(handle); }
@@ -69,13 +124,7 @@ struct CurlCallbacks
 HttpCli::HttpCli(QObject *parent)
     : QObject(parent)
 {
-    initialiseCurl();
     m_errorBuffer = new char[CURL_ERROR_SIZE]();
-    m_multi = curl_multi_init();
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETFUNCTION, &CurlCallbacks::socket);
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_TIMERFUNCTION, &CurlCallbacks::timer);
-    curl_multi_setopt(multiOf(m_multi), CURLMOPT_TIMERDATA, this);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { socketAction(CURL_SOCKET_TIMEOUT, 0); });
 }
@@ -83,16 +132,33 @@ HttpCli::HttpCli(QObject *parent)
 HttpCli::~HttpCli()
 {
     releaseEasy();
-    curl_multi_cleanup(multiOf(m_multi));
+    if (m_multi)
+        curl().multi_cleanup(multiOf(m_multi));
     delete[] m_errorBuffer;
+}
+
+bool HttpCli::startMulti()
+{
+    if (m_multi)
+        return true;
+    if (!loadCurl())
+        return false;
+    m_multi = curl().multi_init();
+    if (!m_multi)
+        return false;
+    curl().multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETFUNCTION, &CurlCallbacks::socket);
+    curl().multi_setopt(multiOf(m_multi), CURLMOPT_SOCKETDATA, this);
+    curl().multi_setopt(multiOf(m_multi), CURLMOPT_TIMERFUNCTION, &CurlCallbacks::timer);
+    curl().multi_setopt(multiOf(m_multi), CURLMOPT_TIMERDATA, this);
+    return true;
 }
 
 bool HttpCli::get(const QString &url, QIODevice *sink)
 {
-    if (busy() || !sink)
+    if (busy() || !sink || !startMulti())
         return false;
 
-    CURL *easy = curl_easy_init();
+    CURL *easy = curl().easy_init();
     if (!easy)
         return false;
     m_easy = easy;
@@ -105,37 +171,37 @@ bool HttpCli::get(const QString &url, QIODevice *sink)
     m_abortRequested = false;
     m_errorBuffer[0] = '\0';
 
-    curl_slist *headers = curl_slist_append(nullptr, (QByteArray("Accept: ") + Accept).constData());
+    curl_slist *headers = curl().slist_append(nullptr, (QByteArray("Accept: ") + Accept).constData());
     m_headers = headers;
 
     const QByteArray address = url.toUtf8();
-    curl_easy_setopt(easy, CURLOPT_URL, address.constData());
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_0));
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, UserAgent);
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+    curl().easy_setopt(easy, CURLOPT_URL, address.constData());
+    curl().easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl().easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_0));
+    curl().easy_setopt(easy, CURLOPT_USERAGENT, UserAgent);
+    curl().easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
     // An empty proxy turns proxies off, the environment's included.
-    curl_easy_setopt(easy, CURLOPT_PROXY, "");
+    curl().easy_setopt(easy, CURLOPT_PROXY, "");
     // Any local address; the game speaks IPv4 throughout.
-    curl_easy_setopt(easy, CURLOPT_INTERFACE, "host!0.0.0.0");
-    curl_easy_setopt(easy, CURLOPT_IPRESOLVE, long(CURL_IPRESOLVE_V4));
-    curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl().easy_setopt(easy, CURLOPT_INTERFACE, "host!0.0.0.0");
+    curl().easy_setopt(easy, CURLOPT_IPRESOLVE, long(CURL_IPRESOLVE_V4));
+    curl().easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
+    curl().easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
+    curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // No connection outlives its GET, so nothing is watched between GETs.
-    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    curl().easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
     // A server that stops sending for a minute ends the GET instead of
     // leaving the window waiting for ever.
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 60L);
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, m_errorBuffer);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlCallbacks::header);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlCallbacks::write);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
+    curl().easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl().easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 60L);
+    curl().easy_setopt(easy, CURLOPT_ERRORBUFFER, m_errorBuffer);
+    curl().easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlCallbacks::header);
+    curl().easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl().easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlCallbacks::write);
+    curl().easy_setopt(easy, CURLOPT_WRITEDATA, this);
 
-    if (curl_multi_add_handle(multiOf(m_multi), easy) != CURLM_OK) {
+    if (curl().multi_add_handle(multiOf(m_multi), easy) != CURLM_OK) {
         releaseEasy();
         return false;
     }
@@ -222,7 +288,7 @@ void HttpCli::socketAction(int socket, int flags)
     // watches must be read or closed by it, or its notifier fires for ever.
     int running = 0;
     m_inCurl = true;
-    curl_multi_socket_action(multiOf(m_multi), curl_socket_t(socket), flags, &running);
+    curl().multi_socket_action(multiOf(m_multi), curl_socket_t(socket), flags, &running);
     m_inCurl = false;
     collectFinished();
     // An abort asked for inside a callback, while libcurl still waits for
@@ -237,12 +303,12 @@ void HttpCli::socketAction(int socket, int flags)
 void HttpCli::collectFinished()
 {
     int queued = 0;
-    while (CURLMsg *message = curl_multi_info_read(multiOf(m_multi), &queued)) {
+    while (CURLMsg *message = curl().multi_info_read(multiOf(m_multi), &queued)) {
         if (message->msg != CURLMSG_DONE || message->easy_handle != m_easy)
             continue;
         const CURLcode result = message->data.result;
         if (result != CURLE_OK && !m_abortRequested)
-            m_error = QString::fromUtf8(m_errorBuffer[0] ? m_errorBuffer : curl_easy_strerror(result));
+            m_error = QString::fromUtf8(m_errorBuffer[0] ? m_errorBuffer : curl().easy_strerror(result));
         releaseEasy();
         finish(result == CURLE_OK && m_inDocument && !m_abortRequested);
         return;
@@ -264,11 +330,12 @@ void HttpCli::finish(bool ok)
 void HttpCli::releaseEasy()
 {
     if (m_easy) {
-        curl_multi_remove_handle(multiOf(m_multi), easyOf(m_easy));
-        curl_easy_cleanup(easyOf(m_easy));
+        curl().multi_remove_handle(multiOf(m_multi), easyOf(m_easy));
+        curl().easy_cleanup(easyOf(m_easy));
         m_easy = nullptr;
     }
-    curl_slist_free_all(static_cast<curl_slist *>(m_headers));
+    if (m_headers)
+        curl().slist_free_all(static_cast<curl_slist *>(m_headers));
     m_headers = nullptr;
     m_timer.stop();
 }

@@ -79,6 +79,7 @@ private:
     void socketAction(int socket, int flags);
     void collectFinished();
     void finish(bool ok);
+    bool startMulti();
     void releaseEasy();
 
     void *m_multi = nullptr;     // CURLM

@@ -38,6 +38,14 @@ QLabel *addText(QWidget *parent, const char *name, const QString &text, const QR
     return label;
 }
 
+// The two progress labels: a screen reader hears the text as the name (a
+// label offers nothing else), with the label's role as its description.
+void showInfo(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleName(text.isEmpty() ? QStringLiteral("No download") : text);
+}
+
 QPushButton *addButton(QWidget *parent, const char *name, const QString &text, const QRect &place)
 {
     auto *button = new QPushButton(text, parent);
@@ -114,6 +122,10 @@ void Tdownload::createControls()
     m_infolabel->setWordWrap(false);
     m_infolabel3 = addText(this, "infolabel3", QString(), QRect(178, 116, 303, 16));
     m_infolabel3->setWordWrap(false);
+    m_infolabel->setAccessibleDescription(QStringLiteral("Download progress"));
+    m_infolabel3->setAccessibleDescription(QStringLiteral("Download state"));
+    showInfo(m_infolabel, QString());
+    showInfo(m_infolabel3, QString());
     m_infolabel2 = addText(this, "infolabel2", QString(), QRect(178, 116, 303, 16));
     m_infolabel2->hide();
 
@@ -186,7 +198,7 @@ void Tdownload::getbuttonClick()
 
     m_getbutton->setEnabled(false);
     m_abortbutton->setEnabled(true);
-    m_infolabel->setText(QStringLiteral("Loading"));
+    showInfo(m_infolabel, QStringLiteral("Loading"));
     if (!m_http->get(url, &m_file))
         HttpCli1RequestDone(false);
 }
@@ -194,33 +206,33 @@ void Tdownload::getbuttonClick()
 void Tdownload::abortbuttonClick()
 {
     m_http->abort();
-    m_infolabel->setText(QStringLiteral("Download has been aborted."));
+    showInfo(m_infolabel, QStringLiteral("Download has been aborted."));
     m_state = State::Aborted;
-    m_infolabel3->setText(QStringLiteral("Download Aborted"));
+    showInfo(m_infolabel3, QStringLiteral("Download Aborted"));
 }
 
 void Tdownload::HttpCli1HeaderData()
 {
-    m_infolabel->setText(m_infolabel->text() + QLatin1Char('.'));
+    showInfo(m_infolabel, m_infolabel->text() + QLatin1Char('.'));
 }
 
 void Tdownload::HttpCli1DocBegin()
 {
-    m_infolabel3->setText("Downloading: " + m_infolabel2->text());
+    showInfo(m_infolabel3, "Downloading: " + m_infolabel2->text());
 }
 
 void Tdownload::HttpCli1DocData(qint64 count)
 {
-    m_infolabel->setText(QString::number(count) + " bytes");
+    showInfo(m_infolabel, QString::number(count) + " bytes");
 }
 
 void Tdownload::HttpCli1RequestDone(bool ok)
 {
     if (ok) {
         m_file.flush();
-        m_infolabel->setText("Received " + QString::number(m_file.size()) + " bytes");
+        showInfo(m_infolabel, "Received " + QString::number(m_file.size()) + " bytes");
     } else {
-        m_infolabel->setText(QStringLiteral("Download Aborted"));
+        showInfo(m_infolabel, QStringLiteral("Download Aborted"));
         m_state = State::Aborted;
     }
     m_getbutton->setEnabled(true);
@@ -230,7 +242,7 @@ void Tdownload::HttpCli1RequestDone(bool ok)
     m_file.close();
 
     if (m_state == State::Started) {
-        m_infolabel3->setText(QStringLiteral("Installing"));
+        showInfo(m_infolabel3, QStringLiteral("Installing"));
         install(path);
     }
 }

@@ -60,7 +60,9 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     m_join = addButton(this, "button_join", QStringLiteral("Join a game"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("label_status"));
-    m_status->setAccessibleName(QStringLiteral("Status"));
+    // A label offers assistive technology only its name: the name is the
+    // status itself ("Game running"), the role its description.
+    m_status->setAccessibleDescription(QStringLiteral("Status"));
     m_status->setWordWrap(true);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setFrameShape(QFrame::StyledPanel);
@@ -247,4 +249,5 @@ void LobbyWindow::addAddress(const QString &where, const QString &address)
 void LobbyWindow::setStatus(const QString &text)
 {
     m_status->setText(text);
+    m_status->setAccessibleName(text);
 }

@@ -30,11 +30,14 @@ public:
     // Plays a built-in recording by its lower-case name, replacing any
     // recording still playing; never blocks and never reports failure.
     virtual void playSound(const QString &name) = 0;
+    // Starts loading the recordings, so the first sound is not late; the
+    // program asks once its main window is on screen. Without it the first
+    // playSound loads them.
+    virtual void preloadSounds() {}
 };
 
 // The real desktop: Qt message boxes, QColorDialog, QDesktopServices,
-// QProcess and the program's sound player, whose recordings are loaded when
-// this is made.
+// QProcess and the program's sound player.
 class SystemDesktop : public Desktop
 {
 public:
@@ -47,6 +50,7 @@ public:
     bool openUrl(const QString &url) override;
     bool startProcess(const QString &program, const QStringList &arguments) override;
     void playSound(const QString &name) override;
+    void preloadSounds() override;
 
 private:
     std::unique_ptr<SoundPlayer> m_sounds;

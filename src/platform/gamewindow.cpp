@@ -2,6 +2,8 @@
 
 #include "theme.h"
 
+#include <QKeyEvent>
+
 GameWindow::GameWindow(const QString &objectName, const QString &caption, QSize inner, QWidget *mainWindow)
     : QWidget(nullptr, Qt::Dialog), m_mainWindow(mainWindow)
 {
@@ -21,4 +23,15 @@ void GameWindow::showCentred()
     show();
     raise();
     activateWindow();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Controls that use Escape themselves (a list's editor, a pressed
+    // button) take it first; what they leave closes the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -6,8 +6,8 @@
 
 // Base of the program's small windows (about, help, game start, tally, spy
 // list, phrase editor, download): a dialog frame with a fixed inner size, the
-// main window's tiled background, and placement centred on the main window
-// when shown.
+// main window's tiled background, placement centred on the main window
+// when shown, and Escape to close it (as the close box does).
 class GameWindow : public QWidget
 {
     Q_OBJECT
@@ -18,5 +18,7 @@ public:
     void showCentred();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
     QWidget *m_mainWindow;
 };

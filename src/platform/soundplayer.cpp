@@ -10,7 +10,6 @@
 SoundPlayer::SoundPlayer(QObject *parent)
     : QObject(parent)
 {
-    load();
 }
 
 SoundPlayer::~SoundPlayer() = default;
@@ -27,27 +26,35 @@ const QStringList &SoundPlayer::names()
     return all;
 }
 
-bool SoundPlayer::load()
+QSoundEffect *SoundPlayer::effect(const QString &name)
 {
-    if (!m_effects.isEmpty())
-        return true;
+    if (QSoundEffect *loaded = m_effects.value(name))
+        return loaded;
+    if (!names().contains(name))
+        return nullptr;
     // A sound effect made without a device only reports errors; wait for
     // one instead, so a machine without sound stays quiet.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return false;
+    if (m_effects.isEmpty() && QMediaDevices::audioOutputs().isEmpty())
+        return nullptr;
+    auto *effect = new QSoundEffect(this);
+    effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(name)));
+    m_effects.insert(name, effect);
+    return effect;
+}
+
+void SoundPlayer::preload()
+{
+    // The chatter sounds (wave1 to wave20) wait for their first play: a
+    // player's click starts them, and most games use few of them.
     for (const QString &name : names()) {
-        auto *effect = new QSoundEffect(this);
-        effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(name)));
-        m_effects.insert(name, effect);
+        if (!name.startsWith(QLatin1String("wave")))
+            effect(name);
     }
-    return true;
 }
 
 void SoundPlayer::play(const QString &name)
 {
-    if (!load())
-        return;
-    QSoundEffect *effect = m_effects.value(name.toLower());
+    QSoundEffect *effect = this->effect(name.toLower());
     if (!effect)
         return;
     if (m_current && m_current != effect)

@@ -8,13 +8,16 @@
 class QSoundEffect;
 
 // Plays the built-in recordings (":/sounds/<name>.wav") through Qt
-// Multimedia: one QSoundEffect per recording, loaded ahead, and one sound at
+// Multimedia: one QSoundEffect per recording, and one sound at
 // a time for the whole program, so starting a sound cuts off the one still
 // playing. Everything returns at once; the audio runs on the sound system's
 // own thread.
 //
-// Without an audio output device nothing is loaded and play() is silent; the
-// recordings are loaded at the first play() after a device has appeared.
+// A recording is loaded by preload() (the event sounds) or at its first
+// play(), never when the player is made: connecting to the sound system and
+// decoding recordings would delay the program's first window. Without an
+// audio output device nothing is loaded and play() is silent; a recording is
+// loaded at its first play() after a device has appeared.
 class SoundPlayer : public QObject
 {
     Q_OBJECT
@@ -28,6 +31,9 @@ public:
     // Starts the recording of that name (letter case does not matter). An
     // unknown name, or no audio device, plays nothing and reports nothing.
     void play(const QString &name);
+    // Starts loading the event sounds (Qt decodes them on a thread of its
+    // own); a play() meanwhile sounds as soon as its recording is ready.
+    void preload();
 
     // For tests: whether that recording is playing now.
     bool isPlaying(const QString &name) const;
@@ -37,7 +43,9 @@ public:
     bool settled() const;
 
 private:
-    bool load();
+    // The recording's effect, made on first use; null for an unknown name
+    // or without an audio device.
+    QSoundEffect *effect(const QString &name);
 
     QHash<QString, QSoundEffect *> m_effects;
     QSoundEffect *m_current = nullptr;

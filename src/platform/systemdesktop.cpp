@@ -49,3 +49,8 @@ void SystemDesktop::playSound(const QString &name)
 {
     m_sounds->play(name);
 }
+
+void SystemDesktop::preloadSounds()
+{
+    m_sounds->preload();
+}

@@ -30,13 +30,13 @@ std::string absoluteEnv(const char *name)
     return value;
 }
 
-// A program in a folder named "bin" was installed there.
+// A program in a folder named "bin" or "games" was installed there.
 bool isInstalledProgramFolder(const std::string &executableFolder)
 {
     fs::path folder(executableFolder);
     if (!folder.has_filename())
         folder = folder.parent_path();
-    return folder.filename() == "bin";
+    return folder.filename() == "bin" || folder.filename() == "games";
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 #include <string>
 
 // Where the settings file and the tally file are kept: the folder of the
-// executable, or, when that folder is not writable or is a "bin" folder
-// (an installed copy, which shares the folder with every other program;
-// root could write into /usr/bin but must not), the per-user data folder
+// executable, or, when that folder is not writable or is a "bin" or "games"
+// folder (an installed copy, which shares the folder with other programs;
+// root could write into /usr/games but must not), the per-user data folder
 // $XDG_DATA_HOME/Tavlix (~/.local/share/Tavlix when XDG_DATA_HOME is unset
 // or not absolute), created on demand. The names stay the same in both.
 inline constexpr const char *SettingsFileName = "orvellobby.ini";

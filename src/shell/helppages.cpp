@@ -67,11 +67,13 @@ the position on the board where it should go. Click a raised tile again to
 lower it. A tile may go anywhere on the board, as long as every side that
 touches another tile shows the same picture as that tile's touching side.
 Tiles are never turned. A placed tile is replaced at once from the pool.</p>
-<p><b>Playing with the keyboard.</b> Click the board or a hand tile, or
-press Tab until the board has the focus. The arrow keys move a cursor cell
+<p><b>Playing with the keyboard.</b> Press <b>Ctrl+B</b> (View, Go to
+Board) to move to the board from anywhere in the window, or click the board
+or a hand tile. The arrow keys move a cursor cell
 over the board. Keys <b>1</b> to <b>7</b> raise or lower the tiles of your
 hand, counted from the left. <b>Enter</b> or <b>Space</b> places the raised
-tile on the cursor cell, just like a click.</p>
+tile on the cursor cell, just like a click. <b>Escape</b> lowers it again,
+and closes the help, tally, phrase and spy windows.</p>
 <p><b>Points.</b> A tile earns points for every tile it touches, and more for
 every four-tile square that it completes (see <i>Scoring</i>).</p>
 <p><b>Rounds.</b> When no player can place a tile, the round ends and a new

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "boardpanel.h"
+#include "boardview.h"
 #include "chatpane.h"
 #include "chattersounds.h"
 #include "clientconnection.h"
@@ -45,6 +46,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     , m_parameters(parameters)
     , m_settingsPath(inFolder(storageFolder, SettingsFileName))
     , m_tallyPath(inFolder(storageFolder, TallyFileName))
+    , m_rounds(Tgamestart::DefaultRounds)
 {
     createWindows();
     wireMainWindow();
@@ -69,15 +71,63 @@ void TavlixProgram::createWindows()
 {
     m_chat = std::make_unique<Tchat>(m_state, m_desktop, m_random);
     m_chatPane = &m_chat->chatPane();
-    m_about = std::make_unique<Tabout>(m_desktop, m_chat.get());
     m_server = std::make_unique<TServer>(m_random);
+    // The tally and the spy list hold data from the start (the tally file,
+    // the watchers as they arrive), so they are made now.
     m_tally = std::make_unique<Ttallylist>(m_tallyPath, m_desktop, m_chat.get());
-    m_download = std::make_unique<Tdownload>(m_desktop, QFileInfo(m_settingsPath).path(),
-                                             QCoreApplication::applicationDirPath(), m_chat.get());
-    m_gamestart = std::make_unique<Tgamestart>(m_chat.get());
-    m_help = std::make_unique<Thelp>(m_chat.get());
-    m_phrasesWindow = std::make_unique<Tphrases>(m_chat.get());
     m_spylist = std::make_unique<Tspylist>(m_chat.get());
+}
+
+Tabout &TavlixProgram::about()
+{
+    if (!m_about)
+        m_about = std::make_unique<Tabout>(m_desktop, m_chat.get());
+    return *m_about;
+}
+
+Thelp &TavlixProgram::help()
+{
+    if (!m_help) {
+        m_help = std::make_unique<Thelp>(m_chat.get());
+        m_help->showAbout = [this] { about().showCentred(); };
+    }
+    return *m_help;
+}
+
+Tgamestart &TavlixProgram::gamestart()
+{
+    if (!m_gamestart) {
+        m_gamestart = std::make_unique<Tgamestart>(m_chat.get());
+        m_gamestart->setRounds(m_rounds);
+        m_gamestart->onStart = [this](int rounds) {
+            m_connection->send(wire::client::startgame(wire::encodeText(m_state.playername), QByteArray::number(rounds)));
+        };
+        m_gamestart->saveinifile = [this] { saveinifile(); };
+    }
+    return *m_gamestart;
+}
+
+Tdownload &TavlixProgram::download()
+{
+    if (!m_download) {
+        m_download = std::make_unique<Tdownload>(m_desktop, QFileInfo(m_settingsPath).path(),
+                                                 QCoreApplication::applicationDirPath(), m_chat.get());
+        // Once the installer or the launcher has started, the game ends as
+        // through File > Exit, after the download window's event has finished.
+        m_download->onExit = [this] {
+            QMetaObject::invokeMethod(m_chat.get(), &Tchat::Exit1Click, Qt::QueuedConnection);
+        };
+    }
+    return *m_download;
+}
+
+Tphrases &TavlixProgram::phrasesWindow()
+{
+    if (!m_phrasesWindow) {
+        m_phrasesWindow = std::make_unique<Tphrases>(m_chat.get());
+        m_phrasesWindow->onDone = [this](const std::array<QString, 9> &texts) { return storePhrases(texts); };
+    }
+    return *m_phrasesWindow;
 }
 
 void TavlixProgram::wireMainWindow()
@@ -91,7 +141,10 @@ void TavlixProgram::wireMainWindow()
     m_server->setBotLevelProvider([&chat] { return chat.botlevel(); });
 
     chat.saveinifile = [this] { saveinifile(); };
-    chat.onFirstShow = [this] { m_connection->processparams(m_parameters); };
+    chat.onFirstShow = [this] {
+        m_connection->processparams(m_parameters);
+        m_desktop.preloadSounds();
+    };
     chat.onClosing = [this] {
         // The router's port closes with the game (the wait is bounded).
         if (m_portMapper)
@@ -100,17 +153,11 @@ void TavlixProgram::wireMainWindow()
     };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
 
-    // Once the installer or the launcher has started, the game ends as
-    // through File > Exit, after the download window's event has finished.
-    m_download->onExit = [&chat] { QMetaObject::invokeMethod(&chat, &Tchat::Exit1Click, Qt::QueuedConnection); };
-
     connect(chat.item(QStringLiteral("PrhaseList1")), &QAction::triggered, this,
-            [this] { m_phrasesWindow->open(m_chat->phraseButtons().phrases()); });
-    m_phrasesWindow->onDone = [this](const std::array<QString, 9> &texts) { return storePhrases(texts); };
+            [this] { phrasesWindow().open(m_chat->phraseButtons().phrases()); });
     connect(chat.item(QStringLiteral("SpyList1")), &QAction::triggered, m_spylist.get(), &GameWindow::showCentred);
-    connect(chat.item(QStringLiteral("About1")), &QAction::triggered, m_about.get(), &GameWindow::showCentred);
-    connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, m_help.get(), &GameWindow::showCentred);
-    m_help->showAbout = [this] { m_about->showCentred(); };
+    connect(chat.item(QStringLiteral("About1")), &QAction::triggered, this, [this] { about().showCentred(); });
+    connect(chat.item(QStringLiteral("Help2")), &QAction::triggered, this, [this] { help().showCentred(); });
 
     // The tally reads the current game's players from the seat labels (the
     // round view, wired below).
@@ -124,7 +171,7 @@ void TavlixProgram::wireConnection()
     ClientConnection::Hooks hooks;
     hooks.startHost = [this] { m_server->startHosting(); };
     hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
-    hooks.showDownloadWindow = [this] { m_download->showCentred(); };
+    hooks.showDownloadWindow = [this] { download().showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
         m_chat->item(QStringLiteral("StartGame1"))->setEnabled(hosting);
         // Only the hosting copy's computer plays seats.
@@ -168,6 +215,9 @@ void TavlixProgram::wireBoard()
     m_connection->setHandler("CMD_anerror", [this](const QByteArray &body, int) { m_boardPanel->anerror(body); });
     m_connection->setHandler("CMD_loadboard", [this](const QByteArray &body, int) { m_boardPanel->loadboard(body); });
 
+    connect(m_chat->item(QStringLiteral("GoToBoard1")), &QAction::triggered, m_boardPanel,
+            [this] { m_boardPanel->view()->setFocus(Qt::ShortcutFocusReason); });
+
     QAction *showFits = m_chat->item(QStringLiteral("ShowFittingCells1"));
     connect(showFits, &QAction::toggled, m_boardPanel, &BoardPanel::setShowFits);
     connect(showFits, &QAction::triggered, this, [this] { saveinifile(); });
@@ -185,7 +235,7 @@ void TavlixProgram::wireRoundView()
     hooks.playsounds = [this](const QString &name) { m_chat->playsounds(name); };
     hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.send = [this](const QByteArray &message) { m_connection->send(message); };
-    hooks.showGameStart = [this] { m_gamestart->showCentred(); };
+    hooks.showGameStart = [this] { gamestart().showCentred(); };
     hooks.message = [this](const QString &text) { m_desktop.message(m_chat.get(), text); };
     hooks.turnSoundNew = [this] { return m_chat->item(QStringLiteral("New1"))->isChecked(); };
     hooks.setJustWatchChecked = [this](bool checked) { m_chat->item(QStringLiteral("JustWatch1"))->setChecked(checked); };
@@ -220,10 +270,6 @@ void TavlixProgram::wireRoundView()
     connect(m_chat->item(QStringLiteral("StartGame1")), &QAction::triggered, m_roundView, &RoundView::button_startClick);
     connect(m_chat->item(QStringLiteral("JustWatch1")), &QAction::triggered, m_roundView, &RoundView::JustWatch1Click);
 
-    m_gamestart->onStart = [this](int rounds) {
-        m_connection->send(wire::client::startgame(wire::encodeText(m_state.playername), QByteArray::number(rounds)));
-    };
-    m_gamestart->saveinifile = [this] { saveinifile(); };
 }
 
 void TavlixProgram::wirePlayerList()

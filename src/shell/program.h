@@ -64,10 +64,16 @@ public:
     RoundView &roundView() const { return *m_roundView; }
     PlayerList &playerList() const { return *m_playerList; }
     Tspylist &spylist() const { return *m_spylist; }
-    Tgamestart &gamestart() const { return *m_gamestart; }
-    Tdownload &download() const { return *m_download; }
     Ttallylist &tally() const { return *m_tally; }
-    Tphrases &phrasesWindow() const { return *m_phrasesWindow; }
+    // The windows that start hidden and hold nothing the game needs before
+    // they are opened are made at their first use (here), which keeps the
+    // start quick and small; what the settings say about them is kept and
+    // applied when they are made.
+    Tabout &about();
+    Thelp &help();
+    Tgamestart &gamestart();
+    Tdownload &download();
+    Tphrases &phrasesWindow();
     QString settingsPath() const { return m_settingsPath; }
 
     // The home router a copy that hosts for others asks to open the host's
@@ -117,8 +123,11 @@ private:
     std::unique_ptr<RouterClient> m_router;
     std::unique_ptr<PortMapper> m_portMapper;
     quint16 m_hostPort = 7772;
+    // The rounds of the game start dialog until it is made.
+    int m_rounds;
 
-    // In creation order.
+    // In creation order; the about, download, game start, help and phrase
+    // windows are made at their first use.
     std::unique_ptr<Tchat> m_chat;
     std::unique_ptr<Tabout> m_about;
     std::unique_ptr<TServer> m_server;

@@ -28,8 +28,11 @@ void TavlixProgram::loadinifile()
     m_chat->setBounds(stored);
 
     m_chatPane->setChatColour(settings.Textcolor);
-    if (settings.Roundnum)
-        m_gamestart->setRounds(*settings.Roundnum);
+    if (settings.Roundnum) {
+        m_rounds = Tgamestart::boundedRounds(*settings.Roundnum);
+        if (m_gamestart)
+            m_gamestart->setRounds(m_rounds);
+    }
     m_chat->setBotspeed(settings.Botspeed);
     m_chat->item(settings.Turnsound == TurnSound::New ? QStringLiteral("New1") : QStringLiteral("Classic1"))->setChecked(true);
     PhraseButtons &phrases = m_chat->phraseButtons();
@@ -63,7 +66,7 @@ TavlixSettings TavlixProgram::shownSettings() const
     settings.Width = bounds.width();
     settings.Height = bounds.height();
     settings.Textcolor = m_chatPane->chatColour();
-    settings.Roundnum = m_gamestart->rounds();
+    settings.Roundnum = m_gamestart ? m_gamestart->rounds() : m_rounds;
     settings.Botspeed = m_chat->botspeed();
     settings.Turnsound = m_chat->item(QStringLiteral("New1"))->isChecked() ? TurnSound::New : TurnSound::Classic;
     settings.Playerphrasesounds = m_chat->item(QStringLiteral("PlayerPhraseSounds1"))->isChecked();

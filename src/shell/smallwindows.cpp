@@ -68,9 +68,14 @@ Tgamestart::Tgamestart(QWidget *mainWindow)
     setRounds(m_rounds);
 }
 
+int Tgamestart::boundedRounds(int rounds)
+{
+    return qBound(1, rounds, 10);
+}
+
 void Tgamestart::setRounds(int rounds)
 {
-    m_rounds = qBound(1, rounds, 10);
+    m_rounds = boundedRounds(rounds);
     m_box->setText(QString::number(m_rounds));
 }
 

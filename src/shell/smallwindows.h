@@ -21,6 +21,8 @@ public:
     explicit Tgamestart(QWidget *mainWindow = nullptr);
 
     // The number of rounds offered, 1 to 10 (3 at start).
+    static constexpr int DefaultRounds = 3;
+    static int boundedRounds(int rounds);
     int rounds() const { return m_rounds; }
     void setRounds(int rounds);
 
@@ -38,7 +40,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    int m_rounds = 3;
+    int m_rounds = DefaultRounds;
     QLineEdit *m_box = nullptr;
     QToolButton *m_up = nullptr;
     QToolButton *m_down = nullptr;

@@ -114,6 +114,10 @@ void Tchat::createMenus()
     addItem(m_viewMenu, "ViewTally1", QStringLiteral("View &Tally"));
     addItem(m_viewMenu, "SpyList1", QStringLiteral("&Spy List"));
     addItem(m_viewMenu, "PrhaseList1", QStringLiteral("&Phrase List"));
+    m_viewMenu->addSeparator();
+    // Straight to the board from anywhere in the window (the chat line
+    // included), instead of a dozen presses of Tab.
+    addItem(m_viewMenu, "GoToBoard1", QStringLiteral("Go to &Board"), QKeySequence(Qt::CTRL | Qt::Key_B));
 
     m_helpMenu = bar->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help1"));

@@ -70,6 +70,12 @@ TEST_F(BoardTest, ClickingRaisesLowersAndSwitchesTiles)
     // A real click on the picture hands the keys to the board.
     QTest::mouseClick(panel->handTile(2), Qt::LeftButton);
     EXPECT_EQ(state.selectedtile, 2);
+    // Assistive technology presses a tile as a click does.
+    QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(panel->handTile(6));
+    ASSERT_TRUE(tile && tile->actionInterface());
+    EXPECT_EQ(tile->role(), QAccessible::Button);
+    tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(state.selectedtile, 6);
 }
 
 TEST_F(BoardTest, AReleaseAsksOnceAndOnlyOnTheOwnTurn)

@@ -143,6 +143,20 @@ TEST_F(RoundTest, AnotherSeatsPlacementShowsItsBonusButNoPopup)
     EXPECT_EQ(text("label_bonus2"), "");
 }
 
+TEST_F(RoundTest, ScoreAndLastPointsAreHeardWithTheirValuesAndFollowNamesAndScores)
+{
+    view->setSeatName(2, "Ann");
+    view->showPlacement(2, "3475", "65", 4, 4);
+    EXPECT_EQ(control("label_score2")->accessibleName(), "Ann: 3475 points");
+    EXPECT_EQ(control("label_score2")->accessibleDescription(), "Score of seat 2");
+    EXPECT_EQ(control("label_bonus2")->accessibleName(), "Ann: last points +65");
+    view->setSeatName(2, "Bo");
+    deliver(body(wire::host::loadstats(2, 5, 3, 2, {0, 3500, 0, 0, 0, 0})));
+    EXPECT_EQ(control("label_score2")->accessibleName(), "Bo: 3500 points");
+    view->showPlacement(1, "5", "5", 0, 0);
+    EXPECT_EQ(control("label_bonus2")->accessibleName(), "Bo: no last points");
+}
+
 TEST_F(RoundTest, TheWinnerPanelOnAPlayersWindow)
 {
     state.mynumber = 1;

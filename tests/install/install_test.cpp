@@ -19,6 +19,7 @@
 namespace {
 
 const QString AppId = QStringLiteral("com.orvelsoftware.Tavlix");
+const QString GamesDir = QStringLiteral(TAVLIX_INSTALL_GAMESDIR);
 
 // Runs a command to its end; its exit code, or -1 when it could not run or
 // took longer than the time given. Output goes to `output`.
@@ -60,10 +61,12 @@ protected:
 
 TEST_F(Installed, ProgramsDesktopEntryIconsAndMetainfoLandInTheirFolders)
 {
-    EXPECT_TRUE(QFileInfo(installed("bin/tavlix")).isExecutable());
+    EXPECT_TRUE(QFileInfo(installed(GamesDir + "/tavlix")).isExecutable());
     if (QFileInfo::exists(QStringLiteral(TAVLIX_BUILD_DIR "/orvellobby"))) {
-        EXPECT_TRUE(QFileInfo(installed("bin/orvellobby")).isExecutable());
+        EXPECT_TRUE(QFileInfo(installed(GamesDir + "/orvellobby")).isExecutable());
+        EXPECT_TRUE(QFileInfo::exists(installed("share/man/man6/orvellobby.6.gz")));
     }
+    EXPECT_TRUE(QFileInfo::exists(installed("share/man/man6/tavlix.6.gz")));
     EXPECT_TRUE(QFileInfo::exists(installed("share/applications/" + AppId + ".desktop")));
     EXPECT_TRUE(QFileInfo::exists(installed("share/metainfo/" + AppId + ".metainfo.xml")));
     for (int size : {48, 128, 256}) {
@@ -102,7 +105,7 @@ TEST_F(Installed, DesktopEntryPassesTheValidatorAndStartsTheInstalledProgram)
     EXPECT_FALSE(keys.value("Comment").isEmpty());
     EXPECT_EQ(keys.value("Categories"), "Game;BoardGame;");
     EXPECT_EQ(keys.value("Icon"), AppId);
-    EXPECT_TRUE(QFileInfo(installed("bin/" + keys.value("Exec"))).isExecutable());
+    EXPECT_TRUE(QFileInfo(installed(GamesDir + "/" + keys.value("Exec"))).isExecutable());
 }
 
 TEST_F(Installed, MetainfoPassesTheValidatorWithItsReleaseAndLicence)
@@ -138,13 +141,13 @@ TEST(Icons, CommittedPicturesMatchTheTileArt)
     }
 }
 
-// An installed copy whose bin/ its player cannot write to keeps the
+// An installed copy whose games/ folder its player cannot write to keeps the
 // settings file and the tally in $XDG_DATA_HOME/Tavlix, and nothing lands
 // beside the program. As root every folder is writable, so the program runs
 // as the user "nobody" there.
 TEST_F(Installed, ProgramUnderAReadOnlyBinKeepsItsFilesInTheUserDataFolder)
 {
-    const QString bin = installed("bin");
+    const QString bin = installed(GamesDir);
     const QStringList before = QDir(bin).entryList(QDir::Files | QDir::Hidden);
     const QString data = root.filePath("data");
     const QString runtime = root.filePath("run");

@@ -62,18 +62,19 @@ TEST(StoragePaths, UnwritableExecutableFolderFallsBackToTheUserDataFolder)
     EXPECT_EQ(tallyFilePath(exe), data + "/Tavlix/Tavlixtally.tld");
 }
 
-TEST(StoragePaths, InstalledCopyInABinFolderUsesTheUserDataFolderEvenWhenWritable)
+TEST(StoragePaths, InstalledCopyInABinOrGamesFolderUsesTheUserDataFolderEvenWhenWritable)
 {
-    // An installed copy shares bin/ with every other program: root can
+    // An installed copy shares bin/ or games/ with other programs: root can
     // write there, yet its files belong in the user's data folder.
     ScratchFolder folder;
     const std::string data = folder.file("data");
     EnvironmentValue xdg("XDG_DATA_HOME", data.c_str());
-    const std::string bin = folder.file("usr/bin");
-    std::filesystem::create_directories(bin);
-    EXPECT_EQ(storageFolder(bin), data + "/Tavlix");
-    EXPECT_EQ(storageFolder(bin + "/"), data + "/Tavlix");
-    EXPECT_TRUE(std::filesystem::is_empty(bin));
+    for (const std::string bin : {folder.file("usr/bin"), folder.file("usr/games")}) {
+        std::filesystem::create_directories(bin);
+        EXPECT_EQ(storageFolder(bin), data + "/Tavlix");
+        EXPECT_EQ(storageFolder(bin + "/"), data + "/Tavlix");
+        EXPECT_TRUE(std::filesystem::is_empty(bin));
+    }
     // A portable copy in a folder of its own keeps its files beside it.
     const std::string portable = folder.file("games/binary-tavlix");
     std::filesystem::create_directories(portable);

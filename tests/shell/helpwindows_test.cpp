@@ -1,14 +1,21 @@
+#include "boardpanel.h"
 #include "clientstate.h"
 #include "fakedesktop.h"
 #include "protocol.h"
+#include "quickinstructions.h"
 #include "randomsource.h"
+#include "roundview.h"
 #include "smallwindows.h"
 #include "tchat.h"
+#include "tphrases.h"
+#include "tspylist.h"
+#include "ttallylist.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -49,6 +56,45 @@ TEST(QuickInstructions, CtrlIShowsThePanelOverTheBoardAndDoneHidesIt)
     QTest::keyClick(done, Qt::Key_Space);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(board->isVisible());
+}
+
+// Shown at the first login, the panel stays over whatever the game then
+// puts on the board: the last-placement frames, the score popup and the
+// winner panel.
+TEST(QuickInstructions, ThePanelStaysOverTheBoardsFramesPopupAndWinnerPanel)
+{
+    ClientState state;
+    state.mynumber = 1;
+    FakeDesktop desktop;
+    RandomSource random(7);
+    Tchat window(state, desktop, random);
+    RoundView *round = nullptr;
+    BoardPanel::Hooks boardHooks;
+    boardHooks.placementShown = [&round](int seat, const QString &total, const QString &gain, int x, int y) {
+        round->showPlacement(seat, total, gain, x, y);
+    };
+    BoardPanel board(state, window.panel(), boardHooks);
+    RoundView::Hooks roundHooks;
+    roundHooks.playsounds = [](const QString &) {};
+    roundHooks.addSystemLine = [](const QString &) {};
+    RoundView view(state, window.panel(), board.backPanel(), roundHooks);
+    round = &view;
+    window.show();
+
+    window.QuickInstructions1Click();
+    view.winner("Ann+");
+    board.showtiles("1+3+1+2+3+4+");
+    board.heplace("1+65+65+4+4+1+2+3+4+");
+    const QRect over(1, 1, QuickInstructions::Width, QuickInstructions::Height);
+    const QImage withBoardThings = window.panel()->grab(over).toImage();
+    const QList<QWidget *> boardThings{board.highlite(), board.newtileFrame(),
+                                       window.findChild<QWidget *>("image_score"),
+                                       window.findChild<QWidget *>("panel_winner")};
+    for (QWidget *thing : boardThings)
+        ASSERT_TRUE(thing && thing->isVisible()) << (thing ? qPrintable(thing->objectName()) : "missing");
+    for (QWidget *thing : boardThings)
+        thing->hide();
+    EXPECT_TRUE(window.panel()->grab(over).toImage() == withBoardThings) << "a board thing shows over the panel";
 }
 
 TEST(HelpWindow, DocumentationShowsHistoryAndThePageIsKeptAfterClosing)
@@ -105,4 +151,21 @@ TEST(AboutWindow, ShowsTheLoginVersionAndOpensTheMakersSite)
 
     about.findChild<QPushButton *>("button_done")->click();
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST(SmallWindows, EscapeClosesTheHelpTallyPhraseAndSpyWindowsFromTheirFocusedControl)
+{
+    FakeDesktop desktop;
+    QTemporaryDir folder;
+    Thelp help;
+    Ttallylist tally(folder.filePath("Tavlixtally.tld"), desktop);
+    Tphrases phrases;
+    Tspylist spies;
+    for (GameWindow *window : std::initializer_list<GameWindow *>{&help, &tally, &phrases, &spies}) {
+        window->showCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << qPrintable(window->objectName());
+        QWidget *focused = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(focused, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << qPrintable(window->objectName());
+    }
 }

@@ -315,15 +315,20 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
         {"SpyList1", "spylist", "Tavlix - Spys"},
         {"ViewTally1", "tallylist", "Tavlix - Tally List"},
     };
-    for (const auto &c : cases) {
-        QWidget *window = nullptr;
+    const auto find = [](const char *name) -> QWidget * {
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == c.window)
-                window = w;
+            if (w->objectName() == name)
+                return w;
         }
-        ASSERT_NE(window, nullptr) << c.window;
-        EXPECT_FALSE(window->isVisible()) << c.window << " starts hidden";
+        return nullptr;
+    };
+    for (const auto &c : cases) {
+        // The help and about windows are made when first opened.
+        if (QWidget *before = find(c.window))
+            EXPECT_FALSE(before->isVisible()) << c.window << " starts hidden";
         program->mainWindow().item(c.item)->trigger();
+        QWidget *window = find(c.window);
+        ASSERT_NE(window, nullptr) << c.window;
         EXPECT_TRUE(window->isVisible()) << c.window;
         EXPECT_EQ(window->windowModality(), Qt::NonModal) << c.window;
         EXPECT_EQ(window->windowTitle(), c.caption);
@@ -343,6 +348,10 @@ TEST_F(ProgramTest, TabReachesTheBoardFromTheChatLine)
         reached = QApplication::focusWidget() == board;
     }
     EXPECT_TRUE(reached);
+    // Ctrl+B goes there at once.
+    window.findChild<QWidget *>("mychat")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), board);
 }
 
 TEST_F(ProgramTest, StartGameOpensTheDialogWhoseRoundsReachTheHostAndTheFile)

@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
                            "Show Fitting Cells", "Open Port on Router", "-", "Text Color", "Text Size", "Scroll Chat Off",
                            "Clear Main Chat", "Reset Screen Location", "-",
                            "Just Watch"}));
-    EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List"}));
+    EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List", "-", "Go to Board"}));
     EXPECT_EQ(captions(window.helpMenu()), (QStringList{"Content", "Quick Instructions", "-", "About"}));
 
     EXPECT_FALSE(window.item("StartGame1")->isEnabled());
