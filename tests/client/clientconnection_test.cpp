@@ -240,7 +240,7 @@ TEST_F(ClientTest, AFailedJoinSaysWhyAndKeepsTheWindowOpen)
                                           {"224.0.0.1", "that address cannot be reached"},
                                           {"nohost.invalid", "the name cannot be looked up"}}) {
         QStringList said;
-        ClientConnection client(state, {{}, [&](const QString &line) { said << line; }, {}, [](bool) {}, {}, [this] { ++closes; }});
+        ClientConnection client(state, {{}, [&](const QString &line) { said << line; }, {}, [](bool) {}, {}, [this] { ++closes; }, {}});
         client.sock()->setPortName(port);
         state.hostaddress = address;
         client.joinpress();

@@ -69,7 +69,7 @@ TEST(StoragePaths, InstalledCopyInABinOrGamesFolderUsesTheUserDataFolderEvenWhen
     ScratchFolder folder;
     const std::string data = folder.file("data");
     EnvironmentValue xdg("XDG_DATA_HOME", data.c_str());
-    for (const std::string bin : {folder.file("usr/bin"), folder.file("usr/games")}) {
+    for (const std::string &bin : {folder.file("usr/bin"), folder.file("usr/games")}) {
         std::filesystem::create_directories(bin);
         EXPECT_EQ(storageFolder(bin), data + "/Tavlix");
         EXPECT_EQ(storageFolder(bin + "/"), data + "/Tavlix");

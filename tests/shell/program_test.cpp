@@ -324,8 +324,9 @@ TEST_F(ProgramTest, ContentAboutAndSpyListOpenTheirWindowsWithoutModality)
     };
     for (const auto &c : cases) {
         // The help and about windows are made when first opened.
-        if (QWidget *before = find(c.window))
+        if (QWidget *before = find(c.window)) {
             EXPECT_FALSE(before->isVisible()) << c.window << " starts hidden";
+        }
         program->mainWindow().item(c.item)->trigger();
         QWidget *window = find(c.window);
         ASSERT_NE(window, nullptr) << c.window;
