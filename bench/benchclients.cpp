@@ -15,6 +15,7 @@
 //       RSS, whether it stays alive and every message outside the catalogue.
 //   tavlix_benchclients idle --clients K --seconds S
 //       K clients log in and sit still.
+#include "eventwait.h"
 #include "protocol.h"
 #include "rawclient.h"
 
@@ -33,20 +34,6 @@
 #include <vector>
 
 namespace {
-
-// Runs the event loop until `done` holds or `timeoutMs` passes; true when
-// it holds.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() >= timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    }
-    return true;
-}
 
 // The host under measurement: started here, or only its port.
 class Host

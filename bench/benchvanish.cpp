@@ -9,6 +9,7 @@
 // --busy: a second connection, over loopback, chats once a second, so the
 // host keeps sending to the vanished peer what it will never acknowledge.
 // Prints "seconds S" (or "not freed" after 120 s). Needs root (setns).
+#include "eventwait.h"
 #include "protocol.h"
 #include "randomsource.h"
 #include "tserver.h"
@@ -30,18 +31,6 @@
 #include <functional>
 
 namespace {
-
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() >= timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
 
 // A blocking socket made in the named network namespace.
 int socketIn(const char *ns)
