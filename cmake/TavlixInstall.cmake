@@ -75,14 +75,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The run-time libraries the programs link (Qt, libjpeg, libnatpmp,
-# miniupnpc, ...) as
+# The run-time libraries the programs link (Qt, libjpeg, ...) as
 # dpkg-shlibdeps finds them, with their versions.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plug-ins at run time, and the game loads libcurl at
-# its first download, which dpkg-shlibdeps cannot see (7.85 brought the
-# protocol list the download sets).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4 (>= 7.85)")
+# Qt loads its platform plug-ins at run time, the game loads libcurl at its
+# first download and the router's libraries when it first hosts for others,
+# all of which dpkg-shlibdeps cannot see (7.85 brought the protocol list the
+# download sets).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4 (>= 7.85), libnatpmp1, libminiupnpc17")
 # The status line and the chat ask for Arial; Liberation Sans has its metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 include(CPack)

@@ -1,7 +1,8 @@
 #include "httpcli.h"
 
+#include "loadedlibrary.h"
+
 #include <QIODevice>
-#include <QLibrary>
 #include <QSocketNotifier>
 
 #include <curl/curl.h>
@@ -32,36 +33,27 @@ struct CurlLibrary
     decltype(&::curl_slist_free_all) slist_free_all = nullptr;
 };
 
-template <typename Function>
-bool bind(QLibrary &library, Function &function, const char *name)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
-
 // The loaded library with its global state set up, or null when it cannot
 // be loaded (every GET then fails at once).
 const CurlLibrary *loadCurl()
 {
     static const CurlLibrary *const loaded = []() -> const CurlLibrary * {
-        static QLibrary library(QStringLiteral("curl"), 4);
+        static const LoadedLibrary library("libcurl.so.4");
         static CurlLibrary api;
-        if (!library.load())
-            return nullptr;
-        const bool complete = bind(library, api.global_init, "curl_global_init")
-            && bind(library, api.multi_init, "curl_multi_init")
-            && bind(library, api.multi_setopt, "curl_multi_setopt")
-            && bind(library, api.multi_cleanup, "curl_multi_cleanup")
-            && bind(library, api.multi_add_handle, "curl_multi_add_handle")
-            && bind(library, api.multi_remove_handle, "curl_multi_remove_handle")
-            && bind(library, api.multi_socket_action, "curl_multi_socket_action")
-            && bind(library, api.multi_info_read, "curl_multi_info_read")
-            && bind(library, api.easy_init, "curl_easy_init")
-            && bind(library, api.easy_setopt, "curl_easy_setopt")
-            && bind(library, api.easy_cleanup, "curl_easy_cleanup")
-            && bind(library, api.easy_strerror, "curl_easy_strerror")
-            && bind(library, api.slist_append, "curl_slist_append")
-            && bind(library, api.slist_free_all, "curl_slist_free_all");
+        const bool complete = library.bind(api.global_init, "curl_global_init")
+            && library.bind(api.multi_init, "curl_multi_init")
+            && library.bind(api.multi_setopt, "curl_multi_setopt")
+            && library.bind(api.multi_cleanup, "curl_multi_cleanup")
+            && library.bind(api.multi_add_handle, "curl_multi_add_handle")
+            && library.bind(api.multi_remove_handle, "curl_multi_remove_handle")
+            && library.bind(api.multi_socket_action, "curl_multi_socket_action")
+            && library.bind(api.multi_info_read, "curl_multi_info_read")
+            && library.bind(api.easy_init, "curl_easy_init")
+            && library.bind(api.easy_setopt, "curl_easy_setopt")
+            && library.bind(api.easy_cleanup, "curl_easy_cleanup")
+            && library.bind(api.easy_strerror, "curl_easy_strerror")
+            && library.bind(api.slist_append, "curl_slist_append")
+            && library.bind(api.slist_free_all, "curl_slist_free_all");
         if (!complete || api.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
             return nullptr;
         return &api;

@@ -1,5 +1,7 @@
 #include "routerclient.h"
 
+#include "loadedlibrary.h"
+
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QNetworkInterface>
@@ -16,6 +18,61 @@
 #include <cstring>
 
 namespace {
+
+// libnatpmp and miniupnpc are loaded when a hosting copy first talks to
+// its router, not with the program: a solo game or a joining copy never
+// needs them, and they would add to the resident memory of every start.
+struct RouterLibraries
+{
+    decltype(&::initnatpmp) initnatpmp = nullptr;
+    decltype(&::sendnewportmappingrequest) sendnewportmappingrequest = nullptr;
+    decltype(&::readnatpmpresponseorretry) readnatpmpresponseorretry = nullptr;
+    decltype(&::getnatpmprequesttimeout) getnatpmprequesttimeout = nullptr;
+    decltype(&::closenatpmp) closenatpmp = nullptr;
+    decltype(&::sendpublicaddressrequest) sendpublicaddressrequest = nullptr;
+    decltype(&::upnpDiscoverDevice) upnpDiscoverDevice = nullptr;
+    decltype(&::UPNP_GetValidIGD) UPNP_GetValidIGD = nullptr;
+    decltype(&::freeUPNPDevlist) freeUPNPDevlist = nullptr;
+    decltype(&::FreeUPNPUrls) FreeUPNPUrls = nullptr;
+    decltype(&::UPNP_GetExternalIPAddress) UPNP_GetExternalIPAddress = nullptr;
+    decltype(&::UPNP_AddPortMapping) UPNP_AddPortMapping = nullptr;
+    decltype(&::UPNP_DeletePortMapping) UPNP_DeletePortMapping = nullptr;
+    decltype(&::UPNP_GetSpecificPortMappingEntry) UPNP_GetSpecificPortMappingEntry = nullptr;
+    decltype(&::strupnperror) strupnperror = nullptr;
+};
+
+// The two libraries, or null when either cannot be loaded.
+const RouterLibraries *loadRouterLibraries()
+{
+    static const RouterLibraries *const loaded = []() -> const RouterLibraries * {
+        static const LoadedLibrary natpmp("libnatpmp.so.1");
+        static const LoadedLibrary upnp("libminiupnpc.so.17");
+        static RouterLibraries libraries;
+        const bool complete = natpmp.bind(libraries.initnatpmp, "initnatpmp")
+            && natpmp.bind(libraries.sendnewportmappingrequest, "sendnewportmappingrequest")
+            && natpmp.bind(libraries.readnatpmpresponseorretry, "readnatpmpresponseorretry")
+            && natpmp.bind(libraries.getnatpmprequesttimeout, "getnatpmprequesttimeout")
+            && natpmp.bind(libraries.closenatpmp, "closenatpmp")
+            && natpmp.bind(libraries.sendpublicaddressrequest, "sendpublicaddressrequest")
+            && upnp.bind(libraries.upnpDiscoverDevice, "upnpDiscoverDevice")
+            && upnp.bind(libraries.UPNP_GetValidIGD, "UPNP_GetValidIGD")
+            && upnp.bind(libraries.freeUPNPDevlist, "freeUPNPDevlist")
+            && upnp.bind(libraries.FreeUPNPUrls, "FreeUPNPUrls")
+            && upnp.bind(libraries.UPNP_GetExternalIPAddress, "UPNP_GetExternalIPAddress")
+            && upnp.bind(libraries.UPNP_AddPortMapping, "UPNP_AddPortMapping")
+            && upnp.bind(libraries.UPNP_DeletePortMapping, "UPNP_DeletePortMapping")
+            && upnp.bind(libraries.UPNP_GetSpecificPortMappingEntry, "UPNP_GetSpecificPortMappingEntry")
+            && upnp.bind(libraries.strupnperror, "strupnperror");
+        return complete ? &libraries : nullptr;
+    }();
+    return loaded;
+}
+
+// Only called once loadRouterLibraries() has succeeded.
+const RouterLibraries &api()
+{
+    return *loadRouterLibraries();
+}
 
 // NAT-PMP retries with doubling pauses for about a minute; a router that
 // speaks it answers within milliseconds, so a second and a half is plenty.
@@ -44,7 +101,7 @@ int natpmpAnswer(natpmp_t &natpmp, natpmpresp_t &response, int budgetMs)
         if (left <= 0)
             return NATPMP_TRYAGAIN;
         timeval timeout = {};
-        getnatpmprequesttimeout(&natpmp, &timeout);
+        api().getnatpmprequesttimeout(&natpmp, &timeout);
         const timeval cap = {static_cast<time_t>(left / 1000), static_cast<suseconds_t>((left % 1000) * 1000)};
         if (timeout.tv_sec < 0 || timercmp(&cap, &timeout, <))
             timeout = cap;
@@ -52,7 +109,7 @@ int natpmpAnswer(natpmp_t &natpmp, natpmpresp_t &response, int budgetMs)
         FD_ZERO(&readable);
         FD_SET(natpmp.s, &readable);
         ::select(natpmp.s + 1, &readable, nullptr, nullptr, &timeout);
-        result = readnatpmpresponseorretry(&natpmp, &response);
+        result = api().readnatpmpresponseorretry(&natpmp, &response);
     }
     return result;
 }
@@ -81,6 +138,10 @@ public:
     RouterReply mapPort(quint16 port, int leaseSeconds, const QString &description) override
     {
         RouterReply reply;
+        if (!loadRouterLibraries()) {
+            reply.reason = QStringLiteral("libnatpmp or miniupnpc is not installed");
+            return reply;
+        }
         // Renewing goes straight to the way that worked.
         if (m_method != Method::Upnp) {
             reply = mapWithNatPmp(port, leaseSeconds);
@@ -101,33 +162,35 @@ public:
         const QByteArray portText = QByteArray::number(port);
         if (m_method == Method::NatPmp) {
             natpmp_t natpmp;
-            if (initnatpmp(&natpmp, 0, 0) == 0) {
+            if (api().initnatpmp(&natpmp, 0, 0) == 0) {
                 natpmpresp_t response;
-                if (sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, 0, 0) >= 0)
+                if (api().sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, 0, 0) >= 0)
                     natpmpAnswer(natpmp, response, NatPmpBudgetMs);
-                closenatpmp(&natpmp);
+                api().closenatpmp(&natpmp);
             }
         } else if (m_method == Method::Upnp) {
-            UPNP_DeletePortMapping(m_urls.controlURL, m_data.first.servicetype, portText.constData(), "TCP", nullptr);
+            api().UPNP_DeletePortMapping(m_urls.controlURL, m_data.first.servicetype, portText.constData(), "TCP", nullptr);
         }
         m_method = Method::None;
     }
 
     QString publicAddress() override
     {
+        if (!loadRouterLibraries())
+            return {};
         natpmp_t natpmp;
-        if (initnatpmp(&natpmp, 0, 0) == 0) {
+        if (api().initnatpmp(&natpmp, 0, 0) == 0) {
             natpmpresp_t response;
-            const bool answered = sendpublicaddressrequest(&natpmp) >= 0
+            const bool answered = api().sendpublicaddressrequest(&natpmp) >= 0
                                   && natpmpAnswer(natpmp, response, NatPmpBudgetMs) >= 0;
-            closenatpmp(&natpmp);
+            api().closenatpmp(&natpmp);
             if (answered)
                 return dotted(response.pnu.publicaddress.addr);
         }
         if (!m_haveUpnp && !discoverUpnp())
             return {};
         char external[40] = {};
-        if (UPNP_GetExternalIPAddress(m_urls.controlURL, m_data.first.servicetype, external) != 0)
+        if (api().UPNP_GetExternalIPAddress(m_urls.controlURL, m_data.first.servicetype, external) != 0)
             return {};
         return QString::fromLatin1(external);
     }
@@ -140,7 +203,7 @@ private:
         RouterReply reply;
         m_natpmpConflict = false;
         natpmp_t natpmp;
-        if (initnatpmp(&natpmp, 0, 0) != 0) {
+        if (api().initnatpmp(&natpmp, 0, 0) != 0) {
             reply.reason = QStringLiteral("this machine has no router");
             return reply;
         }
@@ -152,32 +215,32 @@ private:
             reply.localAddress = dotted(own.sin_addr);
 
         natpmpresp_t response;
-        int result = sendpublicaddressrequest(&natpmp);
+        int result = api().sendpublicaddressrequest(&natpmp);
         if (result >= 0)
             result = natpmpAnswer(natpmp, response, NatPmpBudgetMs);
         if (result >= 0) {
             reply.publicAddress = dotted(response.pnu.publicaddress.addr);
-            result = sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, port,
+            result = api().sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, port,
                                                static_cast<uint32_t>(leaseSeconds));
             if (result >= 0)
                 result = natpmpAnswer(natpmp, response, NatPmpBudgetMs);
         }
         if (result < 0) {
             reply.reason = natpmpReason(result);
-            closenatpmp(&natpmp);
+            api().closenatpmp(&natpmp);
             return reply;
         }
         if (response.pnu.newportmapping.mappedpublicport != port) {
             // The router offers another port outside: ours belongs to
             // another machine. Give the offered one back at once.
-            if (sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, 0, 0) >= 0)
+            if (api().sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, 0, 0) >= 0)
                 natpmpAnswer(natpmp, response, NatPmpBudgetMs);
             reply.reason = QStringLiteral("port %1 on the router already leads to another machine").arg(port);
             m_natpmpConflict = true;
-            closenatpmp(&natpmp);
+            api().closenatpmp(&natpmp);
             return reply;
         }
-        closenatpmp(&natpmp);
+        api().closenatpmp(&natpmp);
         m_method = Method::NatPmp;
         reply.mapped = true;
         reply.leaseSeconds = static_cast<int>(response.pnu.newportmapping.lifetime);
@@ -191,18 +254,18 @@ private:
         // One search for gateways only: upnpDiscover() would search four
         // kinds of device in turn, each waiting the whole limit when nobody
         // answers. Gateways of the later version answer this search too.
-        UPNPDev *devices = upnpDiscoverDevice("urn:schemas-upnp-org:device:InternetGatewayDevice:1", m_discoveryMs,
+        UPNPDev *devices = api().upnpDiscoverDevice("urn:schemas-upnp-org:device:InternetGatewayDevice:1", m_discoveryMs,
                                               nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
         if (!devices)
             return false;
         char lan[64] = {};
 #if MINIUPNPC_API_VERSION >= 18
         char wan[64] = {};
-        const int found = UPNP_GetValidIGD(devices, &m_urls, &m_data, lan, sizeof lan, wan, sizeof wan);
+        const int found = api().UPNP_GetValidIGD(devices, &m_urls, &m_data, lan, sizeof lan, wan, sizeof wan);
 #else
-        const int found = UPNP_GetValidIGD(devices, &m_urls, &m_data, lan, sizeof lan);
+        const int found = api().UPNP_GetValidIGD(devices, &m_urls, &m_data, lan, sizeof lan);
 #endif
-        freeUPNPDevlist(devices);
+        api().freeUPNPDevlist(devices);
         if (found == 0)
             return false;
         m_haveUpnp = true;
@@ -219,7 +282,7 @@ private:
     void forgetUpnp()
     {
         if (m_haveUpnp)
-            FreeUPNPUrls(&m_urls);
+            api().FreeUPNPUrls(&m_urls);
         m_haveUpnp = false;
     }
 
@@ -234,23 +297,23 @@ private:
         const char *control = m_urls.controlURL;
         const char *service = m_data.first.servicetype;
         char external[40] = {};
-        if (UPNP_GetExternalIPAddress(control, service, external) == 0)
+        if (api().UPNP_GetExternalIPAddress(control, service, external) == 0)
             reply.publicAddress = QString::fromLatin1(external);
 
         const QByteArray portText = QByteArray::number(port);
         const QByteArray client = m_upnpLocalAddress.toLatin1();
         const QByteArray name = description.toUtf8();
         int lease = leaseSeconds;
-        int result = UPNP_AddPortMapping(control, service, portText.constData(), portText.constData(), client.constData(),
+        int result = api().UPNP_AddPortMapping(control, service, portText.constData(), portText.constData(), client.constData(),
                                          name.constData(), "TCP", nullptr, QByteArray::number(lease).constData());
         if (result == UpnpOnlyPermanent) {
             lease = 0;
-            result = UPNP_AddPortMapping(control, service, portText.constData(), portText.constData(),
+            result = api().UPNP_AddPortMapping(control, service, portText.constData(), portText.constData(),
                                          client.constData(), name.constData(), "TCP", nullptr, "0");
         }
         if (result == UpnpConflict) {
             char other[40] = {}, otherPort[6] = {}, otherName[80] = {}, enabled[4] = {}, duration[16] = {};
-            UPNP_GetSpecificPortMappingEntry(control, service, portText.constData(), "TCP", nullptr, other, otherPort,
+            api().UPNP_GetSpecificPortMappingEntry(control, service, portText.constData(), "TCP", nullptr, other, otherPort,
                                              otherName, enabled, duration);
             reply.reason = other[0] ? QStringLiteral("port %1 on the router already leads to another machine, %2")
                                           .arg(port)
@@ -259,7 +322,7 @@ private:
             return reply;
         }
         if (result != 0) {
-            const char *text = strupnperror(result);
+            const char *text = api().strupnperror(result);
             reply.reason = QStringLiteral("the router refused: %1")
                                .arg(text ? QString::fromLatin1(text) : QString::number(result));
             // A router that stopped answering is looked for again next time.
