@@ -14,12 +14,15 @@
 
 namespace {
 
-// The chat pane's lines as the player reads them.
+// The chat pane's lines as the player reads them, less the hosting copy's
+// lines naming this machine's network addresses, which differ per machine.
 QStringList chatLines(const Copy &copy)
 {
-    QStringList lines = copy.program->chatPane().mainchat()->toPlainText().split('\n');
-    for (QString &line : lines)
-        line = line.trimmed();
+    QStringList lines;
+    for (const QString &line : copy.program->chatPane().mainchat()->toPlainText().split('\n')) {
+        if (!line.trimmed().startsWith("Players on your network can join you at "))
+            lines << line.trimmed();
+    }
     return lines;
 }
 
