@@ -32,7 +32,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <atomic>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -115,8 +114,6 @@ struct MoveTimes
     }
 };
 
-std::atomic<long> g_margin{0}, g_own{0}, g_other{0}; // EXPERIMENT
-
 // The seats of one game: 1, 2 and, in four seats, 3 and 4.
 using Seating = std::array<Player, 5>;
 
@@ -169,15 +166,6 @@ bool playGame(std::uint32_t seed, int rounds, int seatCount, const Seating &bySe
             return false;
         }
     }
-    int most = 0;
-    for (int seat = 1; seat <= seatCount; ++seat) {
-        if (seat != firstSeat)
-            most = std::max(most, seats[seat].score);
-    }
-    g_margin += seats[firstSeat].score - most; // EXPERIMENT
-    g_own += seats[firstSeat].score;
-    for (int seat = 1; seat <= seatCount; ++seat)
-        if (seat != firstSeat) g_other += seats[seat].score / (seatCount - 1);
     for (int seat = 1; seat <= seatCount; ++seat) {
         if (seat != firstSeat && seats[seat].score >= seats[firstSeat].score)
             return false;
@@ -325,7 +313,6 @@ int main(int argc, char **argv)
                         playerName(match.second), wins, match.games, 100 * p, 100 * (centre - half),
                         100 * (centre + half), goal);
         std::fflush(stdout);
-        std::fprintf(stderr, "mean margin %.1f own %.1f other %.1f\n", double(g_margin.exchange(0)) / match.games, double(g_own.exchange(0)) / match.games, double(g_other.exchange(0)) / match.games); // EXPERIMENT
     }
     printTimes("Strong", strongTimes, "99th percentile at most 20 ms");
     printTimes("Expert", expertTimes, "median at most 150 ms, 99th percentile at most 300 ms");

@@ -3,23 +3,27 @@
 // The Expert cannot see the other hands or the pool, but it knows how they
 // came about: every side of every tile is drawn at random. So it deals what
 // it cannot see many times over, and in each such deal (a "sample") plays
-// the rest of the round forward from each of its candidate placements:
+// the next turns forward from each of its candidate placements:
 //   - a sample is the other seats' hands (as many tiles as each holds) and
-//     the order of the tiles still to be drawn, all drawn at random; seats
-//     that passed stay stuck, as they are for the rest of a real round;
+//     the tiles still to be drawn, all drawn at random; seats that passed
+//     stay stuck, as they are for the rest of a real round;
 //   - a playout puts the candidate down, refills the Expert's slot, and
-//     lets every seat in turn order take the placement with the most points
-//     now (among equals, the first from a random cell on), until nobody can
-//     place or the playout has gone deep enough;
+//     lets every seat in turn order (the Expert too) take the placement
+//     worth most: its points now, less half of what the square it sets up
+//     may give the next seat (the square's points times the chance that a
+//     hand of seven random tiles fits the last cell); among equals, the
+//     first from a random cell on. It goes on for 12 placements or until
+//     nobody can place;
 //   - a playout is worth the Expert's points in it less the other seats'
 //     average, so a placement that leaves a square to the next seat, or
-//     keeps the tiles that will still fit late in the round, shows as such.
+//     keeps the tiles that will still fit a few turns on, shows as such.
 // Every candidate is played in the same samples (common random numbers), so
 // the differences between candidates are not drowned by the luck of the
-// deals. With many candidates, a short screen (a few plies in a few
-// samples) first keeps the most promising ones; then sequential halving
-// plays whole rounds: each step spends an equal share of the budget on the
-// candidates left and drops the worse half, until one is left.
+// deals. With many candidates, a short screen (4 placements on, in a few
+// samples) first keeps the 12 most promising ones, and always the Strong
+// player's choice; then sequential halving plays the longer playouts: each
+// step spends an equal share of the budget on the candidates left and drops
+// the worse half, until one is left.
 //
 // The budget is counted in simulated placements, never in time, so the same
 // view and seed give the same move on any machine and under any load.
@@ -28,7 +32,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -37,28 +40,21 @@ constexpr int Cells = board::Columns * board::Rows;
 constexpr int MaxSeats = 1 + ExpertView::MaxOthers;
 
 // Work per move, in simulated placements: what keeps a move within its
-// CPU budget on one core.
-long Budget = getenv("XB") ? atol(getenv("XB")) : 40000;
-// Candidates above this number are screened first.
-int ScreenKeep = getenv("XK") ? atoi(getenv("XK")) : 12;
-// Plies of a screening playout after the candidate, and the placements the
-// screen may spend.
+// CPU budget on one core (about 90 ms at the median on the machine the
+// benchmark runs on).
+constexpr long Budget = 160000;
+// Candidates above this number are screened first, in samples of
+// ScreenDepth plies after the candidate that may spend ScreenBudget
+// placements.
+constexpr int ScreenKeep = 12;
 constexpr int ScreenDepth = 4;
-int UseStrong = getenv("XS") ? atoi(getenv("XS")) : 0;
-int UseMax = getenv("XO") ? atoi(getenv("XO")) : 0;
-int FlexWeight = getenv("XF") ? atoi(getenv("XF")) : 0; // in 1/16 points
-int Beta = getenv("XBETA") ? atoi(getenv("XBETA")) : 16;
-int Gamma = getenv("XG") ? atoi(getenv("XG")) : 16;
-int Noise = getenv("XN") ? atoi(getenv("XN")) : 0;
-int MultiFit = getenv("XM") ? atoi(getenv("XM")) : 0;
-int StrongPlies = getenv("XR") ? atoi(getenv("XR")) : 0;
-long StrongWork = getenv("XRW") ? atol(getenv("XRW")) : 250;
-int Lambda = getenv("XL") ? atoi(getenv("XL")) : 0; // in 1/16
-int LambdaSelf = getenv("XLS") ? atoi(getenv("XLS")) : Lambda; // in 1/16
-long ScreenBudget = getenv("XSB") ? atol(getenv("XSB")) : 8000;
-// Plies of a playout after the candidate: deep enough for the rest of any
-// round (90 cells).
-int FullDepth = getenv("XD") ? atoi(getenv("XD")) : Cells;
+constexpr long ScreenBudget = 8000;
+// Plies of a playout after the candidate. Deeper playouts only add the
+// noise of turns too far ahead to be told apart.
+constexpr int FullDepth = 12;
+// How much of the square a placement sets up for the next seat counts
+// against it in a playout, in sixteenths.
+constexpr int ExposureWeight = 8;
 
 // A tile packed into one byte, two bits a side (side value - 1): top in
 // bits 6-7, right 4-5, bottom 2-3, left 0-1.
@@ -255,15 +251,8 @@ public:
                 m_rack.tiles[m_rack.count++] = codeOf(view.hand.at(slot));
         }
         m_seats = 1 + std::clamp(view.otherCount, 0, ExpertView::MaxOthers);
-        int hands = 1;
-        if (MultiFit) {
-            hands = 0;
-            for (int s = 1; s < m_seats; ++s)
-                hands += !view.others[s - 1].passed;
-            hands = std::max(hands, 1);
-        }
         for (int k = 0; k <= 4; ++k)
-            m_fit[k] = int(1024 * (1 - std::pow(1 - std::pow(0.25, k), 7 * hands)) + 0.5);
+            m_fit[k] = int(1024 * (1 - std::pow(1 - std::pow(0.25, k), hand::Slots)) + 0.5);
     }
 
     std::optional<ExpertMove> run();
@@ -349,7 +338,6 @@ long Search::playout(const Candidate &candidate, int sample, int depth)
     int index = 0;
     while (racks[0].tiles[index] != candidate.tile)
         ++index;
-    const long now = m_root.points[candidate.cell];
     put(0, candidate.cell, index);
 
     int seat = 0, plies = 0, idle = 0;
@@ -360,45 +348,15 @@ long Search::playout(const Candidate &candidate, int sample, int depth)
             continue;
         }
         const Rack &rack = racks[seat];
-        if (plies < StrongPlies && depth > ScreenDepth) {
-            board b;
-            for (int c = 0; c < Cells; ++c) {
-                if (pos.taken[c]) {
-                    const Code t = pos.code[c];
-                    b.at(c / board::Rows, c % board::Rows) = tile{(t >> 6 & 3) + 1, (t >> 4 & 3) + 1, (t >> 2 & 3) + 1, (t & 3) + 1};
-                }
-            }
-            hand h;
-            for (int i = 0; i < rack.count; ++i) {
-                const Code t = rack.tiles[i];
-                h.tiles[i] = tile{(t >> 6 & 3) + 1, (t >> 4 & 3) + 1, (t >> 2 & 3) + 1, (t & 3) + 1};
-            }
-            int opponents = 0;
-            for (int s = 0; s < m_seats; ++s)
-                opponents += s != seat && !stuck[s];
-            m_work += StrongWork;
-            const std::optional<StrongMove> move = strongmove(b, h, opponents);
-            if (!move) {
-                stuck[seat] = true;
-                ++idle;
-                continue;
-            }
-            idle = 0;
-            put(seat, Geometry::index(move->x, move->y), move->slot - 1);
-            ++plies;
-            continue;
-        }
         int best = -1 << 30, bestCell = -1, bestIndex = -1;
         const int start = choice.below(Cells);
         for (int n = 0; n < Cells; ++n) {
             const int c = start + n < Cells ? start + n : start + n - Cells;
-            if (pos.taken[c] || (pos.points[c] + Noise) * 1024 <= best)
+            if (pos.taken[c] || pos.points[c] * 1024 <= best)
                 continue;
             for (int i = 0; i < rack.count; ++i) {
                 if (pos.fits(rack.tiles[i], c)) {
-                    const int lambda = seat == 0 ? LambdaSelf : Lambda;
-                    const int value = pos.points[c] * 1024 - (lambda ? lambda * pos.exposure(c, m_fit.data()) / 16 : 0)
-                        + (Noise ? choice.below(Noise * 1024) : 0);
+                    const int value = pos.points[c] * 1024 - ExposureWeight * pos.exposure(c, m_fit.data()) / 16;
                     if (value > best) {
                         best = value;
                         bestCell = c;
@@ -418,37 +376,12 @@ long Search::playout(const Candidate &candidate, int sample, int depth)
         ++plies;
     }
 
-    if (FlexWeight && plies >= depth) {
-        // How many openings each seat's tiles still fit: a seat that keeps
-        // fitting tiles places on when others are stuck.
-        for (int s = 0; s < m_seats; ++s) {
-            if (stuck[s])
-                continue;
-            int flex = 0;
-            for (int i = 0; i < racks[s].count; ++i) {
-                int fits = 0;
-                for (int c = 0; c < Cells && fits < 4; ++c)
-                    fits += !pos.taken[c] && pos.mask[c] && pos.fits(racks[s].tiles[i], c);
-                flex += fits;
-            }
-            gained[s] += flex * FlexWeight / 16;
-        }
-    }
-
     long others = 0;
     for (int s = 1; s < m_seats; ++s)
         others += gained[s];
-    if (UseMax && m_seats > 2) {
-        long most = 0;
-        for (int s = 1; s < m_seats; ++s)
-            most = std::max(most, gained[s]);
-        return gained[0] - most;
-    }
     // In whole points per other seat; the rounding is the same for every
     // candidate.
-    long v = m_seats > 1 ? gained[0] * 16 - Beta * others / (m_seats - 1) : gained[0] * 16;
-    v -= now * 16;
-    return now * 16 + v * Gamma / 16;
+    return m_seats > 1 ? gained[0] * 16 - 16 * others / (m_seats - 1) : gained[0] * 16;
 }
 
 int Search::stage(std::vector<Candidate> &list, int firstSample, int depth, long budget)
@@ -484,21 +417,21 @@ std::optional<ExpertMove> Search::run()
         sample = stage(list, sample, ScreenDepth, ScreenBudget);
         if (sample < 0)
             return std::nullopt;
-        if (UseStrong) {
-            int opponents = 0;
-            for (int s = 1; s < m_seats; ++s)
-                opponents += !m_view.others[s - 1].passed;
-            if (const std::optional<StrongMove> strong = strongmove(m_view.board, m_view.hand, opponents)) {
-                const int cell = Geometry::index(strong->x, strong->y);
-                for (Candidate &candidate : list)
-                    candidate.kept = candidate.cell == cell && candidate.tile == codeOf(m_view.hand.at(strong->slot));
-            }
+        // The Strong player's choice always passes the screen: a short
+        // look ahead is too noisy to rule out the best static judgement.
+        int opponents = 0;
+        for (int s = 1; s < m_seats; ++s)
+            opponents += !m_view.others[s - 1].passed;
+        if (const std::optional<StrongMove> strong = strongmove(m_view.board, m_view.hand, opponents)) {
+            const int cell = Geometry::index(strong->x, strong->y);
+            for (Candidate &candidate : list)
+                candidate.kept = candidate.cell == cell && candidate.tile == codeOf(m_view.hand.at(strong->slot));
         }
         keepBest(list, ScreenKeep);
         for (Candidate &candidate : list)
             candidate.sum = 0, candidate.kept = false;
     }
-    // Sequential halving over whole playouts.
+    // Sequential halving over the longer playouts.
     int steps = 0;
     for (std::size_t n = list.size(); n > 1; n = (n + 1) / 2)
         ++steps;
