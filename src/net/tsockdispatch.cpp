@@ -78,11 +78,23 @@ void TSock::Private::attach(int socket)
     updateNotifiers();
 }
 
+void TSock::Private::attachIpv6Listener(int socket)
+{
+    fd6 = socket;
+    const quint64 current = generation;
+    TSock *sock = q;
+    acceptNotifier6 = new QSocketNotifier(qintptr(socket), QSocketNotifier::Read, q);
+    acceptNotifier6->setEnabled(false);
+    QObject::connect(acceptNotifier6, &QSocketNotifier::activated, q,
+                     [sock, current] { notify(sock, Source::Readable, current); });
+    updateNotifiers();
+}
+
 void TSock::Private::detach()
 {
-    // Off before the descriptor is closed; deleted later because this may
+    // Off before the descriptors are closed; deleted later because this may
     // run inside the notifier's own activation.
-    for (QSocketNotifier *notifier : {readNotifier, writeNotifier}) {
+    for (QSocketNotifier *notifier : {readNotifier, writeNotifier, acceptNotifier6}) {
         if (!notifier)
             continue;
         notifier->setEnabled(false);
@@ -91,6 +103,7 @@ void TSock::Private::detach()
     }
     readNotifier = nullptr;
     writeNotifier = nullptr;
+    acceptNotifier6 = nullptr;
 }
 
 void TSock::Private::updateNotifiers()
@@ -98,6 +111,8 @@ void TSock::Private::updateNotifiers()
     const bool live = fd >= 0 && !failed && !peerClosed && !deferred;
     if (readNotifier)
         readNotifier->setEnabled(live && (listening ? acceptArmed : connected));
+    if (acceptNotifier6)
+        acceptNotifier6->setEnabled(live && listening && acceptArmed);
     if (writeNotifier)
         writeNotifier->setEnabled(live && !listening
                                   && (connecting || firstWritable || (writeWaiting && !outgoing.isEmpty())));

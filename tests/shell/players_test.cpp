@@ -4,6 +4,7 @@
 #include "programcopy.h"
 #include "protocol.h"
 #include "tspylist.h"
+#include "tsock.h"
 
 #include <QListWidget>
 #include <QMenu>
@@ -107,4 +108,27 @@ TEST(PlayersAtTheTable, HostRemovesTheWatcherAndTheComputerPlaysTheSeatThatSitsO
     playOn(server, {&ann}, [&] { return computerMovesForBo > 0; });
     EXPECT_GT(computerMovesForBo, 0);
     EXPECT_EQ(bo.label("label_playername2"), "Bo");
+}
+
+// A player whose host has only IPv6 to offer types its address, bare or in
+// brackets; the host names the player by that address.
+TEST(PlayersAtTheTable, AJoiningCopyGivenAnIpv6AddressJoins)
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHostIPv6, 0))
+        GTEST_SKIP() << "no IPv6 on the loopback interface";
+    const QString port = freePort();
+    Copy ann({"Ann", "127.0.0.1", "true"}, port);
+    ann.program->show();
+    TServer &server = ann.program->server();
+    ASSERT_TRUE(waitUntil([&] { return server.seats()[1].name == "Ann"; }));
+    for (const char *address : {"::1", "[::1]"}) {
+        auto bo = std::make_unique<Copy>(QStringList{"Bo", address, "false"}, port);
+        bo->program->show();
+        ASSERT_TRUE(waitUntil([&] { return server.seats()[2].name == "Bo"; })) << address;
+        EXPECT_EQ(server.seats()[2].sock->HostName(), "::1");
+        EXPECT_TRUE(waitUntil([&] { return chatLines(*bo).contains("Ann is Connected."); }));
+        bo.reset();
+        ASSERT_TRUE(waitUntil([&] { return !server.seats()[2].inuse; }));
+    }
 }

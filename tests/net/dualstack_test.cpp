@@ -1,0 +1,106 @@
+// Both address families: a listener takes IPv4 and IPv6 and names each peer
+// plainly; a name's addresses are tried one by one with a head start each.
+#include "loopback.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <netinet/in.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+bool haveIpv6Loopback()
+{
+    const int fd = ::socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in6 address {};
+    address.sin6_family = AF_INET6;
+    address.sin6_addr = in6addr_loopback;
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+// How the listener names a peer that connected to `host`.
+QString acceptedHostName(TSock &listener, const QString &host)
+{
+    TSock *accepted = nullptr;
+    listener.OnAccept = [&](TSock *sender) { sender->Accept(accepted); };
+    const auto client = connectingClient(listener.LocalPort(), host);
+    waitUntil([&] { return accepted && client->Connected(); });
+    return accepted ? accepted->HostName() : QStringLiteral("nobody");
+}
+
+} // namespace
+
+TEST(DualStack, AListenerTakesBothFamiliesAndNamesEachPeerPlainly)
+{
+    if (!haveIpv6Loopback())
+        GTEST_SKIP() << "no IPv6 on the loopback interface";
+    for (const bool loopbackOnly : {false, true}) {
+        TSock listener;
+        listener.setLoopbackOnly(loopbackOnly);
+        listener.setPortName(QStringLiteral("0"));
+        listener.setListen(true);
+        EXPECT_EQ(acceptedHostName(listener, "::1"), "::1");
+        EXPECT_EQ(acceptedHostName(listener, "[::1]"), "::1");
+        EXPECT_EQ(acceptedHostName(listener, "127.0.0.1"), "127.0.0.1");
+    }
+}
+
+// The name's IPv6 address lies on a link that swallows every packet, as a
+// broken IPv6 route does; its IPv4 address leads to the listener. The name
+// comes from a hosts file of the test's own, so the test runs itself again
+// in private mount and network namespaces.
+TEST(DualStack, ANameWhoseIpv6RouteIsBrokenIsReachedOverIpv4WithinASecond)
+{
+    if (!qEnvironmentVariableIsSet("TAVLIX_PRIVATE_NETWORK")) {
+        if (::geteuid() != 0 || std::system("command -v unshare >/dev/null && ip -V >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "needs root, unshare and ip for a private network and hosts file";
+        QProcess inner;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TAVLIX_PRIVATE_NETWORK", "1");
+        inner.setProcessEnvironment(env);
+        inner.setProcessChannelMode(QProcess::MergedChannels);
+        inner.start("unshare", {"--mount", "--net", "--", QCoreApplication::applicationFilePath(),
+                                "--gtest_filter=DualStack.ANameWhoseIpv6RouteIsBrokenIsReachedOverIpv4WithinASecond"});
+        ASSERT_TRUE(inner.waitForFinished(60000));
+        const QByteArray output = inner.readAll();
+        EXPECT_EQ(inner.exitCode(), 0) << output.toStdString();
+        std::cout << output.mid(output.indexOf("Reached over")).left(40).toStdString() << "\n";
+        return;
+    }
+
+    // Frames for the IPv6 address go to a machine that is not there: its
+    // neighbour entry names a hardware address nobody has.
+    ASSERT_EQ(std::system("ip link set lo up && ip link add swallow type veth peer name swallowed"
+                          " && ip link set swallow up && ip link set swallowed up"
+                          " && ip addr add 10.77.0.1/24 dev swallow && ip addr add 2001:db8:77::1/64 dev swallow nodad"
+                          " && ip neigh add 2001:db8:77::99 lladdr 02:00:00:00:77:99 dev swallow"), 0);
+    QTemporaryDir folder;
+    QFile hosts(folder.filePath("hosts"));
+    ASSERT_TRUE(hosts.open(QIODevice::WriteOnly));
+    hosts.write("10.77.0.1 both.test\n2001:db8:77::99 both.test\n");
+    hosts.close();
+    ASSERT_EQ(::mount(qPrintable(hosts.fileName()), "/etc/hosts", nullptr, MS_BIND, nullptr), 0);
+
+    TSock listener;
+    listener.setPortName(QStringLiteral("0"));
+    listener.setListen(true);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(acceptedHostName(listener, "both.test"), "10.77.0.1");
+    const qint64 took = clock.elapsed();
+    // IPv6 was tried first and given its head start.
+    EXPECT_GE(took, 240);
+    EXPECT_LT(took, 1000);
+    std::cout << "Reached over IPv4 after " << took << " ms\n";
+}
