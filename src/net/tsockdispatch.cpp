@@ -65,29 +65,27 @@ void TSock::Private::attach(int socket)
     writeWaiting = false;
     postedError = 0;
     sendError = 0;
-    const quint64 current = generation;
-    TSock *sock = q;
-    readNotifier = new QSocketNotifier(qintptr(socket), QSocketNotifier::Read, q);
-    readNotifier->setEnabled(false);
-    QObject::connect(readNotifier, &QSocketNotifier::activated, q,
-                     [sock, current] { notify(sock, Source::Readable, current); });
-    writeNotifier = new QSocketNotifier(qintptr(socket), QSocketNotifier::Write, q);
-    writeNotifier->setEnabled(false);
-    QObject::connect(writeNotifier, &QSocketNotifier::activated, q,
-                     [sock, current] { notify(sock, Source::Writable, current); });
+    readNotifier = watch(socket, QSocketNotifier::Read, Source::Readable);
+    writeNotifier = watch(socket, QSocketNotifier::Write, Source::Writable);
     updateNotifiers();
 }
 
 void TSock::Private::attachIpv6Listener(int socket)
 {
     fd6 = socket;
+    acceptNotifier6 = watch(socket, QSocketNotifier::Read, Source::Readable);
+    updateNotifiers();
+}
+
+QSocketNotifier *TSock::Private::watch(int socket, QSocketNotifier::Type type, Source source)
+{
+    auto *notifier = new QSocketNotifier(qintptr(socket), type, q);
+    notifier->setEnabled(false);
     const quint64 current = generation;
     TSock *sock = q;
-    acceptNotifier6 = new QSocketNotifier(qintptr(socket), QSocketNotifier::Read, q);
-    acceptNotifier6->setEnabled(false);
-    QObject::connect(acceptNotifier6, &QSocketNotifier::activated, q,
-                     [sock, current] { notify(sock, Source::Readable, current); });
-    updateNotifiers();
+    QObject::connect(notifier, &QSocketNotifier::activated, q,
+                     [sock, source, current] { notify(sock, source, current); });
+    return notifier;
 }
 
 void TSock::Private::detach()

@@ -5,8 +5,7 @@
 
 #include <QList>
 #include <QPointer>
-
-class QSocketNotifier;
+#include <QSocketNotifier>
 
 // State of one endpoint and the readiness dispatch that drives it.
 //
@@ -71,6 +70,8 @@ struct TSock::Private
     void attach(int socket);
     // A listener's second socket, attached after the first.
     void attachIpv6Listener(int socket);
+    // A notifier of the socket, off, that raises the notification of source.
+    QSocketNotifier *watch(int socket, QSocketNotifier::Type type, Source source);
     void detach();
     void updateNotifiers();
     void postError(int wsaCode);
