@@ -47,14 +47,8 @@ TEST(Lookup, AddressLiteralsOfBothFamiliesAreTakenAsTyped)
 TEST(Lookup, MalformedLiteralsRaiseInsteadOfConnectingSomewhere)
 {
     for (const char *bad : {"10.0.0.999", "300.1.1.1", "1.2.3.4.", "2001:db8::5::1", "[::1", "::1]", "[10.0.0.1]",
-                            "[2001:db8::5]:7772", "fe80::1%nosuchif0"}) {
-        try {
-            AddressLookup::host(QString::fromLatin1(bad));
-            ADD_FAILURE() << "literal accepted: " << bad;
-        } catch (const ESockException &e) {
-            EXPECT_STREQ(e.what(), "Host Lookup - Could Not Find Host Entry");
-        }
-    }
+                            "[2001:db8::5]:7772", "fe80::1%nosuchif0"})
+        EXPECT_THROW(AddressLookup::host(QString::fromLatin1(bad)), ESockException) << bad;
 }
 
 // The first Open of a name returns before the name is resolved; bytes sent
