@@ -84,9 +84,10 @@ std::pair<int, int> listeningSockets(bool loopbackOnly, quint16 port)
         }
         if (fd6 >= 0 || errno != EADDRINUSE)
             return {fd4, fd6};
-        // The port is taken for IPv6 only. When the system chose it, it
-        // chooses again; a solo game's own client comes over IPv4 anyway.
-        // Otherwise players over IPv6 would join whatever holds the port.
+        // Something else holds the port for IPv6. A port the system chose
+        // is chosen again. A solo game does without IPv6 (its own client
+        // comes over IPv4); any other listener fails as on a taken port,
+        // or players over IPv6 would join whatever holds it.
         if (port != 0 || tries == 8) {
             if (loopbackOnly)
                 return {fd4, -1};
@@ -207,7 +208,8 @@ void TSock::setLoopbackOnly(bool on) { d->loopbackOnly = on; }
 
 bool TSock::Open()
 {
-    // Waiting for the resolver counts as connecting already.
+    // Waiting for the resolver, or for one of the host's addresses to
+    // answer, counts as connecting already.
     if (d->fd >= 0 || d->lookup)
         return d->connected;
 
@@ -258,16 +260,17 @@ void TSock::Private::raceFinished(int socket, int error)
 {
     std::exchange(lookup, nullptr)->deleteLater();
     if (socket >= 0) {
-        // Connected already; the connect-complete notification follows as
-        // for any connection, from the socket's first writable.
+        // A connected socket's connect-complete notification follows from
+        // its first writable, as for any connection. A failed one stays
+        // with the endpoint, quiet, until the owner closes it.
         if (keepAlive)
             ConnectionLiveness::applyTo(socket);
         connecting = true;
         attach(socket);
     }
     if (error != 0) {
-        // The single Error info of a failed connection. Its socket stays
-        // with the endpoint, quiet, until the owner closes it.
+        // The single Error info of a failed connection, once every address
+        // has failed.
         failed = socket >= 0;
         updateNotifiers();
         postError(WsaErrors::fromErrno(error));
