@@ -55,13 +55,7 @@ ChatLine ChatLine::parse(const QString &line)
     const QString body = plus < 0 ? line : line.mid(plus + 1);
     result.look = plus < 0 ? 0 : lookOf(line.left(plus));
 
-    // The name part ends with a colon that ends a word ("Ann chats: ",
-    // "Bo says: "). A colon inside a word is text: an IPv6 address in a
-    // system line ("... at 2001:db8::5.") or a link in an action must not
-    // be split by the space that follows the name part.
-    qsizetype colon = body.indexOf(QLatin1Char(':'));
-    while (colon >= 0 && colon + 1 < body.size() && body.at(colon + 1) != QLatin1Char(' '))
-        colon = body.indexOf(QLatin1Char(':'), colon + 1);
+    const qsizetype colon = body.indexOf(QLatin1Char(':'));
     QString remainder = body;
     if (colon >= 0) {
         result.namePart = body.left(colon + 1);
