@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <arpa/inet.h>
+#include <net/if.h>
 #include <netdb.h>
 #include <netinet/in.h>
 
@@ -64,8 +65,11 @@ SocketAddress fromQt(const QHostAddress &address)
     const Q_IPV6ADDR bytes = address.toIPv6Address();
     static_assert(sizeof ip.s6_addr == sizeof bytes.c);
     std::copy(std::begin(bytes.c), std::end(bytes.c), ip.s6_addr);
-    // Qt gives the zone of a resolved link-local address as its number.
-    return SocketAddress::ipv6(ip, 0, address.scopeId().toUInt());
+    // The zone of a resolved link-local address, as a number or a name.
+    const QString zone = address.scopeId();
+    bool numeric = false;
+    const quint32 index = zone.toUInt(&numeric);
+    return SocketAddress::ipv6(ip, 0, numeric || zone.isEmpty() ? index : ::if_nametoindex(qPrintable(zone)));
 }
 
 } // namespace
