@@ -81,8 +81,9 @@ void GameFlow::startgame(const QByteArray &body, int origin)
         seatrecord &record = m_seats[seat];
         record.score = 0;
         record.watching = false;
-        // Seat 2 always plays, by the computer when nobody sits there.
-        if (record.inuse || seat == 2) {
+        // Seat 2 always plays, by the computer when nobody sits there. A
+        // connection that has not logged in is nobody yet.
+        if (m_seats.loggedIn(seat) || seat == 2) {
             record.playing = true;
             ++playingSeats;
         }

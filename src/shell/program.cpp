@@ -169,7 +169,10 @@ void TavlixProgram::wireMainWindow()
 void TavlixProgram::wireConnection()
 {
     ClientConnection::Hooks hooks;
-    hooks.startHost = [this] { m_server->startHosting(); };
+    hooks.startHost = [this](bool forOthers) {
+        m_server->setLoopbackOnly(!forOthers);
+        m_server->startHosting();
+    };
     hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.showDownloadWindow = [this] { download().showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
@@ -185,7 +188,10 @@ void TavlixProgram::wireConnection()
     hooks.closeMainWindow = [this] {
         QMetaObject::invokeMethod(m_chat.get(), &QWidget::close, Qt::QueuedConnection);
     };
-    hooks.hostingForOthers = [this] { m_hostsForOthers = true; };
+    hooks.hostingForOthers = [this] {
+        m_hostsForOthers = true;
+        m_chat->item(QStringLiteral("LockTable1"))->setEnabled(true);
+    };
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
@@ -225,6 +231,13 @@ void TavlixProgram::wireBoard()
         saveinifile();
         updatePortMapping();
     });
+    connect(m_chat->item(QStringLiteral("LockTable1")), &QAction::triggered, this, [this](bool locked) {
+        m_server->setTableLocked(locked);
+        addSystemLine(locked ? QStringLiteral("The table is locked: nobody new can join.")
+                             : QStringLiteral("The table is open again."));
+    });
+    // Who the host turned away, told to the hosting player only.
+    connect(m_server.get(), &TServer::notice, this, &TavlixProgram::addSystemLine);
 }
 
 void TavlixProgram::wireRoundView()

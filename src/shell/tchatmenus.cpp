@@ -94,6 +94,9 @@ void Tchat::createMenus()
     // On by default; a hosting copy then asks the home router to open the
     // game's port. The program saves it and applies it at once.
     addCheckItem(m_optionsMenu, "OpenPort1", QStringLiteral("Ope&n Port on Router"), true);
+    // Off at every start and never saved: a copy that hosts for others
+    // enables it, and the program hands it to the host.
+    addCheckItem(m_optionsMenu, "LockTable1", QStringLiteral("&Lock Table"), false)->setEnabled(false);
 
     m_optionsMenu->addSeparator();
     // Text Color, Text Size, Scroll Chat Off and Clear Main Chat belong to
