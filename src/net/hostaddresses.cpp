@@ -76,10 +76,10 @@ bool isSharedIPv4Address(const QString &address)
 
 QString ipv6DefaultGateway()
 {
-    // The kernel's IPv6 routes, one a line: destination, its prefix length,
+    // The kernel's IPv6 routes of this thread's network namespace, one a line: destination, its prefix length,
     // source, its prefix length, next hop, metric, three counters and
     // flags, then the interface; addresses in 32 hexadecimal digits.
-    const PlainFile routes = readPlainFile("/proc/net/ipv6_route");
+    const PlainFile routes = readPlainFile("/proc/thread-self/net/ipv6_route");
     if (!routes.ok())
         return {};
     QString gateway;

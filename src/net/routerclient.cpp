@@ -316,27 +316,12 @@ public:
         m_method = Method::None;
     }
 
+    // An outside address that is shared with other homes, or none (all
+    // zeros), is no address players on the internet can join at.
     QString publicAddress() override
     {
-        if (const NatPmpCalls *api = natpmpCalls()) {
-            natpmp_t natpmp;
-            if (api->initnatpmp(&natpmp, 0, 0) == 0) {
-                natpmpresp_t response;
-                const bool answered = natpmpExchange(*api, natpmp, response, NATPMP_RESPTYPE_PUBLICADDRESS, 0, [&] {
-                    return api->sendpublicaddressrequest(&natpmp);
-                }) >= 0;
-                api->closenatpmp(&natpmp);
-                if (answered)
-                    return dotted(response.pnu.publicaddress.addr);
-            }
-        }
-        const UpnpCalls *upnp = upnpCalls();
-        if (!upnp || (!m_haveUpnp && !discoverUpnp()))
-            return {};
-        char external[64] = {};
-        if (upnp->UPNP_GetExternalIPAddress(m_urls.controlURL, m_data.first.servicetype, external) != 0)
-            return {};
-        return QString::fromLatin1(external);
+        const QString address = askPublicAddress();
+        return isSharedIPv4Address(address) || QHostAddress(address) == QHostAddress::AnyIPv4 ? QString() : address;
     }
 
     QList<PinholeReply> openPinholes(quint16 port, int leaseSeconds) override
@@ -358,6 +343,9 @@ public:
         for (const QString &address : addresses) {
             if (reason.isEmpty()) {
                 replies << openPinhole(*upnp, address, port, leaseSeconds);
+                // A router that stopped answering is not asked for the rest.
+                if (!m_haveUpnp)
+                    reason = replies.last().reason;
             } else {
                 PinholeReply reply;
                 reply.address = address;
@@ -377,6 +365,29 @@ private:
     enum class Method { None, NatPmp, Upnp };
     // What UPNP_GetValidIGD found, the same for every API.
     enum class Gateway { None, Connected, PrivateOutside, Disconnected, OtherDevice };
+
+    QString askPublicAddress()
+    {
+        if (const NatPmpCalls *api = natpmpCalls()) {
+            natpmp_t natpmp;
+            if (api->initnatpmp(&natpmp, 0, 0) == 0) {
+                natpmpresp_t response;
+                const bool answered = natpmpExchange(*api, natpmp, response, NATPMP_RESPTYPE_PUBLICADDRESS, 0, [&] {
+                    return api->sendpublicaddressrequest(&natpmp);
+                }) >= 0;
+                api->closenatpmp(&natpmp);
+                if (answered)
+                    return dotted(response.pnu.publicaddress.addr);
+            }
+        }
+        const UpnpCalls *upnp = upnpCalls();
+        if (!upnp || (!m_haveUpnp && !discoverUpnp()))
+            return {};
+        char external[64] = {};
+        if (upnp->UPNP_GetExternalIPAddress(m_urls.controlURL, m_data.first.servicetype, external) != 0)
+            return {};
+        return QString::fromLatin1(external);
+    }
 
     const NatPmpCalls *natpmpCalls() const { return m_libraries.natpmp ? loadNatPmp() : nullptr; }
     const UpnpCalls *upnpCalls() const { return m_libraries.miniupnpc ? loadUpnp() : nullptr; }
@@ -404,6 +415,8 @@ private:
         if (result >= 0) {
             attempt.answered = true;
             reply.publicAddress = dotted(response.pnu.publicaddress.addr);
+            if (reply.publicAddress == QLatin1String("0.0.0.0"))
+                reply.publicAddress.clear();
             if (isSharedIPv4Address(reply.publicAddress)) {
                 reply.sharedAddress = true;
                 api.closenatpmp(&natpmp);
