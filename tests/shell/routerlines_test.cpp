@@ -25,20 +25,11 @@ struct ScriptedRouter : RouterClient
     bool grant() const { return grants.at(std::min<size_t>(round, grants.size() - 1)); }
     RouterReply mapPort(quint16, int lease, const QString &) override
     {
-        RouterReply reply;
-        reply.mapped = grant();
-        reply.publicAddress = "11.22.33.1";
-        reply.leaseSeconds = lease;
-        reply.reason = "no answer";
-        return reply;
+        return {grant(), "11.22.33.1", {}, lease, "no answer", false, false};
     }
     QList<PinholeReply> openPinholes(quint16, int lease) override
     {
-        PinholeReply reply;
-        reply.address = "2001:db8::5";
-        reply.opened = grant();
-        reply.leaseSeconds = lease;
-        reply.reason = "no answer";
+        const PinholeReply reply{"2001:db8::5", grant(), lease, "no answer", false};
         ++round;
         return {reply};
     }
@@ -71,8 +62,7 @@ TEST(RouterLines, AFailedRenewalIsToldOnceRetriedEverLessOftenAndToldAgainWhenBa
     const auto said = [&](const QString &line) {
         return copy->program->chatPane().mainchat()->toPlainText().count(line);
     };
-    ASSERT_TRUE(waitUntil([&] { return said("Players with IPv6 can join you at 2001:db8::5.") == 1; }))
-        << copy->program->chatPane().mainchat()->toPlainText().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return said("Players with IPv6 can join you at 2001:db8::5.") == 1; }));
     PortMapper &mapper = *copy->program->portMapper();
     // One minute, then two, then four, each time looking for the router
     // anew; back, the renewals are half-hourly again.
