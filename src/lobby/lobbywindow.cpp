@@ -1,5 +1,6 @@
 #include "lobbywindow.h"
 
+#include "hostaddresses.h"
 #include "iniprofile.h"
 #include "portmapper.h"
 #include "presence.h"
@@ -211,6 +212,11 @@ void LobbyWindow::showAddresses(bool shown)
         return;
     for (const QString &address : networkAddresses())
         addAddress(QStringLiteral("On your network:"), address);
+    // Each device of a home has a global IPv6 address of its own, which
+    // players with IPv6 reach where the router lets them in (the game asks
+    // it to).
+    for (const QString &address : globalIPv6Addresses())
+        addAddress(QStringLiteral("Over IPv6:"), address);
     if (m_router && !m_routerLookup) {
         m_routerLookup = std::make_unique<PortMapper>(std::move(m_router));
         connect(m_routerLookup.get(), &PortMapper::publicAddressFound, this, [this](const QString &address) {

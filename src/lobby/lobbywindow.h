@@ -27,8 +27,9 @@ class QPushButton;
 //
 // While a game it started to host is running, the window lists the
 // addresses to give the other players, each with a "Copy" button: this
-// machine's network addresses and, when the home router tells it, the
-// public one. The launcher only asks the router; the game opens the port.
+// machine's network addresses, its global IPv6 addresses and, when the home
+// router tells it, the public one. The launcher only asks the router; the
+// game opens the port.
 class LobbyWindow : public QWidget
 {
     Q_OBJECT

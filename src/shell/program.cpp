@@ -146,10 +146,14 @@ void TavlixProgram::wireMainWindow()
         m_desktop.preloadSounds();
     };
     chat.onClosing = [this] {
-        // The router's port closes with the game (the wait is bounded).
-        if (m_portMapper)
-            m_portMapper->finish();
+        // The window goes and the tally is written before the router is
+        // waited for: the router's port closes with the game, but a slow
+        // router must not hold a window that looks frozen, nor the tally.
+        // The wait (bounded) comes when the program is taken down.
+        m_chat->hide();
         m_tally->saveTally();
+        if (m_portMapper)
+            m_portMapper->close();
     };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
 

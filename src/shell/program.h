@@ -102,6 +102,8 @@ private:
     // Hosting for others: where players can join, and the router's port.
     void announceHosting();
     void updatePortMapping();
+    // The chat lines that tell how the router answers.
+    void wirePortMapper(PortMapper &mapper);
     // A notice of the program itself in the chat, in the system colour.
     void addSystemLine(const QString &line);
     // The preferences as the window and its menus show them now.

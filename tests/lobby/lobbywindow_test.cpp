@@ -27,6 +27,9 @@ struct TellingRouter : RouterClient
     RouterReply mapPort(quint16, int, const QString &) override { return ++other, RouterReply{}; }
     void unmapPort(quint16) override { ++other; }
     QString publicAddress() override { return QStringLiteral("11.22.33.1"); }
+    QList<PinholeReply> openPinholes(quint16, int) override { return ++other, QList<PinholeReply>{}; }
+    void closePinholes() override { ++other; }
+    void forgetRouter() override { ++other; }
     std::atomic<int> &other;
 };
 
