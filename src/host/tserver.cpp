@@ -29,6 +29,8 @@ TServer::TServer(RandomSource &random, QObject *parent)
         tempsockInfo(sender, info, msg);
     };
 
+    m_flow.setChangeObserver([this] { emit tableChanged(); });
+
     QElapsedTimer monotonic;
     monotonic.start();
     m_clock = [monotonic] { return monotonic.elapsed(); };
@@ -148,6 +150,7 @@ void TServer::occupySeat(int seat, TSock *connection)
     // seat no longer match it and are dropped when their turn comes.
     m_links[seat] = Link{};
     m_links[seat].serial = ++m_lastSerial;
+    emit tableChanged();
 }
 
 void TServer::Sock1Read(TSock *sender, int count)

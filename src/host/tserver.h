@@ -122,6 +122,12 @@ public:
     // wire::MaxNameLength.
     static QByteArray cleanName(const QByteArray &name, int seat);
 
+signals:
+    // A connection took a seat, someone logged in or left, or a game or
+    // round started or a game ended: what the table looks like from
+    // outside may have changed.
+    void tableChanged();
+
 private:
     // What the host keeps per connection, beside its seat record. A new
     // connection in a seat starts with a fresh one.

@@ -6,6 +6,7 @@
 #include "chattersounds.h"
 #include "clientconnection.h"
 #include "desktop.h"
+#include "lanpublisher.h"
 #include "phrasebuttons.h"
 #include "portmapper.h"
 #include "playerlist.h"
@@ -60,6 +61,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
 TavlixProgram::~TavlixProgram()
 {
     m_portMapper.reset();
+    m_lanPublisher.reset();
     // The connection and the host go first, while the windows they talk to
     // still exist; they then close their sockets without telling anyone.
     delete m_connection;
@@ -149,6 +151,9 @@ void TavlixProgram::wireMainWindow()
         // The router's port closes with the game (the wait is bounded).
         if (m_portMapper)
             m_portMapper->finish();
+        // The table leaves the network's lists with the game.
+        if (m_lanPublisher)
+            m_lanPublisher->finish();
         m_tally->saveTally();
     };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
@@ -225,6 +230,10 @@ void TavlixProgram::wireBoard()
         saveinifile();
         updatePortMapping();
     });
+    connect(m_chat->item(QStringLiteral("ShowOnNetwork1")), &QAction::triggered, this, [this] {
+        saveinifile();
+        updateLanAnnouncement();
+    });
 }
 
 void TavlixProgram::wireRoundView()
@@ -282,6 +291,7 @@ void TavlixProgram::wirePlayerList()
     hooks.ownArrival = [this] {
         loadinifile();
         announceHosting();
+        updateLanAnnouncement();
     };
     m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
     m_playerList->installHandlers(*m_connection);

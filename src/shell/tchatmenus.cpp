@@ -94,6 +94,9 @@ void Tchat::createMenus()
     // On by default; a hosting copy then asks the home router to open the
     // game's port. The program saves it and applies it at once.
     addCheckItem(m_optionsMenu, "OpenPort1", QStringLiteral("Ope&n Port on Router"), true);
+    // On by default; a hosting copy then shows its table to the launchers
+    // on the local network. The program saves it and applies it at once.
+    addCheckItem(m_optionsMenu, "ShowOnNetwork1", QStringLiteral("Show on &Network"), true);
 
     m_optionsMenu->addSeparator();
     // Text Color, Text Size, Scroll Chat Off and Clear Main Chat belong to
