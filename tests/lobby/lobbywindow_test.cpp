@@ -199,9 +199,8 @@ TEST_F(LobbyTest, GamesOnTheNetworkAreListedChosenAndJoinedFromTheList)
     EXPECT_EQ(list->accessibleName(), "Games on your network");
     EXPECT_EQ(list->rowTexts(), QStringList{"No games on your network yet."});
 
-    lan::LanGame ann{.name = "Ann", .address = "192.168.1.20", .players = 2, .free = 7, .playing = true, .round = 2,
-                     .rounds = 3, .locked = true};
-    const lan::LanGame bo{.name = "Bo", .address = "192.168.1.21", .players = 1, .free = 0};
+    lan::LanGame ann{"Ann", "192.168.1.20", "1.0.0", 2, 0, 7, true, 2, 3, true};
+    const lan::LanGame bo{"Bo", "192.168.1.21", "1.0.0", 1, 0, 0, false, 0, 0, false};
     emit browser.gameFound("Bo", bo);
     emit browser.gameFound("Ann", ann);
     EXPECT_EQ(list->rowTexts(), (QStringList{"Ann at 192.168.1.20, 2 players, round 2 of 3, locked",
