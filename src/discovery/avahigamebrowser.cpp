@@ -150,15 +150,8 @@ struct AvahiGameBrowser::Worker
 
 void AvahiGameBrowser::start()
 {
-    if (m_loop)
-        return;
-    m_worker = std::make_shared<Worker>();
-    m_worker->owner = this;
-    m_loop = std::make_unique<AvahiLoop>(
-        this, [worker = m_worker](AvahiClient *client, AvahiClientState state) { worker->changed(client, state); },
-        [this](bool available) { emit availabilityChanged(available); });
-    m_worker->deliver = m_loop->deliverer();
-    m_loop->start();
+    if (!m_loop)
+        m_loop = startAvahiLoop(this, m_worker);
 }
 
 } // namespace

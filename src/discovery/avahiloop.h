@@ -107,3 +107,19 @@ private:
     struct Shared;
     std::shared_ptr<Shared> m_shared;
 };
+
+// Makes `worker`, the worker's side of `owner` (which hears the client's
+// states through its changed() and delivers through its deliver), and
+// starts a loop for it; `owner` tells availabilityChanged.
+template <typename Owner, typename Worker>
+std::unique_ptr<AvahiLoop> startAvahiLoop(Owner *owner, std::shared_ptr<Worker> &worker)
+{
+    worker = std::make_shared<Worker>();
+    worker->owner = owner;
+    auto loop = std::make_unique<AvahiLoop>(
+        owner, [worker](AvahiClient *client, AvahiClientState state) { worker->changed(client, state); },
+        [owner](bool available) { emit owner->availabilityChanged(available); });
+    worker->deliver = loop->deliverer();
+    loop->start();
+    return loop;
+}

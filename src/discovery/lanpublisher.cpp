@@ -158,15 +158,8 @@ void LanPublisher::send(std::optional<lan::LanTable> table)
 {
     if (m_finished)
         return;
-    if (!m_loop) {
-        m_worker = std::make_shared<Worker>();
-        m_worker->owner = this;
-        m_loop = std::make_unique<AvahiLoop>(
-            this, [worker = m_worker](AvahiClient *client, AvahiClientState state) { worker->changed(client, state); },
-            [this](bool available) { emit availabilityChanged(available); });
-        m_worker->deliver = m_loop->deliverer();
-        m_loop->start();
-    }
+    if (!m_loop)
+        m_loop = startAvahiLoop(this, m_worker);
     m_sent = table;
     m_sinceUpdate.start();
     m_loop->post([worker = m_worker, table = std::move(table), port = m_port](const AvahiApi &) {
