@@ -11,6 +11,7 @@
 #include <optional>
 #include <thread>
 
+#include <pthread.h>
 #include <sys/eventfd.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -107,6 +108,7 @@ struct AvahiLoop::Shared
 
     void run()
     {
+        ::pthread_setname_np(::pthread_self(), "avahi");
         api = loadAvahi();
         if (api) {
             poll = api->simple_poll_new();

@@ -111,6 +111,23 @@ protected:
     }
     QString chat() const { return copy->program->chatPane().mainchat()->toPlainText(); }
 
+    // Stops machine `m`'s Avahi daemon, or starts it again as lan-party.sh
+    // does, in a mount namespace of its own.
+    void stopAvahi(char m)
+    {
+        QFile pid("/tmp/" + machine(m) + "-avahi.pid");
+        ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+        ::kill(pid.readAll().trimmed().toInt(), SIGTERM);
+        spinFor(500);
+    }
+    void startAvahi(char m)
+    {
+        start(m, "unshare", {"-m", "--propagation", "private", "sh", "-c",
+                             "mkdir -p /run/avahi-daemon && mount -t tmpfs tmpfs /run/avahi-daemon && "
+                             "exec avahi-daemon --no-drop-root --no-chroot "
+                             "--no-rlimits -f /tmp/" + machine(m) + "-avahi.conf"});
+    }
+
     QString prefix;
     int own = -1;
     std::unique_ptr<Copy> copy;
@@ -223,10 +240,7 @@ TEST_F(LanParty, RowsTellWaitingPlayingLockedAndFullTables)
 
 TEST_F(LanParty, WithoutTheAvahiDaemonTheListSaysSoAndHostingStillWorks)
 {
-    QFile pid("/tmp/" + machine('a') + "-avahi.pid");
-    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
-    ::kill(pid.readAll().trimmed().toInt(), SIGTERM);
-    spinFor(500);
+    stopAvahi('a');
 
     QProcess *lister = run('a', TAVLIX_LOBBY_EXECUTABLE, {"--list"});
     EXPECT_EQ(lister->exitCode(), 3);
@@ -238,4 +252,16 @@ TEST_F(LanParty, WithoutTheAvahiDaemonTheListSaysSoAndHostingStillWorks)
     EXPECT_TRUE(waitUntil([this] { return chat().contains("Your game is not shown to launchers on your network"); }));
     EXPECT_TRUE(chat().contains("You are Connected."));
     EXPECT_TRUE(chat().contains("Players on your network can join you at 192.168.88.11.")) << chat().toStdString();
+}
+
+TEST_F(LanParty, TheTableReturnsWhenTheDaemonRestarts)
+{
+    host();
+    ASSERT_GE(listedWithin("Ann\t192.168.88.11\t1\twaiting\n", 10000), 0);
+    stopAvahi('a');
+    EXPECT_GE(listedWithin("", 5000), 0);
+    EXPECT_TRUE(waitUntil([this] { return chat().contains("Your game is not shown to launchers on your network"); }));
+
+    startAvahi('a');
+    EXPECT_GE(listedWithin("Ann\t192.168.88.11\t1\twaiting\n", 10000), 0) << list().toStdString();
 }
