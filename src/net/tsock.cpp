@@ -16,8 +16,12 @@
 
 namespace {
 
-// Connections waiting to be accepted, as the listen call is given them.
-constexpr int listenBacklog = 5;
+// Connections the system completes and holds for the listener until it
+// accepts them. A host on an open port must keep room for a player while a
+// stranger floods it with connects: the host accepts (and mostly refuses)
+// them one by one between its other events, so the queue has to ride out
+// the bursts in between. The system caps it at net.core.somaxconn.
+constexpr int listenBacklog = 1024;
 
 sockaddr_in ipv4Address(quint32 ip, quint16 port)
 {
@@ -125,7 +129,7 @@ void TSock::setListen(bool listen)
     // port that another process listens on still fails to bind.
     const int reuse = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
-    const sockaddr_in address = ipv4Address(INADDR_ANY, port);
+    const sockaddr_in address = ipv4Address(d->loopbackOnly ? INADDR_LOOPBACK : INADDR_ANY, port);
     if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
         ::close(fd);
         throw ESockException("Listen - Error Binding Socket");
@@ -154,6 +158,10 @@ void TSock::setKeepAlive(bool on)
     if (on && d->fd >= 0 && !d->listening)
         ConnectionLiveness::applyTo(d->fd);
 }
+
+bool TSock::LoopbackOnly() const { return d->loopbackOnly; }
+
+void TSock::setLoopbackOnly(bool on) { d->loopbackOnly = on; }
 
 bool TSock::Open()
 {

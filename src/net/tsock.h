@@ -78,6 +78,11 @@ public:
     // listener accepts (which copy the flag). Off by default.
     bool KeepAlive() const;
     void setKeepAlive(bool on);
+    // A listener that binds the loopback address only, so that nothing
+    // outside this machine can connect (a solo game). Set before listening;
+    // off by default (every interface).
+    bool LoopbackOnly() const;
+    void setLoopbackOnly(bool on);
 
     // Starts an outgoing connection; returns the connected flag (false: the
     // connection completes later through OnConnect or an Error info).

@@ -30,6 +30,7 @@ struct TSock::Private
     QString portName;
     int blockingTimeout = 0;
     bool keepAlive = false;
+    bool loopbackOnly = false;
     int tag = 0;
 
     int fd = -1;
