@@ -6,6 +6,7 @@
 
 #include "chatpane.h"
 #include "chatview.h"
+#include "childprocess.h"
 #include "lanpublisher.h"
 #include "programcopy.h"
 
@@ -117,7 +118,10 @@ protected:
     {
         QFile pid("/tmp/" + machine(m) + "-avahi.pid");
         ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
-        ::kill(pid.readAll().trimmed().toInt(), SIGTERM);
+        const int daemon = pid.readAll().trimmed().toInt();
+        // Never 0 or below, which would signal this whole process group.
+        ASSERT_GT(daemon, 1);
+        ::kill(daemon, SIGTERM);
         spinFor(500);
     }
     void startAvahi(char m)
@@ -205,7 +209,7 @@ TEST_F(LanParty, TheRealProgramWithdrawsItsTableOnSigterm)
                                         "127.0.0.1", "true"});
     ASSERT_GE(listedWithin("Ann Lee\t192.168.88.11\t1\twaiting\n", 10000), 0) << list().toStdString();
     // `ip netns exec` and env hand on to the game itself.
-    ::kill(static_cast<pid_t>(game->processId()), SIGTERM);
+    ASSERT_TRUE(signalChild(*game, SIGTERM)) << childOutput(*game).constData();
     const qint64 gone = listedWithin("", 10000);
     EXPECT_GE(gone, 0);
     EXPECT_LT(gone, 5000);
