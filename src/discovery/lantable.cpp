@@ -59,7 +59,9 @@ QList<QByteArray> LanTable::txt() const
 
 QByteArray LanTable::serviceName() const
 {
-    return cutUtf8(host.simplified(), MaxServiceName);
+    // A service needs a name; a blank one typed on the command line has none.
+    const QByteArray name = cutUtf8(host.simplified(), MaxServiceName);
+    return name.isEmpty() ? QByteArray("Tavlix") : name;
 }
 
 std::optional<LanGame> readLanGame(const QByteArray &serviceName, const QString &address, quint16 port,

@@ -42,7 +42,8 @@ struct LanTable
     // "version=...", "host=...", "players=...", "watchers=...", "free=...",
     // "state=waiting|playing", "round=2/3" (empty while waiting), "locked=0|1".
     QList<QByteArray> txt() const;
-    // The service name: the host's name cut to what a DNS label holds.
+    // The service name: the host's name cut to what a DNS label holds
+    // ("Tavlix" for a blank one).
     QByteArray serviceName() const;
 
     bool operator==(const LanTable &) const = default;
