@@ -84,6 +84,15 @@ void TServer::occupySeat(int seat, TSock *connection)
     // seat no longer match it and are dropped when their turn comes.
     m_links[seat] = Link{};
     m_links[seat].serial = ++m_lastSerial;
+    emit tableChanged();
+}
+
+void TServer::setTableLocked(bool locked)
+{
+    if (locked == m_admission.locked())
+        return;
+    m_admission.setLocked(locked);
+    emit tableChanged();
 }
 
 bool TServer::waitsForLogin(int seat) const

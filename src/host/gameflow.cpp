@@ -103,6 +103,8 @@ void GameFlow::startround()
         m_seats[seat].nomoves = false;
 
     m_seats.sendToAll(wire::host::roundstarting(m_roundcount));
+    if (m_changed)
+        m_changed();
 
     m_board.clear();
     gettiles(m_pool, m_random);
@@ -234,6 +236,8 @@ bool GameFlow::checkforwin()
     m_seats.sendToAll(wire::host::winner(winner.name.isEmpty() ? winner.botname : winner.name));
     m_gamerunning = false;
     m_turnOpen = false;
+    if (m_changed)
+        m_changed();
     return true;
 }
 

@@ -78,6 +78,7 @@ void TServer::receivedlogininfo(const QByteArray &body, int origin)
     }
 
     m_flow.bringUpToDate(seat);
+    emit tableChanged();
 }
 
 void TServer::leaveSeat(int seat)
@@ -88,6 +89,7 @@ void TServer::leaveSeat(int seat)
     m_seats.vacate(seat);
     // Nothing the connection sent is taken any more.
     m_links[seat] = Link{};
+    emit tableChanged();
 
     // The hosting player's own seat keeps its turn: its leaving ends the
     // program anyway.

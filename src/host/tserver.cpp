@@ -29,6 +29,8 @@ TServer::TServer(RandomSource &random, QObject *parent)
         tempsockInfo(sender, info, msg);
     };
 
+    m_flow.setChangeObserver([this] { emit tableChanged(); });
+
     QElapsedTimer monotonic;
     monotonic.start();
     m_clock = [monotonic] { return monotonic.elapsed(); };

@@ -70,7 +70,7 @@ public:
     void setLoopbackOnly(bool on) { Sock1.setLoopbackOnly(on); }
     // Lock Table: while locked, only addresses that held a seat in this
     // hosting session get in (a player whose Wi-Fi dropped comes back).
-    void setTableLocked(bool locked) { m_admission.setLocked(locked); }
+    void setTableLocked(bool locked);
     bool tableLocked() const { return m_admission.locked(); }
     // The port the listener is bound to.
     quint16 localPort() const { return Sock1.LocalPort(); }
@@ -145,6 +145,10 @@ public:
 signals:
     // A line for the hosting player's chat about who was turned away.
     void notice(const QString &line);
+    // A connection took a seat, someone logged in or left, or a game or
+    // round started or a game ended: what the table looks like from
+    // outside may have changed.
+    void tableChanged();
 
 private:
     // What the host keeps per connection, beside its seat record. A new

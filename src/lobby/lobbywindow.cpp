@@ -2,6 +2,7 @@
 
 #include "hostaddresses.h"
 #include "iniprofile.h"
+#include "langameslist.h"
 #include "portmapper.h"
 #include "presence.h"
 #include "routerclient.h"
@@ -125,6 +126,26 @@ LobbyWindow::~LobbyWindow() = default;
 void LobbyWindow::setRouter(std::unique_ptr<RouterClient> router)
 {
     m_router = std::move(router);
+}
+
+void LobbyWindow::showGamesAround(std::unique_ptr<GameBrowser> browser)
+{
+    if (m_games)
+        return;
+    m_games = new LanGamesList(std::move(browser), this);
+    m_games->setFixedHeight(110);
+    auto *label = new QLabel(QStringLiteral("&Games on your network:"), this);
+    label->setBuddy(m_games);
+    auto *grid = static_cast<QGridLayout *>(layout());
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0, 1, 4);
+    grid->addWidget(m_games, row + 1, 0, 1, 4);
+    connect(m_games, &LanGamesList::chosen, m_address, &QLineEdit::setText);
+    connect(m_games, &LanGamesList::joinRequested, this, [this](const QString &address) {
+        m_address->setText(address);
+        button_joinClick();
+    });
+    fitHeight();
 }
 
 void LobbyWindow::listenForGames(quint16 port)

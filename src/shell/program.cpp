@@ -6,6 +6,7 @@
 #include "chattersounds.h"
 #include "clientconnection.h"
 #include "desktop.h"
+#include "lanpublisher.h"
 #include "phrasebuttons.h"
 #include "portmapper.h"
 #include "playerlist.h"
@@ -60,6 +61,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
 TavlixProgram::~TavlixProgram()
 {
     m_portMapper.reset();
+    m_lanPublisher.reset();
     // The connection and the host go first, while the windows they talk to
     // still exist; they then close their sockets without telling anyone.
     delete m_connection;
@@ -146,12 +148,15 @@ void TavlixProgram::wireMainWindow()
         m_desktop.preloadSounds();
     };
     chat.onClosing = [this] {
-        // The window goes and the tally is written before the router is
-        // waited for: the router's port closes with the game, but a slow
-        // router must not hold a window that looks frozen, nor the tally.
-        // The wait (bounded) comes when the program is taken down.
+        // The window goes and the tally is written before the network is
+        // waited for: a slow router or Avahi daemon must not hold a window
+        // that looks frozen, nor the tally. The table leaves the network's
+        // lists and the router's port closes with the game; both waits are
+        // bounded, and the router's comes when the program is taken down.
         m_chat->hide();
         m_tally->saveTally();
+        if (m_lanPublisher)
+            m_lanPublisher->finish();
         if (m_portMapper)
             m_portMapper->close();
     };
@@ -242,6 +247,10 @@ void TavlixProgram::wireBoard()
     });
     // Who the host turned away, told to the hosting player only.
     connect(m_server.get(), &TServer::notice, this, &TavlixProgram::addSystemLine);
+    connect(m_chat->item(QStringLiteral("ShowOnNetwork1")), &QAction::triggered, this, [this] {
+        saveinifile();
+        updateLanAnnouncement();
+    });
 }
 
 void TavlixProgram::wireRoundView()
@@ -299,6 +308,7 @@ void TavlixProgram::wirePlayerList()
     hooks.ownArrival = [this] {
         loadinifile();
         announceHosting();
+        updateLanAnnouncement();
     };
     m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
     m_playerList->installHandlers(*m_connection);

@@ -143,7 +143,8 @@ TEST_F(ProgramTest, MovingThenClosingWritesTheThirteenKeysInOrder)
     window.close();
     EXPECT_EQ(keys(settingsFile()), (QStringList{"Help", "Textsize", "Top", "Left", "Width", "Height", "Textcolor",
                                                  "Roundnum", "Botspeed", "Turnsound", "Playerphrasesounds",
-                                                 "Playsounds", "Showfits", "Botlevel", "Openport"}));
+                                                 "Playsounds", "Showfits", "Botlevel", "Openport",
+                                                 "Announce"}));
     const QStringList lines = keyLines(settingsFile());
     EXPECT_TRUE(lines.contains("Top=30"));
     EXPECT_TRUE(lines.contains("Left=40"));

@@ -69,8 +69,8 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
     EXPECT_EQ(captions(window.fileMenu()), (QStringList{"Start Game", "-", "Exit"}));
     EXPECT_EQ(captions(window.optionsMenu()),
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "Computer Strength",
-                           "Show Fitting Cells", "Open Port on Router", "Lock Table", "-", "Text Color", "Text Size",
-                           "Scroll Chat Off",
+                           "Show Fitting Cells", "Open Port on Router", "Show on Network", "Lock Table", "-", "Text Color",
+                           "Text Size", "Scroll Chat Off",
                            "Clear Main Chat", "Reset Screen Location", "-",
                            "Just Watch"}));
     EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List", "-", "Go to Board"}));
