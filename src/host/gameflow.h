@@ -51,6 +51,8 @@ public:
     // How the computer plays, asked at each of its moves: Classic without
     // one.
     void setBotLevelProvider(std::function<BotLevel()> provider) { m_botLevel = std::move(provider); }
+    // Told when a game starts or ends and when a round starts.
+    void setChangeObserver(std::function<void()> observer) { m_changed = std::move(observer); }
 
     // Message handlers: the body and the seat of the connection it came
     // from. A number field that is not a number throws wire::BadField
@@ -106,6 +108,7 @@ private:
     RandomSource &m_random;
     std::function<int()> m_botSpeed;
     std::function<BotLevel()> m_botLevel;
+    std::function<void()> m_changed;
 
     ::board m_board;
     tilepool m_pool;

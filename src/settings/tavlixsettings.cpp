@@ -98,6 +98,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     // "2": Strong; any other text, and a missing key: Classic.
     settings.Botlevel = readText(profile, "Botlevel", "1") == "2" ? BotLevel::Strong : BotLevel::Classic;
     settings.Openport = readText(profile, "Openport", "1") != "0";
+    settings.Announce = readText(profile, "Announce", "1") != "0";
     return settings;
 }
 
@@ -132,6 +133,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Botlevel", std::to_string(static_cast<int>(settings.Botlevel)));
     if (wanted(KeyOpenport))
         add("Openport", settings.Openport ? "1" : "0");
+    if (wanted(KeyAnnounce))
+        add("Announce", settings.Announce ? "1" : "0");
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -154,6 +157,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Showfits != now.Showfits, KeyShowfits);
     mark(before.Botlevel != now.Botlevel, KeyBotlevel);
     mark(before.Openport != now.Openport, KeyOpenport);
+    mark(before.Announce != now.Announce, KeyAnnounce);
     return keys;
 }
 

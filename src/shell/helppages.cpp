@@ -128,6 +128,11 @@ faint frame.</p>
 While you host a game, Tavlix asks your home router to let players on the
 internet in on port 7772 (see <i>Connecting</i>). Switch it off to keep the
 router closed; the port is then closed at once.</p>
+<p><b>Show on Network</b> (Options, Show on Network; on at first). While you
+host a game, the lobby launchers of the players on your home network list it
+under <i>Games on your network</i>, with the players and whether a game runs,
+so they can join with a double-click. Switch it off, for example on a café's
+Wi-Fi, and your game leaves their lists at once.</p>
 <p><b>Chat/Action Text</b> (Options, Text Color; Text Size; Scroll Chat Off;
 Clear Main Chat). Text Color picks the colour of your chat lines, Text Size
 the size of all chat text. Scroll Chat Off (Ctrl+S) keeps the chat from
@@ -186,6 +191,12 @@ you with your computer's address. Press <b>Join a game</b> to join the game at
 the host address. The launcher remembers both entries, and its status line
 says Game running while your game is open and Game ended once it
 closes.</p>
+<p><b>Games on your network.</b> The launcher's list shows the games hosted on
+your home network, with the host's name, the address, the players and the
+state, for example <i>Ann at 192.168.1.20, 2 players, round 2 of 3</i>.
+Choose one to fill in the host address, or double-click it (or press Enter
+on it) to join straight away. The list needs the Avahi service
+(avahi-daemon), which most Linux desktops run; without it, join by address.</p>
 <p>You can also start Tavlix yourself with the same three things on the
 command line, for example <i>tavlix Ann 192.168.1.20 true</i> to host; any
 other last word joins.</p>
