@@ -252,7 +252,7 @@ TEST_F(HomeRouter, ALoweredLeaseIsRenewedOverUpnp)
     ASSERT_EQ(QProcess::execute("sed", {"-i", "/^ipv6_listening_ip/d", conf}), 0);
     QProcess::startDetached("ip", {"netns", "exec", router, "miniupnpd", "-f", conf, "-P",
                                    "/tmp/" + prefix + "-miniupnpd.pid"});
-    ASSERT_TRUE(waitUntil([&] { return routerPid() > 0; }));
+    ASSERT_TRUE(waitUntil([&] { return signalRouter(0); }));
     ASSERT_EQ(QProcess::execute("ip", {"netns", "exec", router, "nft", "add chain inet filter input "
                                        "{ type filter hook input priority 0; } ; add rule inet filter input "
                                        "udp dport 5351 reject"}), 0);
