@@ -172,6 +172,8 @@ TEST_F(LanParty, AHostedTableIsListedOnAnotherMachineAndFollowsTheGame)
 
     ASSERT_TRUE(startGame(*copy, 3));
     EXPECT_GE(listedWithin("Ann\t192.168.88.11\t2\tround 1 of 3\n", 5000), 0) << list().toStdString();
+    copy->program->mainWindow().item("LockTable1")->trigger();
+    EXPECT_GE(listedWithin("Ann\t192.168.88.11\t2\tround 1 of 3, locked\n", 5000), 0) << list().toStdString();
 
     // The host ends (File > Exit): the table leaves the other machines' lists.
     copy->program->mainWindow().item("Exit1")->trigger();
