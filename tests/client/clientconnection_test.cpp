@@ -1,7 +1,6 @@
 #include "clientfixture.h"
-#include "protocol.h"
 
-#include <QElapsedTimer>
+#include "protocol.h"
 
 #include <sys/socket.h>
 
@@ -243,17 +242,14 @@ TEST_F(ClientTest, AFailedJoinSaysWhyAndKeepsTheWindowOpen)
                                           {"2001:db8::5::1", "the name cannot be looked up"},
                                           {"[::1", "the name cannot be looked up"},
                                           {"300.1.1.1", "the name cannot be looked up"}}) {
-        QElapsedTimer clock;
-        clock.start();
         QStringList said;
         ClientConnection client(state, {{}, [&](const QString &line) { said << line; }, {}, [](bool) {}, {}, [this] { ++closes; }, {}});
         client.sock()->setPortName(port);
         state.hostaddress = address;
         client.joinpress();
-        ASSERT_TRUE(waitUntil([&] { return !said.isEmpty(); })) << qPrintable(address);
-        if (address != "nohost.invalid") { // the others never wait for a name server
-            EXPECT_LT(clock.elapsed(), 1000) << qPrintable(address);
-        }
+        // Only the name waits for a name server.
+        ASSERT_TRUE(waitUntil([&] { return !said.isEmpty(); }, address == "nohost.invalid" ? 5000 : 1000))
+            << qPrintable(address);
         spinFor(50);
         EXPECT_EQ(said, QStringList{"Could not connect to " + address + ": " + reason + "."});
         EXPECT_FALSE(client.connectTimer().isActive());

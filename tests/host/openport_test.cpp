@@ -168,10 +168,9 @@ TEST_F(OpenPort, AFloodFromOneAddressLeavesThePlacesToOthers)
     EXPECT_LE(server.seats().connectioncount(), 4) << "at most two strangers ever waited for a place";
 }
 
-// A home gets a /64 of IPv6: two of its addresses share its places to wait
-// for a login, while an address of the next /64 has places of its own. The
-// addresses are on the loopback interface of a network of the test's own,
-// which the test's thread enters while its sockets are made.
+// A home gets a /64 of IPv6: its addresses share its places to wait for a
+// login; the next /64 has its own. The addresses are on the loopback of a
+// network of the test's own, which the thread enters to make its sockets.
 TEST(OpenPortIpv6, AddressesOfOneSlash64ShareOneLimit)
 {
     const QByteArray ns = "t64" + QByteArray::number(::getpid());
@@ -197,7 +196,6 @@ TEST(OpenPortIpv6, AddressesOfOneSlash64ShareOneLimit)
         EXPECT_TRUE(second.waitFor(ff("CMD_sendlogininfo+2")));
         TestClient third(port, "2001:db8:64::c");
         EXPECT_TRUE(third.waitFor(ff("CMD_full+")));
-        EXPECT_EQ(server.seats()[2].sock->HostName(), "2001:db8:64::b");
         TestClient neighbour(port, "2001:db8:65::a");
         EXPECT_TRUE(neighbour.waitFor(ff("CMD_sendlogininfo+3")));
     }

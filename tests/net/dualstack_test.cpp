@@ -14,10 +14,8 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-namespace {
-
 // How the listener names a peer that connected to `host`.
-QString acceptedHostName(TSock &listener, const QString &host)
+static QString acceptedHostName(TSock &listener, const QString &host)
 {
     TSock *accepted = nullptr;
     listener.OnAccept = [&](TSock *sender) { sender->Accept(accepted); };
@@ -25,8 +23,6 @@ QString acceptedHostName(TSock &listener, const QString &host)
     waitUntil([&] { return accepted && client->Connected(); });
     return accepted ? accepted->HostName() : QStringLiteral("nobody");
 }
-
-} // namespace
 
 TEST(DualStack, AListenerTakesBothFamiliesAndNamesEachPeerPlainly)
 {
@@ -43,46 +39,38 @@ TEST(DualStack, AListenerTakesBothFamiliesAndNamesEachPeerPlainly)
     }
 }
 
-// The name's IPv6 address lies on a link that swallows every packet, as a
-// broken IPv6 route does; its IPv4 address leads to the listener. The name
-// comes from a hosts file of the test's own, so the test runs itself again
-// in private mount and network namespaces.
+// The name's IPv6 address leads nowhere, as over a broken IPv6 route; its
+// IPv4 address leads to the listener. The test runs itself again in mount
+// and network namespaces of its own, for a hosts file that names them.
 TEST(DualStack, ANameWhoseIpv6RouteIsBrokenIsReachedOverIpv4WithinASecond)
 {
     if (!qEnvironmentVariableIsSet("TAVLIX_PRIVATE_NETWORK")) {
         if (::geteuid() != 0 || std::system("command -v unshare >/dev/null && ip -V >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "needs root, unshare and ip for a private network and hosts file";
         QProcess inner;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TAVLIX_PRIVATE_NETWORK", "1");
-        inner.setProcessEnvironment(env);
         inner.setProcessChannelMode(QProcess::MergedChannels);
-        inner.start("unshare", {"--mount", "--net", "--", QCoreApplication::applicationFilePath(),
-                                "--gtest_filter=DualStack.ANameWhoseIpv6RouteIsBrokenIsReachedOverIpv4WithinASecond"});
+        inner.start("unshare", {"--mount", "--net", "--", "env", "TAVLIX_PRIVATE_NETWORK=1",
+                                QCoreApplication::applicationFilePath(), "--gtest_filter=DualStack.*Broken*"});
         ASSERT_TRUE(inner.waitForFinished(60000));
         EXPECT_EQ(inner.exitCode(), 0) << inner.readAll().toStdString();
         return;
     }
 
-    // Frames for the IPv6 address go to a machine that is not there: its
-    // neighbour entry names a hardware address nobody has.
+    // The IPv6 address's neighbour entry names a hardware address nobody has.
     ASSERT_EQ(std::system("ip link set lo up && ip link add swallow type veth peer name swallowed"
                           " && ip link set swallow up && ip link set swallowed up"
                           " && ip addr add 10.77.0.1/24 dev swallow && ip addr add 2001:db8:77::1/64 dev swallow nodad"
                           " && ip neigh add 2001:db8:77::99 lladdr 02:00:00:00:77:99 dev swallow"), 0);
     QTemporaryDir folder;
     QFile hosts(folder.filePath("hosts"));
-    ASSERT_TRUE(hosts.open(QIODevice::WriteOnly));
-    hosts.write("10.77.0.1 both.test\n2001:db8:77::99 both.test\n");
+    ASSERT_TRUE(hosts.open(QIODevice::WriteOnly) && hosts.write("10.77.0.1 both.test\n2001:db8:77::99 both.test\n") > 0);
     hosts.close();
     ASSERT_EQ(::mount(qPrintable(hosts.fileName()), "/etc/hosts", nullptr, MS_BIND, nullptr), 0);
 
-    TSock listener;
-    listener.setPortName(QStringLiteral("0"));
-    listener.setListen(true);
+    const auto listener = ephemeralListener();
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(acceptedHostName(listener, "both.test"), "10.77.0.1");
+    EXPECT_EQ(acceptedHostName(*listener, "both.test"), "10.77.0.1");
     const qint64 took = clock.elapsed();
     // IPv6 was tried first and given its head start.
     EXPECT_GE(took, 240);
