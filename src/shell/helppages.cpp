@@ -51,6 +51,10 @@ UPnP or NAT-PMP in the router's settings page, or forward TCP port 7772 to
 that address there by hand. If the port already leads to another computer,
 end the game there first or forward the port by hand. Players on your own
 network can always join you at the addresses the chat shows.</p>
+<p><b>Strangers.</b> An open port is open to everyone. A connection must log
+in within 15 seconds, one address may not try again and again, and a player
+you remove from the game cannot come back while you host. What the game turns
+away, it tells you in the chat.</p>
 <p><b>Turning it off.</b> Options, Open Port on Router switches this off (or
 on again) at once, also while you host; Tavlix then closes the port on the
 router. The choice is kept for the next games.</p>
@@ -133,6 +137,10 @@ host a game, the lobby launchers of the players on your home network list it
 under <i>Games on your network</i>, with the players and whether a game runs,
 so they can join with a double-click. Switch it off, for example on a café's
 Wi-Fi, and your game leaves their lists at once.</p>
+<p><b>Lock Table</b> (Options, Lock Table; off at every start). Once your
+friends are in, lock the table and nobody new can join; a friend whose
+connection dropped can still come back. The chat tells you whom the game
+turned away.</p>
 <p><b>Chat/Action Text</b> (Options, Text Color; Text Size; Scroll Chat Off;
 Clear Main Chat). Text Color picks the colour of your chat lines, Text Size
 the size of all chat text. Scroll Chat Off (Ctrl+S) keeps the chat from
