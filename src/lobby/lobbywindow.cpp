@@ -6,6 +6,7 @@
 #include "portmapper.h"
 #include "presence.h"
 #include "routerclient.h"
+#include "socketaddress.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -54,6 +55,7 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
 
     m_name = addEdit(this, "edit_name", QStringLiteral("Your name"));
     m_address = addEdit(this, "edit_address", QStringLiteral("Host address"));
+    m_address->setMaxLength(253); // the longest host name
     auto *nameLabel = new QLabel(QStringLiteral("Your &name:"), this);
     nameLabel->setBuddy(m_name);
     auto *addressLabel = new QLabel(QStringLiteral("Host &address:"), this);
@@ -186,8 +188,12 @@ void LobbyWindow::startGame(bool host)
         m_name->setFocus();
         return;
     }
-    if (address.isEmpty() || address.contains(QLatin1Char(' ')) || address.contains(QLatin1Char('\t'))) {
-        setStatus(QStringLiteral("Please enter the host's address: a host name or an address such as 192.168.1.20."));
+    // A joining player's typo in an address ("192.168.1.300") is caught
+    // here, where it can be mended; a hosting player's address is not used.
+    const bool malformed = !host && SocketAddress::meantAsLiteral(address) && !SocketAddress::fromLiteral(address);
+    if (address.isEmpty() || address.contains(QLatin1Char(' ')) || address.contains(QLatin1Char('\t')) || malformed) {
+        setStatus(QStringLiteral("Please enter the host's address: a host name, or an address such as 192.168.1.20 "
+                                 "or 2001:db8::20."));
         m_address->setFocus();
         return;
     }

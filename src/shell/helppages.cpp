@@ -192,7 +192,7 @@ is built and installed beside tavlix. Start it and fill in its window:</p>
 <ul>
 <li><b>Your name</b>: the name the other players see (blanks are fine).</li>
 <li><b>Host address</b>: the computer that runs the game, as a name or an
-address such as 192.168.1.20.</li>
+address such as 192.168.1.20 or 2001:db8::20.</li>
 </ul>
 <p>Press <b>Host a game</b> to run the game on your computer; the others join
 you with your computer's address. Press <b>Join a game</b> to join the game at

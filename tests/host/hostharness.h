@@ -87,7 +87,8 @@ class TestClient
 {
 public:
     // `from`: the local address to connect from; any address of
-    // 127.0.0.0/8 is this machine's, so each stands for another machine.
+    // 127.0.0.0/8 is this machine's, so each stands for another machine
+    // (as does an IPv6 address that a test put on the machine).
     explicit TestClient(quint16 port, const QString &from = {})
     {
         QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
@@ -103,7 +104,10 @@ public:
         socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         if (!from.isEmpty())
             socket.bind(QHostAddress(from));
-        socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+        // An IPv6 peer reaches the host at the address it comes from, which
+        // is this machine's too.
+        const bool ipv6 = QHostAddress(from).protocol() == QAbstractSocket::IPv6Protocol;
+        socket.connectToHost(ipv6 ? from : QStringLiteral("127.0.0.1"), port);
     }
 
     void send(const QByteArray &bytes)

@@ -6,6 +6,10 @@
 #include "admission.h"
 #include "eventloop.h"
 
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
+
 
 class OpenPort : public LoopbackTest
 {
@@ -162,4 +166,40 @@ TEST_F(OpenPort, AFloodFromOneAddressLeavesThePlacesToOthers)
                            [](const auto &s) { return s->state() == QAbstractSocket::UnconnectedState; });
     }, 10000));
     EXPECT_LE(server.seats().connectioncount(), 4) << "at most two strangers ever waited for a place";
+}
+
+// A home gets a /64 of IPv6: its addresses share its places to wait for a
+// login; the next /64 has its own. The addresses are on the loopback of a
+// network of the test's own, which the thread enters to make its sockets.
+TEST(OpenPortIpv6, AddressesOfOneSlash64ShareOneLimit)
+{
+    const QByteArray ns = "t64" + QByteArray::number(::getpid());
+    const auto ip = [&](const char *command) { return std::system(QByteArray(command).replace("NS", ns).constData()) == 0; };
+    if (::geteuid() != 0 || !ip("ip -V >/dev/null 2>&1"))
+        GTEST_SKIP() << "needs root and the ip tool to give a network of its own IPv6 addresses of one /64";
+    struct Cleanup { std::function<void()> f; ~Cleanup() { f(); } } cleanup{[&] { ip("ip netns del NS"); }};
+    ASSERT_TRUE(ip("ip netns add NS && ip -n NS link set lo up && for a in 64::a 64::b 64::c 65::a; do"
+                   " ip -n NS addr add 2001:db8:$a/64 dev lo nodad || exit 1; done"));
+    const int home = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
+    const int inside = ::open(("/run/netns/" + ns).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::setns(inside, CLONE_NEWNET), 0);
+    {
+        RandomSource random{7};
+        TServer server{random};
+        holdGameTimers(server);
+        server.setPortName(QStringLiteral("0"));
+        server.startHosting();
+        const quint16 port = server.localPort();
+        TestClient first(port, "2001:db8:64::a");
+        EXPECT_TRUE(first.waitFor(ff("CMD_sendlogininfo+1")));
+        TestClient second(port, "2001:db8:64::b");
+        EXPECT_TRUE(second.waitFor(ff("CMD_sendlogininfo+2")));
+        TestClient third(port, "2001:db8:64::c");
+        EXPECT_TRUE(third.waitFor(ff("CMD_full+")));
+        TestClient neighbour(port, "2001:db8:65::a");
+        EXPECT_TRUE(neighbour.waitFor(ff("CMD_sendlogininfo+3")));
+    }
+    ::setns(home, CLONE_NEWNET);
+    ::close(home);
+    ::close(inside);
 }

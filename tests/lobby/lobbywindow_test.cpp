@@ -88,10 +88,17 @@ TEST_F(LobbyTest, HostAndJoinStartTheGameWithNameAddressAndTheHostWord)
     type(*window, "edit_address", "10.0.0.5");
     click(*window, "button_join");
 
-    ASSERT_EQ(starts.size(), 2);
+    for (const char *address : {"[2001:db8::5]", "4friends.example.org"}) {
+        type(*window, "edit_address", address);
+        click(*window, "button_join");
+    }
+
+    ASSERT_EQ(starts.size(), 4);
     EXPECT_EQ(starts.at(0).program, gamePath());
     EXPECT_EQ(starts.at(0).arguments, QStringList({"Ann Lee", "127.0.0.1", "true"}));
     EXPECT_EQ(starts.at(1).arguments, QStringList({"Ann Lee", "10.0.0.5", "false"}));
+    EXPECT_EQ(starts.at(2).arguments, QStringList({"Ann Lee", "[2001:db8::5]", "false"}));
+    EXPECT_EQ(starts.at(3).arguments.at(1), "4friends.example.org");
 }
 
 TEST_F(LobbyTest, AnEmptyNameOrAddressIsRefusedWithAMessage)
@@ -102,7 +109,7 @@ TEST_F(LobbyTest, AnEmptyNameOrAddressIsRefusedWithAMessage)
     EXPECT_EQ(window->statusText(), "Please enter your name.");
 
     type(*window, "edit_name", "Bo");
-    for (const char *address : {"", "my host"}) {
+    for (const char *address : {"", "my host", "300.1.1.1", "2001:db8::5::1", "[::1"}) {
         type(*window, "edit_address", address);
         click(*window, "button_join");
         EXPECT_TRUE(window->statusText().startsWith("Please enter the host's address")) << address;

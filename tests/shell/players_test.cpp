@@ -125,3 +125,18 @@ TEST(PlayersAtTheTable, HostRemovesTheWatcherAndTheComputerPlaysTheSeatThatSitsO
     EXPECT_TRUE(waitUntil(
         [&] { return chatLines(ann).contains("Turned away 1 connections from 127.0.0.2 (table locked)."); }));
 }
+
+// A joining copy given the host's IPv6 address, bare or in brackets, logs in.
+TEST(PlayersAtTheTable, AJoiningCopyGivenAnIpv6AddressJoins)
+{
+    if (QTcpServer probe; !probe.listen(QHostAddress::LocalHostIPv6))
+        GTEST_SKIP() << "no IPv6 on the loopback interface";
+    const QString port = freePort();
+    Copy ann({"Ann", "127.0.0.1", "true"}, port);
+    ann.program->show();
+    for (const char *address : {"::1", "[::1]"}) {
+        Copy bo({"Bo", address, "false"}, port);
+        bo.program->show();
+        EXPECT_TRUE(waitUntil([&] { return chatLines(bo).contains("Ann is Connected."); })) << address;
+    }
+}
