@@ -1,11 +1,9 @@
 #include "admission.h"
 
 #include "protocol.h"
-
-#include <arpa/inet.h>
+#include "socketaddress.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -48,30 +46,23 @@ void Admission::setLimitsForTests(const Limits &limits)
 
 QString Admission::blockOf(const QString &address)
 {
-    const QByteArray text = address.toLatin1();
-    in_addr v4 {};
-    if (::inet_pton(AF_INET, text.constData(), &v4) == 1)
+    const std::optional<SocketAddress> parsed = SocketAddress::fromLiteral(address);
+    if (!parsed)
         return address;
-    in6_addr v6 {};
-    if (::inet_pton(AF_INET6, text.constData(), &v6) != 1)
-        return address;
-    char buffer[INET6_ADDRSTRLEN] = {};
-    if (IN6_IS_ADDR_V4MAPPED(&v6)) {
-        std::memcpy(&v4, v6.s6_addr + 12, sizeof v4);
-        ::inet_ntop(AF_INET, &v4, buffer, sizeof buffer);
-        return QString::fromLatin1(buffer);
-    }
-    std::fill(v6.s6_addr + 8, v6.s6_addr + 16, 0);
-    ::inet_ntop(AF_INET6, &v6, buffer, sizeof buffer);
-    return QString::fromLatin1(buffer) + QStringLiteral("/64");
+    if (parsed->family() != AF_INET6)
+        return parsed->text();
+    in6_addr ip = reinterpret_cast<const sockaddr_in6 *>(parsed->data())->sin6_addr;
+    if (IN6_IS_ADDR_V4MAPPED(&ip))
+        return parsed->text();
+    // The zone of a link-local address goes with the rest of the host part.
+    std::fill(ip.s6_addr + 8, ip.s6_addr + 16, 0);
+    return SocketAddress::ipv6(ip).text() + QStringLiteral("/64");
 }
 
 bool Admission::ownMachine(const QString &address)
 {
-    in6_addr v6 {};
-    if (::inet_pton(AF_INET6, address.toLatin1().constData(), &v6) == 1 && IN6_IS_ADDR_LOOPBACK(&v6))
-        return true;
-    return blockOf(address) == QLatin1String("127.0.0.1");
+    const std::optional<SocketAddress> parsed = SocketAddress::fromLiteral(address);
+    return parsed && (parsed->text() == QLatin1String("127.0.0.1") || parsed->text() == QLatin1String("::1"));
 }
 
 Admission::Entry &Admission::entry(const QString &block, qint64 now)
