@@ -128,6 +128,10 @@ constexpr int NatPmpBudgetMs = 1500;
 constexpr int UpnpConflict = 718;
 // UPnP's error for a router that grants only permanent mappings.
 constexpr int UpnpOnlyPermanent = 725;
+// Why a router whose own outside address is private, shared or missing
+// maps nothing. The first asking says it in a line of its own; a renewal
+// refused for it says it in parentheses.
+constexpr const char *NoOutsideAddress = "the router has no address on the internet to forward from";
 
 QString dotted(in_addr address)
 {
@@ -228,7 +232,7 @@ QString natpmpReason(int result)
     case NATPMP_ERR_OUTOFRESOURCES:
         return QStringLiteral("the router has no room for another mapping");
     case NATPMP_ERR_NETWORKFAILURE:
-        return QStringLiteral("the router has no address on the internet to forward from");
+        return QString::fromLatin1(NoOutsideAddress);
     case NATPMP_ERR_UNSUPPORTEDVERSION:
     case NATPMP_ERR_UNSUPPORTEDOPCODE:
         return QStringLiteral("the router does not take this request over NAT-PMP");
@@ -419,6 +423,7 @@ private:
                 reply.publicAddress.clear();
             if (isSharedIPv4Address(reply.publicAddress)) {
                 reply.sharedAddress = true;
+                reply.reason = QString::fromLatin1(NoOutsideAddress);
                 api.closenatpmp(&natpmp);
                 return attempt;
             }
@@ -558,6 +563,7 @@ private:
         // none, or that one.
         if (m_upnpPrivateOutside || (told == 0 && (!external[0] || isSharedIPv4Address(reply.publicAddress)))) {
             reply.sharedAddress = true;
+            reply.reason = QString::fromLatin1(NoOutsideAddress);
             return attempt;
         }
 
