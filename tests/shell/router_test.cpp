@@ -4,6 +4,8 @@
 
 #include "chatpane.h"
 #include "chatview.h"
+#include "childprocess.h"
+#include "netnamespace.h"
 #include "portmapper.h"
 #include "programcopy.h"
 #include "routerclient.h"
@@ -78,15 +80,8 @@ protected:
         nft.waitForFinished();
         return nft.readAllStandardOutput().contains("0x20010db8007700000000000000000002");
     }
-    // Signals the lab router's miniupnpd. A pid file that is missing, empty
-    // or garbled must never become kill(0, ...), which would signal this
-    // test's whole process group: ctest and whatever started it.
-    bool signalRouter(int signal) const
-    {
-        QFile file("/tmp/" + prefix + "-miniupnpd.pid");
-        const int pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
-        return pid > 0 && ::kill(pid, signal) == 0;
-    }
+    // Signals the lab router's miniupnpd.
+    bool signalRouter(int signal) const { return signalPidFile("/tmp/" + prefix + "-miniupnpd.pid", signal); }
 
     void host(const QByteArray &settings = {})
     {
@@ -162,15 +157,9 @@ TEST_F(HomeRouter, HostingOpensThePortForTheInternetAndSwitchingOffClosesIt)
     EXPECT_TRUE(pinholed());
 
     // A player on the internet reaches the public address and logs in.
-    enter("wan");
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    enter("lan");
-    sockaddr_in router = {};
-    router.sin_family = AF_INET;
-    router.sin_port = htons(7772);
-    router.sin_addr.s_addr = htonl(0x0B162101); // 11.22.33.1
     // The host's kernel completes the connection; the host accepts it later.
-    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr *>(&router), sizeof router), 0);
+    const int fd = connectFrom(prefix + "-wan", "11.22.33.1", 7772);
+    ASSERT_GE(fd, 0);
     QTcpSocket bo;
     ASSERT_TRUE(bo.setSocketDescriptor(fd));
     QByteArray received;
