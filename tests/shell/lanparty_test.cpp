@@ -197,7 +197,8 @@ TEST_F(LanParty, TheRealProgramWithdrawsItsTableOnSigterm)
     QFile::copy(QStringLiteral(TAVLIX_EXECUTABLE), exe);
     QProcess *game = start('a', "env", {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + folder.path(), exe, "Ann Lee",
                                         "127.0.0.1", "true"});
-    ASSERT_GE(listedWithin("Ann Lee\t192.168.88.11\t1\twaiting\n", 10000), 0) << list().toStdString();
+    ASSERT_GE(listedWithin("Ann Lee\t192.168.88.11\t1\twaiting\n", 10000), 0)
+        << list().toStdString() << childOutput(*game).constData();
     // `ip netns exec` and env hand on to the game itself.
     ASSERT_TRUE(signalChild(*game, SIGTERM)) << childOutput(*game).constData();
     const qint64 gone = listedWithin("", 10000);

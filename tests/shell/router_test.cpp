@@ -109,8 +109,8 @@ protected:
         QProcess game;
         game.setProcessEnvironment(env);
         game.start(exe, {"Ann", "127.0.0.1", "true"});
-        ASSERT_TRUE(waitUntil(made, 15000)) << leases().toStdString();
-        game.terminate();
+        ASSERT_TRUE(waitUntil(made, 15000)) << leases().toStdString() << childOutput(game).constData();
+        ASSERT_TRUE(signalChild(game, SIGTERM)) << childOutput(game).constData();
         ASSERT_TRUE(game.waitForFinished(10000));
         EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
     }
