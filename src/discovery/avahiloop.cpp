@@ -175,17 +175,24 @@ struct AvahiLoop::Shared
         (void)!::read(fd, &count, sizeof count);
         for (;;) {
             std::function<void(const AvahiApi &)> job;
+            bool end = false;
             {
                 const std::lock_guard lock(self->mutex);
                 if (self->work.empty()) {
-                    if (self->finishing) {
-                        self->dropClient();
-                        self->api->simple_poll_quit(self->poll);
-                    }
-                    return;
+                    end = self->finishing;
+                    if (!end)
+                        return;
+                } else {
+                    job = std::move(self->work.front());
+                    self->work.pop_front();
                 }
-                job = std::move(self->work.front());
-                self->work.pop_front();
+            }
+            // Outside the lock, like the work: the hook may deliver, and
+            // deliver() takes the lock. Nothing is queued once finishing.
+            if (end) {
+                self->dropClient();
+                self->api->simple_poll_quit(self->poll);
+                return;
             }
             job(*self->api);
         }

@@ -115,9 +115,12 @@ int listGames(GameBrowser &browser, int waitMs)
     std::map<QString, lan::LanGame> games;
     bool available = true;
     QEventLoop loop;
-    QObject::connect(&browser, &GameBrowser::gameFound,
+    // Tied to the loop, as the lambdas are tied to this function: the
+    // browser outlives both and may still report.
+    QObject::connect(&browser, &GameBrowser::gameFound, &loop,
                      [&games](const QString &service, const lan::LanGame &game) { games[service] = game; });
-    QObject::connect(&browser, &GameBrowser::gameLost, [&games](const QString &service) { games.erase(service); });
+    QObject::connect(&browser, &GameBrowser::gameLost, &loop,
+                     [&games](const QString &service) { games.erase(service); });
     QObject::connect(&browser, &GameBrowser::availabilityChanged, &loop, [&](bool now) {
         available = now;
         if (!now)

@@ -7,6 +7,10 @@
 #include <QHostAddress>
 #include <QNetworkInterface>
 
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 bool isGuestBridge(const QString &name)
@@ -41,6 +45,26 @@ QStringList networkAddresses()
             addresses << address.toString();
     }
     return addresses;
+}
+
+QString routeSourceIPv4()
+{
+    // Connecting a UDP socket only chooses the route; nothing is sent.
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return {};
+    sockaddr_in far = {};
+    far.sin_family = AF_INET;
+    far.sin_port = htons(9);
+    ::inet_pton(AF_INET, "192.0.2.1", &far.sin_addr);
+    sockaddr_in own = {};
+    socklen_t ownLength = sizeof own;
+    QString address;
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&far), sizeof far) == 0
+        && ::getsockname(fd, reinterpret_cast<sockaddr *>(&own), &ownLength) == 0)
+        address = QHostAddress(ntohl(own.sin_addr.s_addr)).toString();
+    ::close(fd);
+    return address;
 }
 
 QStringList globalIPv6Addresses()

@@ -11,6 +11,10 @@
 // The IPv4 addresses on this machine's networks (loopback left out).
 QStringList networkAddresses();
 
+// This machine's IPv4 address on the way to the internet: the one a router
+// sees; empty without an IPv4 route.
+QString routeSourceIPv4();
+
 // The global IPv6 addresses: neither unique local (fc00::/7) nor link-local,
 // nor a temporary privacy address, which changes within a day and would
 // not stay valid for the friends it was given to, nor one on its way out.

@@ -8,6 +8,7 @@
 #include "chatview.h"
 #include "childprocess.h"
 #include "lanpublisher.h"
+#include "netnamespace.h"
 #include "programcopy.h"
 
 #include <QElapsedTimer>
@@ -19,9 +20,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <iostream>
-#include <netinet/in.h>
 #include <sched.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -116,12 +115,7 @@ protected:
     // does, in a mount namespace of its own.
     void stopAvahi(char m)
     {
-        QFile pid("/tmp/" + machine(m) + "-avahi.pid");
-        ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
-        const int daemon = pid.readAll().trimmed().toInt();
-        // Never 0 or below, which would signal this whole process group.
-        ASSERT_GT(daemon, 1);
-        ::kill(daemon, SIGTERM);
+        ASSERT_TRUE(signalPidFile("/tmp/" + machine(m) + "-avahi.pid", SIGTERM));
         spinFor(500);
     }
     void startAvahi(char m)
@@ -153,14 +147,8 @@ TEST_F(LanParty, AHostedTableIsListedOnAnotherMachineAndFollowsTheGame)
         EXPECT_TRUE(browsed.contains(txt)) << txt << " in " << browsed.toStdString();
 
     // Bo joins from machine c: a connection is nobody until it logs in.
-    enter('c');
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    enter('a');
-    sockaddr_in to = {};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(7772);
-    to.sin_addr.s_addr = htonl(0xC0A8580B); // 192.168.88.11
-    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr *>(&to), sizeof to), 0);
+    const int fd = connectFrom(machine('c'), "192.168.88.11", 7772);
+    ASSERT_GE(fd, 0);
     QTcpSocket bo;
     ASSERT_TRUE(bo.setSocketDescriptor(fd));
     QByteArray received;
@@ -209,7 +197,8 @@ TEST_F(LanParty, TheRealProgramWithdrawsItsTableOnSigterm)
     QFile::copy(QStringLiteral(TAVLIX_EXECUTABLE), exe);
     QProcess *game = start('a', "env", {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + folder.path(), exe, "Ann Lee",
                                         "127.0.0.1", "true"});
-    ASSERT_GE(listedWithin("Ann Lee\t192.168.88.11\t1\twaiting\n", 10000), 0) << list().toStdString();
+    ASSERT_GE(listedWithin("Ann Lee\t192.168.88.11\t1\twaiting\n", 10000), 0)
+        << list().toStdString() << childOutput(*game).constData();
     // `ip netns exec` and env hand on to the game itself.
     ASSERT_TRUE(signalChild(*game, SIGTERM)) << childOutput(*game).constData();
     const qint64 gone = listedWithin("", 10000);

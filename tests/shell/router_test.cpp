@@ -4,10 +4,11 @@
 
 #include "chatpane.h"
 #include "chatview.h"
+#include "childprocess.h"
+#include "netnamespace.h"
 #include "portmapper.h"
 #include "programcopy.h"
 #include "routerclient.h"
-#include "socketaddress.h"
 
 #include <QFile>
 #include <QProcess>
@@ -78,15 +79,8 @@ protected:
         nft.waitForFinished();
         return nft.readAllStandardOutput().contains("0x20010db8007700000000000000000002");
     }
-    // Signals the lab router's miniupnpd. A pid file that is missing, empty
-    // or garbled must never become kill(0, ...), which would signal this
-    // test's whole process group: ctest and whatever started it.
-    bool signalRouter(int signal) const
-    {
-        QFile file("/tmp/" + prefix + "-miniupnpd.pid");
-        const int pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
-        return pid > 0 && ::kill(pid, signal) == 0;
-    }
+    // Signals the lab router's miniupnpd.
+    bool signalRouter(int signal) const { return signalPidFile("/tmp/" + prefix + "-miniupnpd.pid", signal); }
 
     void host(const QByteArray &settings = {})
     {
@@ -114,33 +108,21 @@ protected:
         QProcess game;
         game.setProcessEnvironment(env);
         game.start(exe, {"Ann", "127.0.0.1", "true"});
-        ASSERT_TRUE(waitUntil(made, 15000)) << leases().toStdString();
-        game.terminate();
+        ASSERT_TRUE(waitUntil(made, 15000)) << leases().toStdString() << childOutput(game).constData();
+        ASSERT_TRUE(signalChild(game, SIGTERM)) << childOutput(game).constData();
         ASSERT_TRUE(game.waitForFinished(10000));
         EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
     }
 
     // A player on the internet side connects to `address` and logs in as
     // Bo; true once the hosting window shows him.
-    bool joinsFromTheInternet(const QString &address)
+    bool joinsFromTheInternet(const char *address)
     {
-        std::optional<SocketAddress> to = SocketAddress::fromLiteral(address);
-        if (!to)
-            return false;
-        to->setPort(7772);
-        enter("wan");
-        const int fd = ::socket(to->family(), SOCK_STREAM | SOCK_CLOEXEC, 0);
-        enter("lan");
-        // A router that drops the connection would hold a plain connect for
-        // two minutes.
-        const timeval limit = {5, 0};
-        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
         // The host's kernel completes the connection; the host accepts it later.
+        const int fd = connectFrom(prefix + "-wan", address, 7772);
         QTcpSocket bo;
-        if (::connect(fd, to->data(), to->size()) != 0 || !bo.setSocketDescriptor(fd)) {
-            ::close(fd);
+        if (fd < 0 || !bo.setSocketDescriptor(fd))
             return false;
-        }
         QByteArray received;
         QObject::connect(&bo, &QTcpSocket::readyRead, [&] { received += bo.readAll(); });
         if (!waitUntil([&] { return received.contains("CMD_sendlogininfo+2\xFF"); }, 10000))
