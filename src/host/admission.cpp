@@ -132,12 +132,26 @@ void Admission::removed(const QString &address, const QByteArray &name)
 void Admission::clear()
 {
     m_entries.clear();
+    m_others = Entry{};
+    m_otherAddresses = 0;
+    m_linesTold.clear();
     m_locked = false;
     m_pruneAt = PruneFloor;
 }
 
+QString Admission::reportLine(const Entry &e, const QString &from)
+{
+    const auto most = std::max_element(e.reasons.cbegin(), e.reasons.cend());
+    const auto why = static_cast<Refusal>(most - e.reasons.cbegin());
+    return QStringLiteral("Turned away %1 connections from %2 (%3).")
+        .arg(e.pending)
+        .arg(from, QLatin1String(reasonText(why)));
+}
+
 QStringList Admission::dueReports(qint64 now)
 {
+    while (!m_linesTold.empty() && m_linesTold.front() <= now - g_limits.reportGapMs)
+        m_linesTold.pop_front();
     QStringList lines;
     for (auto &[block, e] : m_entries) {
         if (!e.due || *e.due > now)
@@ -145,21 +159,35 @@ QStringList Admission::dueReports(qint64 now)
         e.due.reset();
         if (e.pending == 0)
             continue;
-        const auto most = std::max_element(e.reasons.cbegin(), e.reasons.cend());
-        const auto why = static_cast<Refusal>(most - e.reasons.cbegin());
-        lines.append(QStringLiteral("Turned away %1 connections from %2 (%3).")
-                         .arg(e.pending)
-                         .arg(block, QLatin1String(reasonText(why))));
+        if (m_linesTold.size() < std::size_t(g_limits.reportLinesPerGap)) {
+            lines.append(reportLine(e, block));
+            m_linesTold.push_back(now);
+        } else {
+            m_others.pending += e.pending;
+            for (std::size_t i = 0; i < ReasonCount; ++i)
+                m_others.reasons[i] += e.reasons[i];
+            ++m_otherAddresses;
+            if (!m_others.due)
+                m_others.due = m_others.lastLine ? std::max(now + g_limits.reportGatherMs,
+                                                            *m_others.lastLine + g_limits.reportGapMs)
+                                                 : now + g_limits.reportGatherMs;
+        }
         e.pending = 0;
         e.reasons = {};
         e.lastLine = now;
+    }
+    if (m_others.due && *m_others.due <= now) {
+        lines.append(reportLine(m_others, QStringLiteral("%1 other addresses").arg(m_otherAddresses)));
+        m_others = Entry{};
+        m_others.lastLine = now;
+        m_otherAddresses = 0;
     }
     return lines;
 }
 
 std::optional<qint64> Admission::nextReport() const
 {
-    std::optional<qint64> next;
+    std::optional<qint64> next = m_others.due;
     for (const auto &[block, e] : m_entries) {
         if (e.due && (!next || *e.due < *next))
             next = e.due;

@@ -47,6 +47,16 @@ public:
         // A first refusal is told after this pause, so that a burst is
         // told as one line with its count.
         qint64 reportGatherMs = 2000;
+        // Lines about single addresses per reportGapMs; refusals from
+        // further addresses are told together ("from 300 other
+        // addresses"), so a stranger with many addresses cannot flood the
+        // hosting player's chat either.
+        int reportLinesPerGap = 5;
+        // A connection that has waited this long to log in gives way to a
+        // newcomer who finds no free place: a player of the game logs in
+        // within a second, and strangers from many addresses must not hold
+        // the table's places between their deadlines.
+        qint64 giveWayAfterMs = 2000;
     };
     static const Limits &limits();
     static void setLimitsForTests(const Limits &limits);
@@ -112,7 +122,14 @@ private:
     // Forgets addresses that carry nothing any more.
     void prune(qint64 now);
 
+    // The refusal lines of one address, or of the other addresses together.
+    static QString reportLine(const Entry &e, const QString &from);
+
     std::map<QString, Entry> m_entries;
+    // Refusals from addresses past the budget of lines, told together.
+    Entry m_others;
+    int m_otherAddresses = 0;
+    std::deque<qint64> m_linesTold;
     std::size_t m_pruneAt = 256;
     bool m_locked = false;
 };

@@ -25,13 +25,33 @@ void TServer::Sock1Accept(TSock *sender)
         turnAway(connection, why);
         return;
     }
-    const int seat = m_seats.freeSeat();
+    int seat = m_seats.freeSeat();
+    if (seat == 0)
+        seat = makeRoom();
     if (seat == 0) {
         // All nine numbers are taken: tell the newcomer and let it go.
         turnAway(connection, Admission::Refusal::None);
         return;
     }
     seatConnection(seat, connection);
+}
+
+int TServer::makeRoom()
+{
+    // The connection that has waited longest to log in, if it has waited
+    // longer than any player of the game would, gives way.
+    int longest = 0;
+    for (int seat = 1; seat <= MaxSeats; ++seat) {
+        if (waitsForLogin(seat) && m_links[seat].waitingSince.elapsed() >= Admission::limits().giveWayAfterMs
+            && (longest == 0 || m_links[seat].waitingSince.elapsed() > m_links[longest].waitingSince.elapsed()))
+            longest = seat;
+    }
+    if (longest == 0)
+        return 0;
+    // Closing runs the leaving steps, which tell nobody of a connection that
+    // never logged in, and frees the seat.
+    disconnectsock(longest);
+    return m_seats.freeSeat();
 }
 
 void TServer::turnAway(TSock *connection, Admission::Refusal why)
@@ -68,6 +88,7 @@ void TServer::seatConnection(int seat, TSock *connection)
     Link &link = m_links[seat];
     link.address = connection->HostName();
     link.loginDue.setRemainingTime(Admission::limits().loginDeadlineMs);
+    link.waitingSince.start();
     connection->setTag(seat);
     connection->OnDisconnect = tempsock.OnDisconnect;
     connection->OnRead = [this](TSock *s, int count) { Sock1Read(s, count); };

@@ -161,6 +161,7 @@ private:
         RelayLimiter limits;
         QString address;             // the peer's address
         QDeadlineTimer loginDue;     // until it has logged in
+        QElapsedTimer waitingSince;  // since it got its seat number
         bool loginQueued = false;    // a login of it waits in the queue
         qsizetype bytesBeforeLogin = 0;
     };
@@ -178,6 +179,9 @@ private:
     // Admittance (admittance.cpp).
     bool waitsForLogin(int seat) const;
     int waitingFrom(const QString &address) const;
+    // Frees the seat of the connection that has waited longest to log in,
+    // once it has waited past Admission's giveWayAfterMs; the seat, or 0.
+    int makeRoom();
     // Tells a refused connection the table is full (unless it only came
     // too often) and lets it go.
     void turnAway(TSock *connection, Admission::Refusal why);

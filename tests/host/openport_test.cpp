@@ -203,3 +203,40 @@ TEST(OpenPortIpv6, AddressesOfOneSlash64ShareOneLimit)
     ::close(home);
     ::close(inside);
 }
+
+TEST_F(OpenPort, StrangersGiveTheirPlacesToAPlayerAndMaySendNoMoreThanAFewKiB)
+{
+    Admission::Limits limits;
+    limits.giveWayAfterMs = 100;
+    Admission::setLimitsForTests(limits);
+    connectAndLogin("Blue");
+    // Strangers from eight addresses take every other place.
+    std::vector<TestClient *> strangers;
+    for (int i = 2; i <= 9; ++i) {
+        strangers.push_back(&from(QByteArray("127.0.1." + QByteArray::number(i)).constData()));
+        ASSERT_TRUE(strangers.back()->waitForCount(1)) << i;
+    }
+    spinFor(200);
+    EXPECT_EQ(from("127.0.2.1").login("Green"), 2);
+    EXPECT_TRUE(strangers.front()->waitClosed()) << "the one that waited longest gave way";
+
+    strangers.back()->send(QByteArray(Admission::BytesBeforeLogin + 100, 'x'));
+    EXPECT_TRUE(strangers.back()->waitClosed()) << "an unfinished line of a stranger ends at a few KiB";
+}
+
+TEST(AdmissionReports, PastFiveAddressesTheOthersAreToldTogether)
+{
+    Admission admission;
+    admission.setLocked(true);
+    for (int i = 1; i <= 8; ++i) {
+        const QString address = QStringLiteral("2001:db8:%1::7").arg(i);
+        ASSERT_EQ(admission.judge(address, 0, 0), Admission::Refusal::Locked);
+        admission.refused(address, Admission::Refusal::Locked, 0);
+    }
+    const qint64 gather = Admission::limits().reportGatherMs;
+    const QStringList first = admission.dueReports(gather);
+    EXPECT_EQ(first.size(), 5);
+    EXPECT_EQ(first.value(0), "Turned away 1 connections from 2001:db8:1::/64 (table locked).");
+    EXPECT_EQ(admission.dueReports(2 * gather),
+              QStringList{"Turned away 3 connections from 3 other addresses (table locked)."});
+}
