@@ -7,6 +7,9 @@
 
 namespace {
 
+// Services followed at most, each with its resolver.
+constexpr std::size_t MaxSightings = 64;
+
 class AvahiGameBrowser final : public GameBrowser
 {
 public:
@@ -95,7 +98,9 @@ struct AvahiGameBrowser::Worker
     {
         auto *self = static_cast<Worker *>(userdata);
         if (event == AVAHI_BROWSER_NEW) {
-            if (self->find(interface, name, domain))
+            // A machine that announces services by the thousand must not
+            // make the launcher resolve them all; a home has a few tables.
+            if (self->find(interface, name, domain) || self->sightings.size() >= MaxSightings)
                 return;
             self->sightings.push_back({interface, name, domain});
             self->sightings.back().resolver = api().service_resolver_new(
