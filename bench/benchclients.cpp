@@ -15,6 +15,12 @@
 //       RSS, whether it stays alive and every message outside the catalogue.
 //   tavlix_benchclients idle --clients K --seconds S
 //       K clients log in and sit still.
+//   tavlix_benchclients flood --connects N --seconds S
+//       a stranger at 127.0.0.2 opens N connections spread over S seconds
+//       while a seated player at 127.0.0.1 times the host's answers every
+//       100 ms and, halfway, a player at 127.0.0.3 joins: how the host
+//       treats the stranger, the seated player's answer times during the
+//       flood, and how long the newcomer takes to log in.
 #include "eventwait.h"
 #include "protocol.h"
 #include "rawclient.h"
@@ -380,13 +386,99 @@ int idle(Host &host, int count, int seconds)
     return connected ? 0 : 1;
 }
 
+int flood(Host &host, int connects, int seconds)
+{
+    Clients clients;
+    if (!joinAll(clients, 1, host.port()))
+        return 1;
+    RawClient &seated = *clients.front();
+    // An echo that no relay limit counts: sitting in, answered to all.
+    const QByteArray ask = "CMD_justwatch+1+2\xFF";
+    qint64 asked = 0;
+    std::vector<double> echoMs;
+    seated.onMessage = [&](const QByteArray &name, const QByteArray &body, qint64 arrived) {
+        if (name == "CMD_justwatching" && body == "1+2" && asked != 0) {
+            echoMs.push_back(double(arrived - asked) / 1e6);
+            asked = 0;
+        }
+    };
+    QTimer pinger;
+    pinger.setInterval(100);
+    QObject::connect(&pinger, &QTimer::timeout, [&] {
+        if (asked == 0) {
+            asked = RawClient::nowNs();
+            seated.send(ask);
+        }
+    });
+
+    // The stranger's connections, and what each heard before it ended.
+    struct Stranger
+    {
+        QTcpSocket socket;
+        QByteArray heard;
+    };
+    std::vector<std::unique_ptr<Stranger>> strangers;
+    QTimer opener;
+    opener.setInterval(std::max(1, seconds * 1000 / std::max(1, connects)));
+    QObject::connect(&opener, &QTimer::timeout, [&] {
+        if (int(strangers.size()) >= connects)
+            return opener.stop();
+        strangers.push_back(std::make_unique<Stranger>());
+        Stranger *stranger = strangers.back().get();
+        QObject::connect(&stranger->socket, &QTcpSocket::readyRead, [stranger] { stranger->heard += stranger->socket.readAll(); });
+        stranger->socket.bind(QHostAddress(QStringLiteral("127.0.0.2")));
+        stranger->socket.connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    });
+
+    QElapsedTimer clock;
+    clock.start();
+    pinger.start();
+    opener.start();
+    waitUntil([&] { return clock.elapsed() >= seconds * 500; }, seconds * 1000);
+    RawClient newcomer("Newcomer");
+    const qint64 joinStart = RawClient::nowNs();
+    newcomer.connectTo(host.port(), QStringLiteral("127.0.0.3"));
+    const bool joined = waitUntil([&] { return newcomer.loggedIn(); }, 5000);
+    const double joinMs = double(RawClient::nowNs() - joinStart) / 1e6;
+    waitUntil([&] { return !opener.isActive(); }, seconds * 1000 + 5000);
+    pinger.stop();
+    // The strangers that got a place are closed at the login deadline.
+    waitUntil([&] {
+        return std::all_of(strangers.cbegin(), strangers.cend(),
+                           [](const auto &s) { return s->socket.state() == QAbstractSocket::UnconnectedState; });
+    }, 20000);
+
+    int greeted = 0, full = 0, silent = 0, open = 0;
+    for (const auto &s : strangers) {
+        if (s->socket.state() != QAbstractSocket::UnconnectedState)
+            ++open;
+        else if (s->heard.startsWith("CMD_sendlogininfo+"))
+            ++greeted;
+        else if (s->heard.startsWith("CMD_full+"))
+            ++full;
+        else
+            ++silent;
+    }
+    std::printf("| measure | figure | goal |\n|---|---|---|\n");
+    std::printf("| the stranger's %zu connections (127.0.0.2, over %d s) | %d given a place and closed at the login deadline, "
+                "%d answered CMD_full+, %d closed without a word, %d still open | no place beyond 2 |\n",
+                strangers.size(), seconds, greeted, full, silent, open);
+    std::printf("| seated player's answer during the flood (%zu, every 100 ms) | median %.2f ms, p99 %.2f ms, longest %.2f ms "
+                "| under 250 ms |\n",
+                echoMs.size(), percentile(echoMs, 0.5), percentile(echoMs, 0.99), percentile(echoMs, 1.0));
+    std::printf("| a player at 127.0.0.3 joins halfway, connect to logged in | %s | within 1 s |\n",
+                joined ? qPrintable(QStringLiteral("%1 ms").arg(joinMs, 0, 'f', 1)) : "did not log in");
+    std::printf("| host alive after the flood | %s | yes |\n", host.alive() && seated.connected() ? "yes" : "no");
+    return joined && host.alive() && open == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addPositionalArgument("mode", "latency, relay, games or idle");
+    parser.addPositionalArgument("mode", "latency, relay, games, idle or flood");
     const QCommandLineOption hostOption("host", "start this host program", "EXE");
     const QCommandLineOption hostArgOption("host-arg", "an argument for the host program", "ARG");
     const QCommandLineOption portOption("port", "join the host listening on this port", "N");
@@ -400,8 +492,10 @@ int main(int argc, char **argv)
     const QCommandLineOption secondsOption("seconds", "seconds to sit still", "S", "20");
     const QCommandLineOption computerOption("computer", "games: seat 2 left to the computer, clients in 1, 3, 4, ...");
     const QCommandLineOption maxSecondsOption("max-seconds", "games: give up after this long", "S", "1800");
+    const QCommandLineOption connectsOption("connects", "flood: the stranger's connections", "N", "1000");
     parser.addOptions({hostOption, hostArgOption, portOption, clientsOption, samplesOption, ratesOption, stepOption,
-                       gamesOption, roundsOption, everyOption, secondsOption, computerOption, maxSecondsOption});
+                       gamesOption, roundsOption, everyOption, secondsOption, computerOption, maxSecondsOption,
+                       connectsOption});
     parser.addHelpOption();
     parser.process(app);
     const QString mode = parser.positionalArguments().value(0);
@@ -430,6 +524,8 @@ int main(int argc, char **argv)
                        parser.isSet(computerOption), parser.value(maxSecondsOption).toInt());
     } else if (mode == "idle") {
         result = idle(host, parser.value(clientsOption).toInt(), parser.value(secondsOption).toInt());
+    } else if (mode == "flood") {
+        result = flood(host, parser.value(connectsOption).toInt(), parser.value(secondsOption).toInt());
     } else {
         parser.showHelp(2);
     }

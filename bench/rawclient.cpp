@@ -29,8 +29,10 @@ RawClient::RawClient(QByteArray name, QObject *parent) : QObject(parent), m_name
     connect(&m_socket, &QTcpSocket::readyRead, this, &RawClient::readBytes);
 }
 
-void RawClient::connectTo(quint16 port)
+void RawClient::connectTo(quint16 port, const QString &from)
 {
+    if (!from.isEmpty())
+        m_socket.bind(QHostAddress(from));
     m_socket.connectToHost(QStringLiteral("127.0.0.1"), port);
 }
 

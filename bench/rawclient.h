@@ -21,7 +21,8 @@ class RawClient : public QObject
 public:
     RawClient(QByteArray name, QObject *parent = nullptr);
 
-    void connectTo(quint16 port);
+    // From `from`, an address of this machine (127.0.0.1 unless given).
+    void connectTo(quint16 port, const QString &from = {});
     bool loggedIn() const { return m_seat != 0 && m_loggedIn; }
     bool connected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
     int seat() const { return m_seat; }

@@ -84,5 +84,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # download sets).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4 (>= 7.85), libnatpmp1, libminiupnpc17")
 # The status line and the chat ask for Arial; Liberation Sans has its metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Games are found on the local network through the Avahi daemon, whose client
+# library is loaded when first needed; without them the game plays on and
+# joins by address.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, libavahi-client3, avahi-daemon")
 include(CPack)

@@ -22,6 +22,8 @@
 #      Strong seats, two games at a time, and the Expert's CPU time per move.
 #   8. lost connection: seconds from a peer's network vanishing to its seat
 #      being freed, with the connection settings as shipped (needs root).
+#   9. open port: 1,000 connects from one address in 10 s, while a seated
+#      player's requests are timed and a player from another address joins.
 #
 #   tools/bench.sh [N ...]     sections N (default: all); the tables also go
 #                              to build-bench/bench-report.md
@@ -52,7 +54,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     fi
 fi
 
-sections=" ${*:-1 2 3 4 5 6 7 8} "
+sections=" ${*:-1 2 3 4 5 6 7 8 9} "
 want() { [[ $sections == *" $1 "* ]]; }
 
 bin=$PWD/build-bench
@@ -391,6 +393,18 @@ else
         ip link del tbv-h 2>/dev/null || true
     done
 fi
+fi
+
+# 9. Open port ----------------------------------------------------------------
+if want 9; then
+echo
+echo "## 9. An open port: a stranger floods the host with connects"
+echo
+echo "The host (TServer without windows) on a loopback port. A stranger at 127.0.0.2 opens 1,000 connections over"
+echo "10 s and never logs in; the player at 127.0.0.1 asks the host something every 100 ms; halfway through, a player"
+echo "at 127.0.0.3 joins."
+echo
+"$tools/tavlix_benchclients" flood --connects 1000 --seconds 10 --host "$tools/tavlix_benchhost"
 fi
 
 echo

@@ -19,6 +19,7 @@ TAVLIX_PACKAGES=(
   libcurl4-openssl-dev libjpeg62-turbo-dev
   libnatpmp-dev libminiupnpc-dev
   iproute2 nftables miniupnpd-nftables miniupnpc natpmpc
+  dbus avahi-daemon avahi-utils libavahi-client-dev
   xvfb xauth fonts-liberation
   desktop-file-utils appstream dpkg-dev lintian
   python3

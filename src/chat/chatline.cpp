@@ -55,7 +55,11 @@ ChatLine ChatLine::parse(const QString &line)
     const QString body = plus < 0 ? line : line.mid(plus + 1);
     result.look = plus < 0 ? 0 : lookOf(line.left(plus));
 
-    const qsizetype colon = body.indexOf(QLatin1Char(':'));
+    qsizetype colon = body.indexOf(QLatin1Char(':'));
+    // The program's own lines name nobody: there a colon inside a word, as
+    // in an IPv6 address, ends no name part and the address stays whole.
+    while (result.look == 0 && colon >= 0 && colon + 1 < body.size() && body.at(colon + 1) != QLatin1Char(' '))
+        colon = body.indexOf(QLatin1Char(':'), colon + 1);
     QString remainder = body;
     if (colon >= 0) {
         result.namePart = body.left(colon + 1);

@@ -18,7 +18,7 @@ struct ChatPiece
 struct ChatLine
 {
     int look = 0;     // 0 for system lines, seat + 5 for seats 1..9
-    QString namePart; // the body up to and including its first ':'
+    QString namePart; // the body up to and including its first ':' (in a system line, one that ends a word)
     QList<ChatPiece> pieces;
 
     // Picture codes are ":)#" and two characters, 10..27 (picture code - 10).

@@ -117,6 +117,7 @@ void ClientConnection::processparams(const QStringList &parameters)
         m_hooks.showDownloadWindow();
         m_state.hostaddress = QStringLiteral("127.0.0.1");
         m_state.playername = QStringLiteral("You");
+        m_soloGame = true;
         hostpress();
         return;
     }
@@ -138,7 +139,7 @@ void ClientConnection::processparams(const QStringList &parameters)
 void ClientConnection::hostpress()
 {
     try {
-        m_hooks.startHost();
+        m_hooks.startHost(!m_soloGame);
     } catch (const ESockException &e) {
         // Another program holds port 7772. Connecting to it anyway would
         // join whatever game that is, so stop here and say why.

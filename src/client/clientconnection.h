@@ -28,8 +28,10 @@ class ClientConnection : public QObject
 public:
     struct Hooks
     {
-        // Starts the host's listener in this process; throws ESockException.
-        std::function<void()> startHost;
+        // Starts the host's listener in this process: for others to join,
+        // or for a solo game (false) on the loopback address only, so that
+        // nobody else can take a seat in it. Throws ESockException.
+        std::function<void(bool forOthers)> startHost;
         // Adds a system line ("0+" + text) to the chat pane.
         std::function<void(const QString &line)> addSystemLine;
         // Shows the lobby download window (solo start only).
@@ -117,6 +119,7 @@ private:
     std::optional<qint64> m_phraseLockedAt;
     // A handler is running (Timer1 does not start another inside it).
     bool m_inHandler = false;
+    bool m_soloGame = false;
     // The host closed the connection; the window closes once the messages
     // that came before the close have been handled.
     bool m_closeWhenDrained = false;

@@ -86,8 +86,9 @@ void GameFlow::startgame(const QByteArray &body, int origin)
         seatrecord &record = m_seats[seat];
         record.score = 0;
         record.watching = false;
-        // Seat 2 always plays, by the computer when nobody sits there.
-        if (record.inuse || seat == 2) {
+        // Seat 2 always plays, by the computer when nobody sits there. A
+        // connection that has not logged in is nobody yet.
+        if (m_seats.loggedIn(seat) || seat == 2) {
             record.playing = true;
             ++playingSeats;
         }
@@ -107,6 +108,8 @@ void GameFlow::startround()
         m_seats[seat].nomoves = false;
 
     m_seats.sendToAll(wire::host::roundstarting(m_roundcount));
+    if (m_changed)
+        m_changed();
 
     m_board.clear();
     gettiles(m_pool, m_random);
@@ -238,6 +241,8 @@ bool GameFlow::checkforwin()
     m_seats.sendToAll(wire::host::winner(winner.name.isEmpty() ? winner.botname : winner.name));
     m_gamerunning = false;
     m_turnOpen = false;
+    if (m_changed)
+        m_changed();
     return true;
 }
 

@@ -57,6 +57,8 @@ public:
     // draws its seed; the time of day unless set. The host's random source
     // stays untouched by the Expert.
     void setExpertSeed(std::uint32_t seed) { m_expertRandom.setSeed(seed); }
+    // Told when a game starts or ends and when a round starts.
+    void setChangeObserver(std::function<void()> observer) { m_changed = std::move(observer); }
 
     // Message handlers: the body and the seat of the connection it came
     // from. A number field that is not a number throws wire::BadField
@@ -127,6 +129,7 @@ private:
     RandomSource &m_random;
     std::function<int()> m_botSpeed;
     std::function<BotLevel()> m_botLevel;
+    std::function<void()> m_changed;
 
     ::board m_board;
     tilepool m_pool;

@@ -62,6 +62,9 @@ void TServer::receivedlogininfo(const QByteArray &body, int origin)
 
     seatrecord &record = m_seats[seat];
     record.name = cleanName(name, seat);
+    // Its address may come back to a locked table.
+    if (!m_links[seat].address.isEmpty())
+        m_admission.heldSeat(m_links[seat].address);
 
     m_seats.sendToAll(wire::host::newplayerinfo(seat, record.name));
 
@@ -75,15 +78,18 @@ void TServer::receivedlogininfo(const QByteArray &body, int origin)
     }
 
     m_flow.bringUpToDate(seat);
+    emit tableChanged();
 }
 
 void TServer::leaveSeat(int seat)
 {
-    if (m_seats[seat].inuse)
+    // A connection that never logged in was never announced either.
+    if (m_seats.loggedIn(seat))
         m_seats.sendToOthers(seat, wire::host::playerdisconnected(seat, m_seats[seat].name));
     m_seats.vacate(seat);
     // Nothing the connection sent is taken any more.
     m_links[seat] = Link{};
+    emit tableChanged();
 
     // The hosting player's own seat keeps its turn: its leaving ends the
     // program anyway.
@@ -98,6 +104,10 @@ void TServer::kickhim(const QByteArray &body, int origin)
     const int target = reader.num();
     if (requester != 1 || origin != 1 || !SeatTable::valid(target))
         return;
+    // Removed means removed: the address stays away while this copy hosts.
+    // The hosting player's own seat is never barred.
+    if (target != 1 && m_seats.loggedIn(target) && !m_links[target].address.isEmpty())
+        m_admission.removed(m_links[target].address, m_seats[target].name);
     disconnectsock(target);
 }
 

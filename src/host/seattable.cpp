@@ -47,7 +47,7 @@ QList<wire::PresentPlayer> SeatTable::othersThan(int seat) const
 {
     QList<wire::PresentPlayer> others;
     for (int s = 1; s <= m_connectioncount; ++s) {
-        if (s != seat && m_seats[s].inuse)
+        if (s != seat && loggedIn(s))
             others.append({s, m_seats[s].name, m_seats[s].watching});
     }
     return others;
@@ -55,8 +55,18 @@ QList<wire::PresentPlayer> SeatTable::othersThan(int seat) const
 
 void SeatTable::sendToSeat(int seat, const QByteArray &message)
 {
-    if (seat < 1 || seat > SpareSeat || !m_seats[seat].inuse)
-        return;
+    if (valid(seat) && loggedIn(seat))
+        write(seat, message);
+}
+
+void SeatTable::greet(int seat, const QByteArray &message)
+{
+    if (valid(seat) && m_seats[seat].inuse)
+        write(seat, message);
+}
+
+void SeatTable::write(int seat, const QByteArray &message)
+{
     if (m_observer)
         m_observer(seat, message);
     if (TSock *connection = m_seats[seat].sock) {

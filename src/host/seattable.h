@@ -48,19 +48,26 @@ public:
     // The seat's connection has gone: not in use, not watching, no name.
     void vacate(int seat);
 
+    // A connection holds the seat and has logged in (a login always leaves
+    // a name). Until then it is a stranger to the table: it hears nothing
+    // that goes to all, and nobody hears of it.
+    bool loggedIn(int seat) const { return m_seats[seat].inuse && !m_seats[seat].name.isEmpty(); }
     // Whether the computer plays this seat's turns: nobody connected there,
     // the player sits out, or the connection has not logged in (a login
     // always leaves a name). A connection that never logs in would otherwise
     // hold a turn forever from a seat no player list shows, so nobody could
     // remove it.
     bool computerPlays(int seat) const;
-    // Every seat in use except `seat`, in ascending order, for
+    // Every seat logged in except `seat`, in ascending order, for
     // CMD_existingplayers.
     QList<wire::PresentPlayer> othersThan(int seat) const;
 
-    // Sending: to one seat when it has a connection in use; to all seats in
-    // use from 1 up to connectioncount, in ascending order; to all but one.
+    // Sending: to one seat when its connection has logged in; to all seats
+    // logged in from 1 up to connectioncount, in ascending order; to all
+    // but one. The greeting (CMD_sendlogininfo) is the one message that a
+    // connection hears before its login.
     void sendToSeat(int seat, const QByteArray &message);
+    void greet(int seat, const QByteArray &message);
     void sendToAll(const QByteArray &message);
     void sendToOthers(int seat, const QByteArray &message);
     // Sees every message before it is written to the seat's connection.
@@ -70,6 +77,8 @@ public:
     }
 
 private:
+    void write(int seat, const QByteArray &message);
+
     std::array<seatrecord, SpareSeat + 1> m_seats; // index 0 unused
     int m_connectioncount = 0;
     std::function<void(int, const QByteArray &)> m_observer;

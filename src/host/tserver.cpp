@@ -29,6 +29,8 @@ TServer::TServer(RandomSource &random, QObject *parent)
         tempsockInfo(sender, info, msg);
     };
 
+    m_flow.setChangeObserver([this] { emit tableChanged(); });
+
     QElapsedTimer monotonic;
     monotonic.start();
     m_clock = [monotonic] { return monotonic.elapsed(); };
@@ -45,6 +47,11 @@ TServer::TServer(RandomSource &random, QObject *parent)
         socktimer.start();
         socktimerTimer();
     });
+
+    m_loginTimer.setSingleShot(true);
+    connect(&m_loginTimer, &QTimer::timeout, this, &TServer::loginDeadlineTimer);
+    m_reportTimer.setSingleShot(true);
+    connect(&m_reportTimer, &QTimer::timeout, this, &TServer::admissionReportTimer);
 
     // The host's names, compared in this order.
     const auto bind = [this](const char *name, void (TServer::*handler)(const QByteArray &, int)) {
@@ -73,10 +80,15 @@ TServer::~TServer()
     }
     socktimer.stop();
     m_promptDispatch.stop();
+    m_loginTimer.stop();
+    m_reportTimer.stop();
 }
 
 void TServer::startHosting()
 {
+    // A new hosting session: whoever was removed or turned away before may
+    // try again.
+    m_admission.clear();
     Sock1.setListen(true);
 }
 
@@ -96,58 +108,6 @@ void TServer::enqueue(const QByteArray &line, int origin)
         const qint64 since = m_sinceDispatch.isValid() ? m_sinceDispatch.elapsed() : tick;
         m_promptDispatch.start(int(std::clamp<qint64>(tick - since, 0, tick)));
     }
-}
-
-void TServer::Sock1Accept(TSock *sender)
-{
-    Q_UNUSED(sender);
-    const int seat = m_seats.freeSeat();
-    if (seat == 0) {
-        // All nine numbers are taken: tell the newcomer and let it go.
-        TSock *refused = nullptr;
-        if (!Sock1.Accept(refused))
-            return;
-        refused->OnRead = nullptr;
-        refused->OnDisconnect = nullptr;
-        refused->OnInfo = nullptr;
-        try {
-            refused->Send(wire::host::full());
-        } catch (const ESockException &) {
-        }
-        delete refused;
-        return;
-    }
-
-    TSock *previous = m_seats[seat].sock;
-    TSock *connection = nullptr;
-    if (!Sock1.Accept(connection))
-        return;
-
-    // The previous connection of this number is closed; it goes now, with
-    // its bindings cut so that nothing of it reaches the new occupant.
-    if (previous) {
-        previous->OnRead = nullptr;
-        previous->OnDisconnect = nullptr;
-        previous->OnInfo = nullptr;
-        previous->deleteLater();
-    }
-
-    occupySeat(seat, connection);
-    connection->setTag(seat);
-    connection->OnDisconnect = tempsock.OnDisconnect;
-    connection->OnRead = [this](TSock *s, int count) { Sock1Read(s, count); };
-    connection->OnInfo = tempsock.OnInfo;
-
-    m_seats.sendToSeat(seat, wire::host::sendlogininfo(seat));
-}
-
-void TServer::occupySeat(int seat, TSock *connection)
-{
-    m_seats.occupy(seat, connection);
-    // A fresh serial: lines still queued from an earlier connection of this
-    // seat no longer match it and are dropped when their turn comes.
-    m_links[seat] = Link{};
-    m_links[seat].serial = ++m_lastSerial;
 }
 
 void TServer::Sock1Read(TSock *sender, int count)
@@ -171,8 +131,11 @@ bool TServer::receivedBytes(int seat, const QByteArray &bytes)
     if (!SeatTable::valid(seat) || !m_seats[seat].inuse)
         return false;
     Link &link = m_links[seat];
+    const bool stranger = !m_seats.loggedIn(seat);
     bool flooding = false;
     for (const QByteArray &line : link.framer.feed(bytes)) {
+        if (stranger && !allowedBeforeLogin(link, line))
+            continue;
         if (!withinRelayLimits(seat, line))
             continue;
         if (link.waiting >= MaxWaitingLines) {
@@ -183,12 +146,29 @@ bool TServer::receivedBytes(int seat, const QByteArray &bytes)
     }
     // A peer that sends an endless message without its terminator, or more
     // messages than the host could handle for it, is broken or hostile: it
-    // loses its connection, which frees the seat as usual.
-    if (link.framer.overflowed() || flooding) {
+    // loses its connection, which frees the seat as usual. Before its login
+    // a line of a few KiB is already endless.
+    const bool endless = stranger && link.framer.pending() > Admission::BytesBeforeLogin;
+    if (link.framer.overflowed() || flooding || endless) {
         link.framer.clear();
         return false;
     }
     return true;
+}
+
+bool TServer::allowedBeforeLogin(Link &link, const QByteArray &line)
+{
+    // A client logs in first and may send its first requests right behind
+    // the login, before the host has handled it; those few are kept (and
+    // dropped when their turn comes if the login failed). Anything else is
+    // a stranger's and goes nowhere.
+    link.bytesBeforeLogin += line.size();
+    if (link.bytesBeforeLogin > Admission::BytesBeforeLogin)
+        return false;
+    if (link.loginQueued)
+        return true;
+    link.loginQueued = wire::splitMessage(line).first == "CMD_logininfo";
+    return link.loginQueued;
 }
 
 bool TServer::withinRelayLimits(int seat, const QByteArray &line)
@@ -248,6 +228,10 @@ void TServer::socktimerTimer()
             current = line->connection != 0 && line->connection == link.serial;
             if (current)
                 --link.waiting;
+            // Until its login has been taken, a connection speaks only to
+            // log in.
+            if (current && !m_seats.loggedIn(line->origin))
+                current = wire::splitMessage(line->text).first == "CMD_logininfo";
         }
         if (current) {
             m_sinceDispatch.start();

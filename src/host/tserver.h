@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admission.h"
 #include "gameflow.h"
 #include "messagequeue.h"
 #include "randomsource.h"
@@ -9,6 +10,7 @@
 #include "tsock.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -30,7 +32,14 @@
 // setters; tests read it through seats() and flow(), drive it through the
 // handlers and tick methods, and arrange it through the test-only HostProbe.
 //
+// The port may be open to the whole internet, so a connection is a stranger
+// until it logs in: Admission judges it by its address before it gets a
+// seat number, it must log in within the deadline, and until it does it
+// hears nothing that goes to all, can say nothing but its login, and costs
+// the table nothing when it goes.
+//
 // Implementation files: tserver.cpp (connections, queue, relay limits),
+// admittance.cpp (who gets a seat number, the login deadline, refusals),
 // seats.cpp (login, leaving, moderation, relaying); the game is GameFlow's.
 class TServer : public QObject
 {
@@ -56,6 +65,13 @@ public:
     void startHosting();
     // The listener's port; tests use "0" for an ephemeral port.
     void setPortName(const QString &port) { Sock1.setPortName(port); }
+    // Listen on the loopback address only (a solo game: nobody else may
+    // join it). Before startHosting().
+    void setLoopbackOnly(bool on) { Sock1.setLoopbackOnly(on); }
+    // Lock Table: while locked, only addresses that held a seat in this
+    // hosting session get in (a player whose Wi-Fi dropped comes back).
+    void setTableLocked(bool locked);
+    bool tableLocked() const { return m_admission.locked(); }
     // The port the listener is bound to.
     quint16 localPort() const { return Sock1.LocalPort(); }
     // The bot speed in milliseconds, asked each time a computer turn begins
@@ -70,8 +86,8 @@ public:
     {
         m_seats.setOutgoingObserver(std::move(observer));
     }
-    // The clock of the relay limits, in milliseconds (a monotonic clock
-    // unless a test replaces it).
+    // The clock of the relay limits and of the limits per address, in
+    // milliseconds (a monotonic clock unless a test replaces it).
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     // Read-only views of the seat table and the game.
@@ -101,6 +117,10 @@ public:
 
     // Timer event of the receive queue.
     void socktimerTimer();
+    // Timer events of admittance: connections whose time to log in is up
+    // are closed; refusals that are due are told (notice()).
+    void loginDeadlineTimer();
+    void admissionReportTimer();
 
     // Message handlers: the body of the message and the seat of the
     // connection it came from. A number field that is not a number throws
@@ -122,6 +142,14 @@ public:
     // wire::MaxNameLength.
     static QByteArray cleanName(const QByteArray &name, int seat);
 
+signals:
+    // A line for the hosting player's chat about who was turned away.
+    void notice(const QString &line);
+    // A connection took a seat, someone logged in or left, or a game or
+    // round started or a game ended: what the table looks like from
+    // outside may have changed.
+    void tableChanged();
+
 private:
     // What the host keeps per connection, beside its seat record. A new
     // connection in a seat starts with a fresh one.
@@ -131,6 +159,11 @@ private:
         wire::LineFramer framer;
         int waiting = 0;             // its lines in receivedlist
         RelayLimiter limits;
+        QString address;             // the peer's address
+        QDeadlineTimer loginDue;     // until it has logged in
+        QElapsedTimer waitingSince;  // since it got its seat number
+        bool loginQueued = false;    // a login of it waits in the queue
+        qsizetype bytesBeforeLogin = 0;
     };
 
     // A connection (or, in tests, none) takes the seat.
@@ -139,6 +172,22 @@ private:
     // Whether a line just received from the seat's connection may be
     // queued: chat, action and sound lines over the relay limits are not.
     bool withinRelayLimits(int seat, const QByteArray &line);
+    // Whether a line from a connection that has not logged in yet may be
+    // queued: its login first, then little else.
+    bool allowedBeforeLogin(Link &link, const QByteArray &line);
+
+    // Admittance (admittance.cpp).
+    bool waitsForLogin(int seat) const;
+    int waitingFrom(const QString &address) const;
+    // Frees the seat of the connection that has waited longest to log in,
+    // once it has waited past Admission's giveWayAfterMs; the seat, or 0.
+    int makeRoom();
+    // Tells a refused connection the table is full (unless it only came
+    // too often) and lets it go.
+    void turnAway(TSock *connection, Admission::Refusal why);
+    void seatConnection(int seat, TSock *connection);
+    void armLoginTimer();
+    void armReportTimer();
 
     // Endpoints: the listener, and the never-opened holder of the disconnect
     // and info bindings that every accepted connection receives.
@@ -159,6 +208,12 @@ private:
     QElapsedTimer m_sinceDispatch;
     wire::Dispatcher m_dispatcher;
     std::function<qint64()> m_clock;
+
+    Admission m_admission;
+    // Run only while a connection waits to log in, or a refusal waits to
+    // be told, so an idle host costs nothing.
+    QTimer m_loginTimer;
+    QTimer m_reportTimer;
 
     friend class HostProbe;
 };

@@ -1,9 +1,12 @@
 #include "lobbywindow.h"
 
+#include "hostaddresses.h"
 #include "iniprofile.h"
+#include "langameslist.h"
 #include "portmapper.h"
 #include "presence.h"
 #include "routerclient.h"
+#include "socketaddress.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -52,6 +55,7 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
 
     m_name = addEdit(this, "edit_name", QStringLiteral("Your name"));
     m_address = addEdit(this, "edit_address", QStringLiteral("Host address"));
+    m_address->setMaxLength(253); // the longest host name
     auto *nameLabel = new QLabel(QStringLiteral("Your &name:"), this);
     nameLabel->setBuddy(m_name);
     auto *addressLabel = new QLabel(QStringLiteral("Host &address:"), this);
@@ -126,6 +130,26 @@ void LobbyWindow::setRouter(std::unique_ptr<RouterClient> router)
     m_router = std::move(router);
 }
 
+void LobbyWindow::showGamesAround(std::unique_ptr<GameBrowser> browser)
+{
+    if (m_games)
+        return;
+    m_games = new LanGamesList(std::move(browser), this);
+    m_games->setFixedHeight(110);
+    auto *label = new QLabel(QStringLiteral("&Games on your network:"), this);
+    label->setBuddy(m_games);
+    auto *grid = static_cast<QGridLayout *>(layout());
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0, 1, 4);
+    grid->addWidget(m_games, row + 1, 0, 1, 4);
+    connect(m_games, &LanGamesList::chosen, m_address, &QLineEdit::setText);
+    connect(m_games, &LanGamesList::joinRequested, this, [this](const QString &address) {
+        m_address->setText(address);
+        button_joinClick();
+    });
+    fitHeight();
+}
+
 void LobbyWindow::listenForGames(quint16 port)
 {
     if (m_presence->listen(port)) {
@@ -164,8 +188,12 @@ void LobbyWindow::startGame(bool host)
         m_name->setFocus();
         return;
     }
-    if (address.isEmpty() || address.contains(QLatin1Char(' ')) || address.contains(QLatin1Char('\t'))) {
-        setStatus(QStringLiteral("Please enter the host's address: a host name or an address such as 192.168.1.20."));
+    // A joining player's typo in an address ("192.168.1.300") is caught
+    // here, where it can be mended; a hosting player's address is not used.
+    const bool malformed = !host && SocketAddress::meantAsLiteral(address) && !SocketAddress::fromLiteral(address);
+    if (address.isEmpty() || address.contains(QLatin1Char(' ')) || address.contains(QLatin1Char('\t')) || malformed) {
+        setStatus(QStringLiteral("Please enter the host's address: a host name, or an address such as 192.168.1.20 "
+                                 "or 2001:db8::20."));
         m_address->setFocus();
         return;
     }
@@ -211,6 +239,11 @@ void LobbyWindow::showAddresses(bool shown)
         return;
     for (const QString &address : networkAddresses())
         addAddress(QStringLiteral("On your network:"), address);
+    // Each device of a home has a global IPv6 address of its own, which
+    // players with IPv6 reach where the router lets them in (the game asks
+    // it to).
+    for (const QString &address : globalIPv6Addresses())
+        addAddress(QStringLiteral("Over IPv6:"), address);
     if (m_router && !m_routerLookup) {
         m_routerLookup = std::make_unique<PortMapper>(std::move(m_router));
         connect(m_routerLookup.get(), &PortMapper::publicAddressFound, this, [this](const QString &address) {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class GameBrowser;
+class LanGamesList;
 class PortMapper;
 class RouterClient;
 class PresenceListener;
@@ -27,8 +29,9 @@ class QPushButton;
 //
 // While a game it started to host is running, the window lists the
 // addresses to give the other players, each with a "Copy" button: this
-// machine's network addresses and, when the home router tells it, the
-// public one. The launcher only asks the router; the game opens the port.
+// machine's network addresses, its global IPv6 addresses and, when the home
+// router tells it, the public one. The launcher only asks the router; the
+// game opens the port.
 class LobbyWindow : public QWidget
 {
     Q_OBJECT
@@ -51,6 +54,10 @@ public:
 
     // The home router asked for the public address; none: not asked.
     void setRouter(std::unique_ptr<RouterClient> router);
+    // Lists the games hosted on the local network, through `browser`.
+    // Choosing one fills the host address; a double-click or Enter on it
+    // joins it as "Join a game" does. Without one, no list is shown.
+    void showGamesAround(std::unique_ptr<GameBrowser> browser);
 
     void button_hostClick();
     void button_joinClick();
@@ -83,4 +90,5 @@ private:
     bool m_hosting = false;
     std::unique_ptr<RouterClient> m_router;
     std::unique_ptr<PortMapper> m_routerLookup;
+    LanGamesList *m_games = nullptr;
 };

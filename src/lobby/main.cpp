@@ -1,5 +1,8 @@
-// orvellobby: starts tavlix from its own folder to host or join a game.
+// orvellobby: starts tavlix from its own folder to host or join a game;
+// `orvellobby --list` prints the games on the local network.
 
+#include "gamebrowser.h"
+#include "langameslist.h"
 #include "lobbywindow.h"
 #include "presence.h"
 #include "routerclient.h"
@@ -9,8 +12,22 @@
 #include <QDir>
 #include <QProcess>
 
+namespace {
+
+// How long `--list` looks for games at most.
+constexpr int ListWaitMs = 2000;
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // Listing needs no window, so it runs without a display too.
+    if (argc == 2 && qstrcmp(argv[1], "--list") == 0) {
+        QCoreApplication app(argc, argv);
+        const auto browser = makeAvahiGameBrowser();
+        return listGames(*browser, ListWaitMs);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelLobby"));
 
@@ -21,6 +38,7 @@ int main(int argc, char **argv)
                            return QProcess::startDetached(program, arguments);
                        });
     window.setRouter(makeSystemRouterClient());
+    window.showGamesAround(makeAvahiGameBrowser());
     window.listenForGames(PresencePort);
     window.show();
     return app.exec();

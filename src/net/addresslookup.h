@@ -1,40 +1,51 @@
 #pragma once
 
+#include "socketaddress.h"
+
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
 class QObject;
 
-// Turns the host and port names of an endpoint into an IPv4 address and a
-// port. Failures raise ESockException with the transport's fixed texts.
+// Turns the host and port names of an endpoint into addresses and a port.
+// Failures raise ESockException with the transport's fixed texts.
 //
-// Resolved host names are kept in a process-wide cache that is filled by
-// every successful resolution and never emptied while the process runs, so a
-// name costs one resolution per process.
+// Resolved host names are kept in a process-wide cache, filled by every
+// successful resolution. An entry serves for a minute only: a host on a
+// dynamic address that moved is found again at the next connection.
 namespace AddressLookup {
 
 inline constexpr char hostNotFound[] = "Host Lookup - Could Not Find Host Entry";
 
-// The IPv4 address, in host byte order, of a name that needs no resolving:
-// 0.0.0.0 for an empty name; for a name that begins with a decimal digit its
-// dotted-decimal address (never resolved, never cached; raises when it does
-// not parse); for any other name its cached address. Nothing when the name
-// has still to be resolved.
-std::optional<quint32> host(const QString &name);
+// How long a resolved name is served from the cache.
+inline constexpr std::chrono::milliseconds CacheLifetime{60000};
+
+// The addresses (ports 0) of a name that needs no resolving: 0.0.0.0 for an
+// empty name; for an address literal (dotted IPv4, IPv6 with or without
+// brackets) that address, never resolved, never cached; for a name in the
+// cache its addresses. Nothing when the name has still to be resolved. A
+// text that is meant as a literal but does not parse ("300.1.1.1",
+// "2001:db8::5::1", "[::1") names no host: it raises at once.
+std::optional<QList<SocketAddress>> host(const QString &name);
 
 // Resolves a name on the resolver's own threads: a name server that does not
 // answer must never hold up the window. `answered` runs later on this
-// thread, and never once `context` is destroyed, with the first IPv4 address
-// of the answer (then cached) or with nothing when there is none.
-void resolve(const QString &name, const QObject *context, std::function<void(std::optional<quint32>)> answered);
+// thread, and never once `context` is destroyed, with every address of the
+// answer in the resolver's order (then cached), or with none.
+void resolve(const QString &name, const QObject *context, std::function<void(QList<SocketAddress>)> answered);
 
 // A decimal port when the name begins with a digit, else the "tcp" service
 // of that name.
 quint16 port(const QString &name);
 
 bool hostCacheContains(const QString &name);
+
+// Test hook: how long entries are served from now on (CacheLifetime to restore).
+void setCacheLifetimeForTests(std::chrono::milliseconds lifetime);
 
 } // namespace AddressLookup

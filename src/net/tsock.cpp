@@ -2,12 +2,12 @@
 
 #include "addresslookup.h"
 #include "connectionliveness.h"
+#include "connectionrace.h"
 #include "tsockprivate.h"
 #include "wsaerrors.h"
 
 #include <QPointer>
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -16,24 +16,86 @@
 
 namespace {
 
-// Connections waiting to be accepted, as the listen call is given them.
-constexpr int listenBacklog = 5;
+// Connections the system completes and holds for the listener until it
+// accepts them. A host on an open port must keep room for a player while a
+// stranger floods it with connects: the host accepts (and mostly refuses)
+// them one by one between its other events, so the queue has to ride out
+// the bursts in between. The system caps it at net.core.somaxconn.
+constexpr int listenBacklog = 1024;
 
-sockaddr_in ipv4Address(quint32 ip, quint16 port)
+// A socket that listens on the address; -1, with errno set, when it cannot
+// be bound there.
+int listeningSocket(const SocketAddress &address)
 {
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(ip);
-    address.sin_port = htons(port);
-    return address;
+    // Every socket is non-blocking from the start and is not inherited by
+    // the processes that the program starts (an installer must not keep the
+    // game's port bound after the game ends).
+    const int fd = ::socket(address.family(), SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    // The listener's socket options. Without SO_REUSEADDR Linux refuses to
+    // bind a listening port while earlier connections of that port linger
+    // in TIME_WAIT, which the game's home platform allows; a host that quits
+    // and starts again within a minute would then fail to listen. It does
+    // not let a second listener share an active one, so a port that another
+    // process listens on still fails to bind. IPv4 has a socket of its own,
+    // so the IPv6 socket takes IPv6 alone, whatever the system's default.
+    const int on = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    if (address.family() == AF_INET6)
+        ::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &on, sizeof on);
+    if (::bind(fd, address.data(), address.size()) != 0) {
+        const int err = errno;
+        ::close(fd);
+        errno = err;
+        return -1;
+    }
+    if (::listen(fd, listenBacklog) != 0) {
+        ::close(fd);
+        throw ESockException("Listen - Error Starting Listen");
+    }
+    return fd;
 }
 
-// Every socket is non-blocking from the start and is not inherited by the
-// processes that the program starts (an installer must not keep the game's
-// port bound after the game ends).
-int newStreamSocket()
+quint16 localPortOf(int fd)
 {
-    return ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_storage address {};
+    socklen_t length = sizeof address;
+    if (::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+        return 0;
+    const std::optional<SocketAddress> local = SocketAddress::fromSystem(address);
+    return local ? local->port() : 0;
+}
+
+// A listener's sockets: IPv4, and IPv6 on the same port beside it (-1 on a
+// machine without IPv6, which then hosts on IPv4 alone and says nothing).
+std::pair<int, int> listeningSockets(bool loopbackOnly, quint16 port)
+{
+    for (int tries = 1;; ++tries) {
+        const int fd4 = listeningSocket(SocketAddress::ipv4(loopbackOnly ? INADDR_LOOPBACK : INADDR_ANY, port));
+        if (fd4 < 0)
+            throw ESockException("Listen - Error Binding Socket");
+        int fd6 = -1;
+        try {
+            fd6 = listeningSocket(SocketAddress::ipv6(loopbackOnly ? in6addr_loopback : in6addr_any, localPortOf(fd4)));
+        } catch (...) {
+            ::close(fd4);
+            throw;
+        }
+        if (fd6 >= 0 || errno != EADDRINUSE)
+            return {fd4, fd6};
+        // Something else holds the port for IPv6. A port the system chose
+        // is chosen again. A solo game does without IPv6 (its own client
+        // comes over IPv4); any other listener fails as on a taken port,
+        // or players over IPv6 would join whatever holds it.
+        if (port != 0 || tries == 8) {
+            if (loopbackOnly)
+                return {fd4, -1};
+            ::close(fd4);
+            throw ESockException("Listen - Error Binding Socket");
+        }
+        ::close(fd4);
+    }
 }
 
 // Closes a socket in the orderly way. Linux answers the close of a socket
@@ -71,6 +133,8 @@ TSock::~TSock()
     d->detach();
     closeSocket(d->fd);
     d->fd = -1;
+    if (d->fd6 >= 0)
+        ::close(std::exchange(d->fd6, -1));
 }
 
 QString TSock::HostName() const { return d->hostName; }
@@ -114,29 +178,12 @@ void TSock::setListen(bool listen)
     const quint16 port = d->lookupPort();
     if (!self || d->fd >= 0 || d->lookup)
         return;
-    const int fd = newStreamSocket();
-    if (fd < 0)
-        throw ESockException("Listen - Error Binding Socket");
-    // The listener's one socket option. Without SO_REUSEADDR Linux
-    // refuses to bind a listening port while earlier connections of that
-    // port linger in TIME_WAIT, which the game's home platform allows; a
-    // host that quits and starts again within a minute would then fail to
-    // listen. It does not let a second listener share an active one, so a
-    // port that another process listens on still fails to bind.
-    const int reuse = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
-    const sockaddr_in address = ipv4Address(INADDR_ANY, port);
-    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
-        ::close(fd);
-        throw ESockException("Listen - Error Binding Socket");
-    }
-    if (::listen(fd, listenBacklog) != 0) {
-        ::close(fd);
-        throw ESockException("Listen - Error Starting Listen");
-    }
+    const auto [fd, fd6] = listeningSockets(d->loopbackOnly, port);
     d->listening = true;
     d->acceptArmed = true;
     d->attach(fd);
+    if (fd6 >= 0)
+        d->attachIpv6Listener(fd6);
     d->info(TSocketInfo::Listen, QStringLiteral("Listening Started"));
 }
 
@@ -155,9 +202,14 @@ void TSock::setKeepAlive(bool on)
         ConnectionLiveness::applyTo(d->fd);
 }
 
+bool TSock::LoopbackOnly() const { return d->loopbackOnly; }
+
+void TSock::setLoopbackOnly(bool on) { d->loopbackOnly = on; }
+
 bool TSock::Open()
 {
-    // Waiting for the resolver counts as connecting already.
+    // Waiting for the resolver, or for one of the host's addresses to
+    // answer, counts as connecting already.
     if (d->fd >= 0 || d->lookup)
         return d->connected;
 
@@ -169,8 +221,8 @@ bool TSock::Open()
     d->info(TSocketInfo::Lookup, QStringLiteral("Lookup Of Host ") + d->hostName);
     if (openedMeanwhile())
         return self && d->connected;
-    if (const std::optional<quint32> ip = AddressLookup::host(d->hostName)) {
-        d->connectTo(*ip, port);
+    if (const std::optional<QList<SocketAddress>> addresses = AddressLookup::host(d->hostName)) {
+        d->connectTo(*addresses, port);
         return false;
     }
 
@@ -180,37 +232,48 @@ bool TSock::Open()
     // connection that failed.
     d->lookup = new QObject(this);
     TSock *sock = this;
-    AddressLookup::resolve(d->hostName, d->lookup, [sock, port](std::optional<quint32> ip) {
+    AddressLookup::resolve(d->hostName, d->lookup, [sock, port](QList<SocketAddress> addresses) {
         Private *p = sock->d.get();
         std::exchange(p->lookup, nullptr)->deleteLater();
-        if (ip)
-            p->connectTo(*ip, port);
-        else
+        if (addresses.isEmpty())
             p->postError(Private::hostNotFoundCode);
+        else
+            p->connectTo(std::move(addresses), port);
     });
     return false;
 }
 
-void TSock::Private::connectTo(quint32 ip, quint16 port)
+void TSock::Private::connectTo(QList<SocketAddress> addresses, quint16 port)
 {
-    const int socket = newStreamSocket();
-    if (socket < 0) {
-        // No socket at all: reported like a connection that failed.
-        postError(WsaErrors::fromErrno(errno));
-        return;
+    for (SocketAddress &address : addresses)
+        address.setPort(port);
+    // Until one of the addresses answers the endpoint has no socket of its
+    // own; it counts as connecting all the same (Send queues), and Close
+    // drops the attempts.
+    lookup = new QObject(q);
+    TSock *sock = q;
+    new ConnectionRace(
+        addresses, [sock](int socket, int error) { sock->d->raceFinished(socket, error); }, lookup);
+}
+
+void TSock::Private::raceFinished(int socket, int error)
+{
+    std::exchange(lookup, nullptr)->deleteLater();
+    if (socket >= 0) {
+        // A connected socket's connect-complete notification follows from
+        // its first writable, as for any connection. A failed one stays
+        // with the endpoint, quiet, until the owner closes it.
+        if (keepAlive)
+            ConnectionLiveness::applyTo(socket);
+        connecting = true;
+        attach(socket);
     }
-    if (keepAlive)
-        ConnectionLiveness::applyTo(socket);
-    connecting = true;
-    attach(socket);
-    const sockaddr_in address = ipv4Address(ip, port);
-    if (::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
-        && errno != EINPROGRESS && errno != EINTR) {
-        // Failed before it began (no route, for example): the same single
-        // Error info that a failure found later gives, delivered later too.
-        failed = true;
+    if (error != 0) {
+        // The single Error info of a failed connection, once every address
+        // has failed.
+        failed = socket >= 0;
         updateNotifiers();
-        postError(WsaErrors::fromErrno(errno));
+        postError(WsaErrors::fromErrno(error));
     }
 }
 
@@ -224,12 +287,26 @@ bool TSock::Accept(TSock *&out)
     if (!d->listening)
         throw ESockException("Accept - Socket Not In Listening Mode");
 
-    sockaddr_in peer {};
-    socklen_t length = sizeof peer;
-    const int fd = ::accept4(d->fd, reinterpret_cast<sockaddr *>(&peer), &length,
-                             SOCK_NONBLOCK | SOCK_CLOEXEC);
+    // Either socket may hold the pending connection. The one not served
+    // last is asked first, so that a flood over one family cannot keep
+    // players of the other waiting.
+    sockaddr_storage peer {};
+    int fd = -1;
+    int err = EAGAIN;
+    for (const int listener : {d->acceptIpv6First ? d->fd6 : d->fd, d->acceptIpv6First ? d->fd : d->fd6}) {
+        if (listener < 0)
+            continue;
+        socklen_t length = sizeof peer;
+        fd = ::accept4(listener, reinterpret_cast<sockaddr *>(&peer), &length, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd >= 0) {
+            d->acceptIpv6First = listener == d->fd;
+            break;
+        }
+        err = errno;
+        if (err != EAGAIN && err != EWOULDBLOCK)
+            break;
+    }
     if (fd < 0) {
-        const int err = errno;
         // Out of descriptors or memory, the connection stays pending and an
         // incoming-connection notice re-armed now would come straight back:
         // the owner would try again in a busy loop. It comes after a pause.
@@ -252,9 +329,8 @@ bool TSock::Accept(TSock *&out)
     accepted->OnDisconnect = OnDisconnect;
     accepted->OnInfo = OnInfo;
     a.portName = d->portName;
-    char dotted[INET_ADDRSTRLEN] = {};
-    ::inet_ntop(AF_INET, &peer.sin_addr, dotted, sizeof dotted);
-    a.hostName = QString::fromLatin1(dotted);
+    if (const std::optional<SocketAddress> address = SocketAddress::fromSystem(peer))
+        a.hostName = address->text();
     a.connected = true;
     a.firstWritable = true;
     a.attach(fd);
@@ -333,6 +409,8 @@ bool TSock::Close()
         closed = closeSocket(d->fd) == 0;
         d->fd = -1;
     }
+    if (d->fd6 >= 0)
+        ::close(std::exchange(d->fd6, -1));
     d->dropLookup();
     ++d->generation;
     d->listening = false;
@@ -363,13 +441,7 @@ void TSock::setTag(int tag) { d->tag = tag; }
 
 quint16 TSock::LocalPort() const
 {
-    if (d->fd < 0)
-        return 0;
-    sockaddr_in address {};
-    socklen_t length = sizeof address;
-    if (::getsockname(d->fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-        return 0;
-    return ntohs(address.sin_port);
+    return d->fd < 0 ? 0 : localPortOf(d->fd);
 }
 
 bool TSock::hostCacheContains(const QString &name)

@@ -19,8 +19,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// One TCP endpoint over IPv4, non-blocking and event-driven: a listener, an
-// outgoing connection or a connection accepted by a listener. It moves bytes
+// One TCP endpoint over IPv4 or IPv6, non-blocking and event-driven: a
+// listener (on both families where the machine has IPv6), an outgoing
+// connection or a connection accepted by a listener. It moves bytes
 // unchanged and knows nothing of messages.
 //
 // Readiness of every endpoint reaches the bound events on the Qt main thread,
@@ -61,7 +62,10 @@ public:
     explicit TSock(QObject *parent = nullptr);
     ~TSock() override;
 
-    // Peer to connect to; on an accepted connection the peer's dotted address.
+    // Peer to connect to: a name, dotted IPv4, or IPv6 with or without
+    // brackets. On an accepted connection the peer's address as text:
+    // dotted IPv4 (never "::ffff:1.2.3.4"), or IPv6 in its shortest form
+    // (RFC 5952), with a zone only for a link-local peer.
     QString HostName() const;
     void setHostName(const QString &name);
     // Decimal port or service name; accepted connections copy the listener's.
@@ -78,13 +82,20 @@ public:
     // listener accepts (which copy the flag). Off by default.
     bool KeepAlive() const;
     void setKeepAlive(bool on);
+    // A listener that binds the loopback addresses only (127.0.0.1, and ::1
+    // where there is IPv6), so that nothing outside this machine can connect
+    // (a solo game). Set before listening; off by default (every interface).
+    bool LoopbackOnly() const;
+    void setLoopbackOnly(bool on);
 
     // Starts an outgoing connection; returns the connected flag (false: the
     // connection completes later through OnConnect or an Error info).
     // A host name that is not in the host cache is resolved in the
     // background first, the endpoint connecting meanwhile (Send queues);
     // when it has no address the Error info carries "Host Lookup - Could
-    // Not Find Host Entry". A dotted address that does not parse raises it.
+    // Not Find Host Entry". An address literal that does not parse raises
+    // it. A name's addresses are tried one by one with a head start each
+    // (ConnectionRace); the Error info of a failure comes once all failed.
     bool Open();
     // On a listener inside OnAccept: the new connection, owned by this
     // listener, with OnRead, OnWrite, OnDisconnect, OnInfo and

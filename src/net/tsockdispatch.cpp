@@ -65,24 +65,34 @@ void TSock::Private::attach(int socket)
     writeWaiting = false;
     postedError = 0;
     sendError = 0;
+    readNotifier = watch(socket, QSocketNotifier::Read, Source::Readable);
+    writeNotifier = watch(socket, QSocketNotifier::Write, Source::Writable);
+    updateNotifiers();
+}
+
+void TSock::Private::attachIpv6Listener(int socket)
+{
+    fd6 = socket;
+    acceptNotifier6 = watch(socket, QSocketNotifier::Read, Source::Readable);
+    updateNotifiers();
+}
+
+QSocketNotifier *TSock::Private::watch(int socket, QSocketNotifier::Type type, Source source)
+{
+    auto *notifier = new QSocketNotifier(qintptr(socket), type, q);
+    notifier->setEnabled(false);
     const quint64 current = generation;
     TSock *sock = q;
-    readNotifier = new QSocketNotifier(qintptr(socket), QSocketNotifier::Read, q);
-    readNotifier->setEnabled(false);
-    QObject::connect(readNotifier, &QSocketNotifier::activated, q,
-                     [sock, current] { notify(sock, Source::Readable, current); });
-    writeNotifier = new QSocketNotifier(qintptr(socket), QSocketNotifier::Write, q);
-    writeNotifier->setEnabled(false);
-    QObject::connect(writeNotifier, &QSocketNotifier::activated, q,
-                     [sock, current] { notify(sock, Source::Writable, current); });
-    updateNotifiers();
+    QObject::connect(notifier, &QSocketNotifier::activated, q,
+                     [sock, source, current] { notify(sock, source, current); });
+    return notifier;
 }
 
 void TSock::Private::detach()
 {
-    // Off before the descriptor is closed; deleted later because this may
+    // Off before the descriptors are closed; deleted later because this may
     // run inside the notifier's own activation.
-    for (QSocketNotifier *notifier : {readNotifier, writeNotifier}) {
+    for (QSocketNotifier *notifier : {readNotifier, writeNotifier, acceptNotifier6}) {
         if (!notifier)
             continue;
         notifier->setEnabled(false);
@@ -91,6 +101,7 @@ void TSock::Private::detach()
     }
     readNotifier = nullptr;
     writeNotifier = nullptr;
+    acceptNotifier6 = nullptr;
 }
 
 void TSock::Private::updateNotifiers()
@@ -98,6 +109,8 @@ void TSock::Private::updateNotifiers()
     const bool live = fd >= 0 && !failed && !peerClosed && !deferred;
     if (readNotifier)
         readNotifier->setEnabled(live && (listening ? acceptArmed : connected));
+    if (acceptNotifier6)
+        acceptNotifier6->setEnabled(live && listening && acceptArmed);
     if (writeNotifier)
         writeNotifier->setEnabled(live && !listening
                                   && (connecting || firstWritable || (writeWaiting && !outgoing.isEmpty())));

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "socketaddress.h"
 #include "tsock.h"
 
+#include <QList>
 #include <QPointer>
-
-class QSocketNotifier;
+#include <QSocketNotifier>
 
 // State of one endpoint and the readiness dispatch that drives it.
 //
@@ -30,9 +31,13 @@ struct TSock::Private
     QString portName;
     int blockingTimeout = 0;
     bool keepAlive = false;
+    bool loopbackOnly = false;
     int tag = 0;
 
     int fd = -1;
+    // A listener's IPv6 socket, on the same port beside its IPv4 socket in
+    // fd; -1 on a machine without IPv6.
+    int fd6 = -1;
     // Changes whenever the socket is replaced or closed, so that work queued
     // for an old socket never touches a new one.
     quint64 generation = 0;
@@ -42,13 +47,14 @@ struct TSock::Private
     bool failed = false;        // reported an error: notifiers stay off
     bool peerClosed = false;    // the end of the stream was seen
     bool acceptArmed = false;
+    bool acceptIpv6First = false;
     bool firstWritable = false; // the writable that follows establishment
     bool writeWaiting = false;  // a send had to wait for room
     bool deferred = false;      // a notification waits for the running one
     int postedError = 0;        // Windows Sockets code found outside a notification
     int sendError = 0;          // errno that a send took from the socket
-    // While Open waits for the resolver: the answer's context, destroyed to
-    // drop the answer.
+    // While Open waits for the resolver, or for the first of the host's
+    // addresses to answer: the context of that work, destroyed to drop it.
     QObject *lookup = nullptr;
 
     QByteArray incoming;
@@ -56,11 +62,16 @@ struct TSock::Private
 
     QSocketNotifier *readNotifier = nullptr;
     QSocketNotifier *writeNotifier = nullptr;
+    QSocketNotifier *acceptNotifier6 = nullptr; // the read notifier of fd6
 
     // Raises OnInfo; a handler's exception becomes "Error here".
     void info(TSocketInfo kind, const QString &text);
 
     void attach(int socket);
+    // A listener's second socket, attached after the first.
+    void attachIpv6Listener(int socket);
+    // A notifier of the socket, off, that raises the notification of source.
+    QSocketNotifier *watch(int socket, QSocketNotifier::Type type, Source source);
     void detach();
     void updateNotifiers();
     void postError(int wsaCode);
@@ -69,8 +80,10 @@ struct TSock::Private
     void armAcceptLater();
 
     quint16 lookupPort();
-    // The part of Open that follows the host lookup.
-    void connectTo(quint32 ip, quint16 port);
+    // The part of Open that follows the host lookup: the addresses are
+    // tried until one connects, and the outcome becomes the socket.
+    void connectTo(QList<SocketAddress> addresses, quint16 port);
+    void raceFinished(int socket, int error);
     void dropLookup();
     // The posted error of a name that the resolver could not find
     // (WSAHOST_NOT_FOUND); its info carries the lookup's own text.

@@ -99,6 +99,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     const std::string level = readText(profile, "Botlevel", "1");
     settings.Botlevel = level == "2" ? BotLevel::Strong : level == "3" ? BotLevel::Expert : BotLevel::Classic;
     settings.Openport = readText(profile, "Openport", "1") != "0";
+    settings.Announce = readText(profile, "Announce", "1") != "0";
     return settings;
 }
 
@@ -133,6 +134,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Botlevel", std::to_string(static_cast<int>(settings.Botlevel)));
     if (wanted(KeyOpenport))
         add("Openport", settings.Openport ? "1" : "0");
+    if (wanted(KeyAnnounce))
+        add("Announce", settings.Announce ? "1" : "0");
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -155,6 +158,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Showfits != now.Showfits, KeyShowfits);
     mark(before.Botlevel != now.Botlevel, KeyBotlevel);
     mark(before.Openport != now.Openport, KeyOpenport);
+    mark(before.Announce != now.Announce, KeyAnnounce);
     return keys;
 }
 

@@ -51,6 +51,10 @@ UPnP or NAT-PMP in the router's settings page, or forward TCP port 7772 to
 that address there by hand. If the port already leads to another computer,
 end the game there first or forward the port by hand. Players on your own
 network can always join you at the addresses the chat shows.</p>
+<p><b>Strangers.</b> An open port is open to everyone. A connection must log
+in within 15 seconds, one address may not try again and again, and a player
+you remove from the game cannot come back while you host. What the game turns
+away, it tells you in the chat.</p>
 <p><b>Turning it off.</b> Options, Open Port on Router switches this off (or
 on again) at once, also while you host; Tavlix then closes the port on the
 router. The choice is kept for the next games.</p>
@@ -131,6 +135,15 @@ faint frame.</p>
 While you host a game, Tavlix asks your home router to let players on the
 internet in on port 7772 (see <i>Connecting</i>). Switch it off to keep the
 router closed; the port is then closed at once.</p>
+<p><b>Show on Network</b> (Options, Show on Network; on at first). While you
+host a game, the lobby launchers of the players on your home network list it
+under <i>Games on your network</i>, with the players and whether a game runs,
+so they can join with a double-click. Switch it off, for example on a café's
+Wi-Fi, and your game leaves their lists at once.</p>
+<p><b>Lock Table</b> (Options, Lock Table; off at every start). Once your
+friends are in, lock the table and nobody new can join; a friend whose
+connection dropped can still come back. The chat tells you whom the game
+turned away.</p>
 <p><b>Chat/Action Text</b> (Options, Text Color; Text Size; Scroll Chat Off;
 Clear Main Chat). Text Color picks the colour of your chat lines, Text Size
 the size of all chat text. Scroll Chat Off (Ctrl+S) keeps the chat from
@@ -182,13 +195,19 @@ is built and installed beside tavlix. Start it and fill in its window:</p>
 <ul>
 <li><b>Your name</b>: the name the other players see (blanks are fine).</li>
 <li><b>Host address</b>: the computer that runs the game, as a name or an
-address such as 192.168.1.20.</li>
+address such as 192.168.1.20 or 2001:db8::20.</li>
 </ul>
 <p>Press <b>Host a game</b> to run the game on your computer; the others join
 you with your computer's address. Press <b>Join a game</b> to join the game at
 the host address. The launcher remembers both entries, and its status line
 says Game running while your game is open and Game ended once it
 closes.</p>
+<p><b>Games on your network.</b> The launcher's list shows the games hosted on
+your home network, with the host's name, the address, the players and the
+state, for example <i>Ann at 192.168.1.20, 2 players, round 2 of 3</i>.
+Choose one to fill in the host address, or double-click it (or press Enter
+on it) to join straight away. The list needs the Avahi service
+(avahi-daemon), which most Linux desktops run; without it, join by address.</p>
 <p>You can also start Tavlix yourself with the same three things on the
 command line, for example <i>tavlix Ann 192.168.1.20 true</i> to host; any
 other last word joins.</p>

@@ -1,6 +1,7 @@
 // Program entry: one copy per user, then the nine windows and the event loop.
 
 #include "desktop.h"
+#include "lanpublisher.h"
 #include "program.h"
 #include "randomsource.h"
 #include "routerclient.h"
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
     const QString folder = QString::fromStdString(storageFolder(QCoreApplication::applicationDirPath().toStdString()));
     TavlixProgram program(desktop, random, app.arguments().mid(1), folder);
     program.setRouter(makeSystemRouterClient());
+    program.setLanPublisher(std::make_unique<LanPublisher>());
 
     instance.onRaiseRequest([&program] { program.mainWindow().bringForward(); });
     // Logging out, Ctrl+C or a kill close the window the orderly way, so the

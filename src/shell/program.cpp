@@ -6,6 +6,7 @@
 #include "chattersounds.h"
 #include "clientconnection.h"
 #include "desktop.h"
+#include "lanpublisher.h"
 #include "phrasebuttons.h"
 #include "portmapper.h"
 #include "playerlist.h"
@@ -60,6 +61,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
 TavlixProgram::~TavlixProgram()
 {
     m_portMapper.reset();
+    m_lanPublisher.reset();
     // The connection and the host go first, while the windows they talk to
     // still exist; they then close their sockets without telling anyone.
     delete m_connection;
@@ -146,10 +148,17 @@ void TavlixProgram::wireMainWindow()
         m_desktop.preloadSounds();
     };
     chat.onClosing = [this] {
-        // The router's port closes with the game (the wait is bounded).
-        if (m_portMapper)
-            m_portMapper->finish();
+        // The window goes and the tally is written before the network is
+        // waited for: a slow router or Avahi daemon must not hold a window
+        // that looks frozen, nor the tally. The table leaves the network's
+        // lists and the router's port closes with the game; both waits are
+        // bounded, and the router's comes when the program is taken down.
+        m_chat->hide();
         m_tally->saveTally();
+        if (m_lanPublisher)
+            m_lanPublisher->finish();
+        if (m_portMapper)
+            m_portMapper->close();
     };
     connect(&chat, &Tchat::closed, this, &TavlixProgram::finished);
 
@@ -169,7 +178,10 @@ void TavlixProgram::wireMainWindow()
 void TavlixProgram::wireConnection()
 {
     ClientConnection::Hooks hooks;
-    hooks.startHost = [this] { m_server->startHosting(); };
+    hooks.startHost = [this](bool forOthers) {
+        m_server->setLoopbackOnly(!forOthers);
+        m_server->startHosting();
+    };
     hooks.addSystemLine = [this](const QString &line) { addSystemLine(line); };
     hooks.showDownloadWindow = [this] { download().showCentred(); };
     hooks.setHostControls = [this](bool hosting) {
@@ -185,7 +197,10 @@ void TavlixProgram::wireConnection()
     hooks.closeMainWindow = [this] {
         QMetaObject::invokeMethod(m_chat.get(), &QWidget::close, Qt::QueuedConnection);
     };
-    hooks.hostingForOthers = [this] { m_hostsForOthers = true; };
+    hooks.hostingForOthers = [this] {
+        m_hostsForOthers = true;
+        m_chat->item(QStringLiteral("LockTable1"))->setEnabled(true);
+    };
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
@@ -224,6 +239,17 @@ void TavlixProgram::wireBoard()
     connect(m_chat->item(QStringLiteral("OpenPort1")), &QAction::triggered, this, [this] {
         saveinifile();
         updatePortMapping();
+    });
+    connect(m_chat->item(QStringLiteral("LockTable1")), &QAction::triggered, this, [this](bool locked) {
+        m_server->setTableLocked(locked);
+        addSystemLine(locked ? QStringLiteral("The table is locked: nobody new can join.")
+                             : QStringLiteral("The table is open again."));
+    });
+    // Who the host turned away, told to the hosting player only.
+    connect(m_server.get(), &TServer::notice, this, &TavlixProgram::addSystemLine);
+    connect(m_chat->item(QStringLiteral("ShowOnNetwork1")), &QAction::triggered, this, [this] {
+        saveinifile();
+        updateLanAnnouncement();
     });
 }
 
@@ -285,6 +311,7 @@ void TavlixProgram::wirePlayerList()
     hooks.ownArrival = [this] {
         loadinifile();
         announceHosting();
+        updateLanAnnouncement();
     };
     m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
     m_playerList->installHandlers(*m_connection);

@@ -14,6 +14,7 @@
 class BoardPanel;
 class ChatPane;
 class ClientConnection;
+class LanPublisher;
 class PlayerList;
 class PortMapper;
 class Desktop;
@@ -83,6 +84,11 @@ public:
     // The port mapping, once this copy hosts for others with the option on.
     PortMapper *portMapper() const { return m_portMapper.get(); }
 
+    // Shows a hosting copy's table to the launchers on the local network
+    // while Options > Show on Network is checked. Without one, as in most
+    // tests, nothing is announced. Set before show().
+    void setLanPublisher(std::unique_ptr<LanPublisher> publisher);
+
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
     void setJoinPort(const QString &port);
@@ -102,6 +108,10 @@ private:
     // Hosting for others: where players can join, and the router's port.
     void announceHosting();
     void updatePortMapping();
+    // The chat lines that tell how the router answers.
+    void wirePortMapper(PortMapper &mapper);
+    // The table as the local network sees it, after any change.
+    void updateLanAnnouncement();
     // A notice of the program itself in the chat, in the system colour.
     void addSystemLine(const QString &line);
     // The preferences as the window and its menus show them now.
@@ -122,6 +132,8 @@ private:
     bool m_hostingAnnounced = false;
     std::unique_ptr<RouterClient> m_router;
     std::unique_ptr<PortMapper> m_portMapper;
+    std::unique_ptr<LanPublisher> m_lanPublisher;
+    bool m_lanMissingTold = false;
     quint16 m_hostPort = 7772;
     // The rounds of the game start dialog until it is made.
     int m_rounds;

@@ -45,6 +45,7 @@ void TavlixProgram::loadinifile()
     m_chat->item(QStringLiteral("ShowFittingCells1"))->setChecked(settings.Showfits);
     m_chat->setBotlevel(settings.Botlevel);
     m_chat->item(QStringLiteral("OpenPort1"))->setChecked(settings.Openport);
+    m_chat->item(QStringLiteral("ShowOnNetwork1"))->setChecked(settings.Announce);
     // The first login on this machine explains the game once.
     if (settings.Help)
         m_chat->QuickInstructions1Click();
@@ -74,6 +75,7 @@ TavlixSettings TavlixProgram::shownSettings() const
     settings.Showfits = m_chat->item(QStringLiteral("ShowFittingCells1"))->isChecked();
     settings.Botlevel = m_chat->botlevel();
     settings.Openport = m_chat->item(QStringLiteral("OpenPort1"))->isChecked();
+    settings.Announce = m_chat->item(QStringLiteral("ShowOnNetwork1"))->isChecked();
     return settings;
 }
 

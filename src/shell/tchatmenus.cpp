@@ -94,7 +94,14 @@ void Tchat::createMenus()
     addCheckItem(m_optionsMenu, "ShowFittingCells1", QStringLiteral("Show &Fitting Cells"), false);
     // On by default; a hosting copy then asks the home router to open the
     // game's port. The program saves it and applies it at once.
-    addCheckItem(m_optionsMenu, "OpenPort1", QStringLiteral("Ope&n Port on Router"), true);
+    // Its letter is E: N belongs to Show on Network.
+    addCheckItem(m_optionsMenu, "OpenPort1", QStringLiteral("Op&en Port on Router"), true);
+    // On by default; a hosting copy then shows its table to the launchers
+    // on the local network. The program saves it and applies it at once.
+    addCheckItem(m_optionsMenu, "ShowOnNetwork1", QStringLiteral("Show on &Network"), true);
+    // Off at every start and never saved: a copy that hosts for others
+    // enables it, and the program hands it to the host.
+    addCheckItem(m_optionsMenu, "LockTable1", QStringLiteral("&Lock Table"), false)->setEnabled(false);
 
     m_optionsMenu->addSeparator();
     // Text Color, Text Size, Scroll Chat Off and Clear Main Chat belong to

@@ -39,6 +39,13 @@ TEST(ChatLine, NamePartRunsUpToAndIncludingTheFirstColon)
     EXPECT_EQ(texts(line), QStringList({" ", "a:b "}));
 }
 
+TEST(ChatLine, ASystemLineKeepsAnIPv6AddressWhole)
+{
+    const ChatLine line = ChatLine::parse("0+Join at 2001:db8::5. Or: ask");
+    EXPECT_EQ(line.namePart, "Join at 2001:db8::5. Or:");
+    EXPECT_TRUE(ChatLine::parse("0+Join at 2001:db8::5.").namePart.isEmpty());
+}
+
 TEST(ChatLine, BodyWithoutColonHasAnEmptyNamePart)
 {
     const ChatLine line = ChatLine::parse("2+Ann waves");

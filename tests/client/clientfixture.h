@@ -18,7 +18,7 @@ protected:
     ClientTest()
     {
         ClientConnection::Hooks hooks;
-        hooks.startHost = [this] {
+        hooks.startHost = [this](bool) {
             ++hostStarts;
             if (listenError)
                 throw ESockException("Listen - Error Binding Socket");

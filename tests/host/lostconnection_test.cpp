@@ -2,6 +2,7 @@
 // network that vanished, leaves its seat as one that quit does.
 #include "connectionliveness.h"
 #include "hostharness.h"
+#include "socketaddress.h"
 
 #include <QElapsedTimer>
 
@@ -44,8 +45,12 @@ TEST_F(LostConnection, AResetSeatHoldingTheTurnLeavesAndTheComputerPlaysIt)
 
 // The host in one network namespace of the test's own, the peer in another,
 // joined by a veth pair whose peer side is then taken down: the peer's
-// packets vanish, without a FIN or a reset.
-TEST(VanishedPeer, IsFreedWithinTheLoweredTimeouts)
+// packets vanish, without a FIN or a reset. Over either address family.
+class VanishedPeer : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(VanishedPeer, IsFreedWithinTheLoweredTimeouts)
 {
     const QByteArray ns = "tlc" + QByteArray::number(::getpid());
     const auto ip = [&](const char *command) { return std::system(QByteArray(command).replace("NS", ns).constData()) == 0; };
@@ -54,7 +59,8 @@ TEST(VanishedPeer, IsFreedWithinTheLoweredTimeouts)
     struct Cleanup { std::function<void()> f; ~Cleanup() { f(); } } cleanup{[&] { ip("ip netns del NSh; ip netns del NSp"); }};
     ASSERT_TRUE(ip("ip netns add NSh && ip netns add NSp && ip link add NSh netns NSh type veth peer name NSp netns NSp"
                    " && ip -n NSh addr add 10.78.0.1/24 dev NSh && ip -n NSh link set NSh up"
-                   " && ip -n NSp addr add 10.78.0.2/24 dev NSp && ip -n NSp link set NSp up"));
+                   " && ip -n NSp addr add 10.78.0.2/24 dev NSp && ip -n NSp link set NSp up"
+                   " && ip -n NSh addr add fd78::1/64 dev NSh nodad && ip -n NSp addr add fd78::2/64 dev NSp nodad"));
     // A socket stays in the namespace that the thread was in when it was made.
     const int home = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
     const auto enter = [](const QByteArray &path) {
@@ -71,10 +77,11 @@ TEST(VanishedPeer, IsFreedWithinTheLoweredTimeouts)
     ASSERT_TRUE(enter("/run/netns/" + ns + "h"));
     server.startHosting();
     ASSERT_TRUE(enter("/run/netns/" + ns + "p"));
-    const int peer = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    SocketAddress address = SocketAddress::fromLiteral(QString::fromLatin1(GetParam())).value();
+    address.setPort(server.localPort());
+    const int peer = ::socket(address.family(), SOCK_STREAM | SOCK_CLOEXEC, 0);
     ASSERT_TRUE(::setns(home, CLONE_NEWNET) == 0);
-    sockaddr_in address{AF_INET, htons(server.localPort()), {htonl(0x0a4e0001)}, {}}; // 10.78.0.1
-    ASSERT_EQ(::connect(peer, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::connect(peer, address.data(), address.size()), 0);
     const QByteArray login = ff("CMD_logininfo+1+1.0.0+Ann");
     ASSERT_EQ(::send(peer, login.constData(), size_t(login.size()), 0), login.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.seats()[1].name == "Ann"; }, 5000));
@@ -89,3 +96,5 @@ TEST(VanishedPeer, IsFreedWithinTheLoweredTimeouts)
     ::close(home);
     ConnectionLiveness::setTimingForTests(ConnectionLiveness::Shipped);
 }
+
+INSTANTIATE_TEST_SUITE_P(IPv4AndIPv6, VanishedPeer, ::testing::Values("10.78.0.1", "fd78::1"));

@@ -1,7 +1,9 @@
 // The lobby launcher's window: starting the game, remembering its fields,
-// and the game's presence connection on 127.0.0.1 port 9001.
+// the game's presence connection on 127.0.0.1 port 9001, and the list of
+// games on the network.
 
 #include "eventloop.h"
+#include "langameslist.h"
 #include "lobbywindow.h"
 #include "presence.h"
 #include "routerclient.h"
@@ -16,6 +18,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,7 +30,17 @@ struct TellingRouter : RouterClient
     RouterReply mapPort(quint16, int, const QString &) override { return ++other, RouterReply{}; }
     void unmapPort(quint16) override { ++other; }
     QString publicAddress() override { return QStringLiteral("11.22.33.1"); }
+    QList<PinholeReply> openPinholes(quint16, int) override { return ++other, QList<PinholeReply>{}; }
+    void closePinholes() override { ++other; }
+    void forgetRouter() override { ++other; }
     std::atomic<int> &other;
+};
+
+// Games as a browser would report them, by hand.
+struct FakeBrowser : GameBrowser
+{
+    void start() override { started = true; }
+    bool started = false;
 };
 
 class LobbyTest : public ::testing::Test
@@ -75,10 +88,17 @@ TEST_F(LobbyTest, HostAndJoinStartTheGameWithNameAddressAndTheHostWord)
     type(*window, "edit_address", "10.0.0.5");
     click(*window, "button_join");
 
-    ASSERT_EQ(starts.size(), 2);
+    for (const char *address : {"[2001:db8::5]", "4friends.example.org"}) {
+        type(*window, "edit_address", address);
+        click(*window, "button_join");
+    }
+
+    ASSERT_EQ(starts.size(), 4);
     EXPECT_EQ(starts.at(0).program, gamePath());
     EXPECT_EQ(starts.at(0).arguments, QStringList({"Ann Lee", "127.0.0.1", "true"}));
     EXPECT_EQ(starts.at(1).arguments, QStringList({"Ann Lee", "10.0.0.5", "false"}));
+    EXPECT_EQ(starts.at(2).arguments, QStringList({"Ann Lee", "[2001:db8::5]", "false"}));
+    EXPECT_EQ(starts.at(3).arguments.at(1), "4friends.example.org");
 }
 
 TEST_F(LobbyTest, AnEmptyNameOrAddressIsRefusedWithAMessage)
@@ -89,7 +109,7 @@ TEST_F(LobbyTest, AnEmptyNameOrAddressIsRefusedWithAMessage)
     EXPECT_EQ(window->statusText(), "Please enter your name.");
 
     type(*window, "edit_name", "Bo");
-    for (const char *address : {"", "my host"}) {
+    for (const char *address : {"", "my host", "300.1.1.1", "2001:db8::5::1", "[::1"}) {
         type(*window, "edit_address", address);
         click(*window, "button_join");
         EXPECT_TRUE(window->statusText().startsWith("Please enter the host's address")) << address;
@@ -176,6 +196,49 @@ TEST_F(LobbyTest, APortInUseIsReportedAndTheWindowStillStartsGames)
     type(*window, "edit_name", "Ed");
     click(*window, "button_host");
     EXPECT_EQ(starts.size(), 1);
+}
+
+TEST_F(LobbyTest, GamesOnTheNetworkAreListedChosenAndJoinedFromTheList)
+{
+    auto window = makeWindow();
+    auto owned = std::make_unique<FakeBrowser>();
+    FakeBrowser &browser = *owned;
+    window->showGamesAround(std::move(owned));
+    auto *list = window->findChild<LanGamesList *>();
+    ASSERT_TRUE(list && browser.started);
+    EXPECT_EQ(list->accessibleName(), "Games on your network");
+    EXPECT_EQ(list->rowTexts(), QStringList{"No games on your network yet."});
+
+    lan::LanGame ann{"Ann", "192.168.1.20", "1.0.0", 2, 0, 7, true, 2, 3, true};
+    const lan::LanGame bo{"Bo", "192.168.1.21", "1.0.0", 1, 0, 0, false, 0, 0, false};
+    emit browser.gameFound("Bo", bo);
+    emit browser.gameFound("Ann", ann);
+    EXPECT_EQ(list->rowTexts(), (QStringList{"Ann at 192.168.1.20, 2 players, round 2 of 3, locked",
+                                             "Bo at 192.168.1.21, 1 player, waiting, full"}));
+
+    // Choosing fills the address; Enter joins with the name typed.
+    type(*window, "edit_name", "Cy");
+    list->setCurrentRow(1);
+    EXPECT_EQ(window->findChild<QLineEdit *>("edit_address")->text(), "192.168.1.21");
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(starts.size(), 1);
+    EXPECT_EQ(starts.at(0).arguments, QStringList({"Cy", "192.168.1.21", "false"}));
+
+    // An update keeps the row chosen without filling the address again; a
+    // lost game goes; a double-click joins too.
+    type(*window, "edit_address", "typed.example");
+    ann.players = 3;
+    emit browser.gameFound("Ann", ann);
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(window->findChild<QLineEdit *>("edit_address")->text(), "typed.example");
+    emit browser.gameLost("Bo");
+    EXPECT_EQ(list->rowTexts(), QStringList{"Ann at 192.168.1.20, 3 players, round 2 of 3, locked"});
+    emit list->itemDoubleClicked(list->item(0));
+    ASSERT_EQ(starts.size(), 2);
+    EXPECT_EQ(starts.at(1).arguments, QStringList({"Cy", "192.168.1.20", "false"}));
+
+    emit browser.availabilityChanged(false);
+    EXPECT_EQ(list->rowTexts(), QStringList{QString::fromLatin1(lan::AvahiMissing)});
 }
 
 TEST(PresenceListener, CountsGamesAndDropsWhateverTheySend)

@@ -105,10 +105,10 @@ RecordingListener::RecordingListener() : listener(ephemeralListener())
     };
 }
 
-std::unique_ptr<TSock> connectingClient(quint16 port)
+std::unique_ptr<TSock> connectingClient(quint16 port, const QString &host)
 {
     auto client = std::make_unique<TSock>();
-    client->setHostName(QStringLiteral("127.0.0.1"));
+    client->setHostName(host);
     client->setPortName(QString::number(port));
     client->Open();
     return client;

@@ -36,8 +36,9 @@ struct RecordingListener
     TSock *accepted = nullptr;
     QStringList log;
 };
-// An endpoint that starts connecting to 127.0.0.1 on the given port.
-std::unique_ptr<TSock> connectingClient(quint16 port);
+// An endpoint that starts connecting to the host (127.0.0.1 unless given) on
+// the given port.
+std::unique_ptr<TSock> connectingClient(quint16 port, const QString &host = QStringLiteral("127.0.0.1"));
 
 // The far end of a connection, as a plain blocking socket: tests use it to
 // see the bytes on the wire and to do what the transport never does (reset a

@@ -107,4 +107,36 @@ TEST(PlayersAtTheTable, HostRemovesTheWatcherAndTheComputerPlaysTheSeatThatSitsO
     playOn(server, {&ann}, [&] { return computerMovesForBo > 0; });
     EXPECT_GT(computerMovesForBo, 0);
     EXPECT_EQ(bo.label("label_playername2"), "Bo");
+
+    // Lock Table belongs to the hosting copy; a newcomer is turned away and
+    // the hosting player told.
+    EXPECT_FALSE(bo.program->mainWindow().item("LockTable1")->isEnabled());
+    QAction *lock = ann.program->mainWindow().item("LockTable1");
+    ASSERT_TRUE(lock->isEnabled());
+    lock->trigger();
+    // The chat shows the part before the colon apart, as for any line.
+    EXPECT_TRUE(chatLines(ann).join('\n').simplified().contains("The table is locked: nobody new can join."));
+    QTcpSocket newcomer;
+    QByteArray newcomerHeard;
+    QObject::connect(&newcomer, &QTcpSocket::readyRead, [&] { newcomerHeard += newcomer.readAll(); });
+    newcomer.bind(QHostAddress(QStringLiteral("127.0.0.2")));
+    newcomer.connectToHost(QHostAddress::LocalHost, port.toUShort());
+    EXPECT_TRUE(waitUntil([&] { return newcomerHeard == "CMD_full+\xFF"; }));
+    EXPECT_TRUE(waitUntil(
+        [&] { return chatLines(ann).contains("Turned away 1 connections from 127.0.0.2 (table locked)."); }));
+}
+
+// A joining copy given the host's IPv6 address, bare or in brackets, logs in.
+TEST(PlayersAtTheTable, AJoiningCopyGivenAnIpv6AddressJoins)
+{
+    if (QTcpServer probe; !probe.listen(QHostAddress::LocalHostIPv6))
+        GTEST_SKIP() << "no IPv6 on the loopback interface";
+    const QString port = freePort();
+    Copy ann({"Ann", "127.0.0.1", "true"}, port);
+    ann.program->show();
+    for (const char *address : {"::1", "[::1]"}) {
+        Copy bo({"Bo", address, "false"}, port);
+        bo.program->show();
+        EXPECT_TRUE(waitUntil([&] { return chatLines(bo).contains("Ann is Connected."); })) << address;
+    }
 }

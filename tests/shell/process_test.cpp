@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "eventloop.h"
 
 #include <QDir>
@@ -81,7 +82,7 @@ TEST_P(RealProgramSignal, ClosesTheWindowAndWritesSettingsAndTally)
 {
     launch(first);
     ASSERT_TRUE(waitUntil([this] { return loggedIn(); }, 20000));
-    ::kill(static_cast<pid_t>(first.processId()), GetParam());
+    ASSERT_TRUE(signalChild(first, GetParam())) << childOutput(first).constData();
     ASSERT_TRUE(first.waitForFinished(10000));
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first.exitCode(), 0);

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QToolButton>
 #include <QTest>
 
@@ -64,6 +65,12 @@ TEST_F(ProgramTest, SoloGameLogsInOverLoopbackAndAnnouncesIt)
     EXPECT_TRUE(program->mainWindow().item("StartGame1")->isEnabled());
     EXPECT_EQ(program->server().seats()[1].name, "You");
     EXPECT_EQ(desktop.sounds.value(0), "entered") << "the own arrival is heard";
+    EXPECT_FALSE(program->mainWindow().item("LockTable1")->isEnabled());
+    // Nobody else can take a seat in a solo game: it listens on 127.0.0.1
+    // alone, so even this machine's other addresses find nothing there.
+    QTcpSocket other;
+    other.connectToHost(QStringLiteral("127.0.0.2"), 7772);
+    EXPECT_FALSE(other.waitForConnected(5000));
 }
 
 TEST_F(ProgramTest, FirstLoginWithoutSettingsFileWritesOnlyHelp)
@@ -136,7 +143,8 @@ TEST_F(ProgramTest, MovingThenClosingWritesTheThirteenKeysInOrder)
     window.close();
     EXPECT_EQ(keys(settingsFile()), (QStringList{"Help", "Textsize", "Top", "Left", "Width", "Height", "Textcolor",
                                                  "Roundnum", "Botspeed", "Turnsound", "Playerphrasesounds",
-                                                 "Playsounds", "Showfits", "Botlevel", "Openport"}));
+                                                 "Playsounds", "Showfits", "Botlevel", "Openport",
+                                                 "Announce"}));
     const QStringList lines = keyLines(settingsFile());
     EXPECT_TRUE(lines.contains("Top=30"));
     EXPECT_TRUE(lines.contains("Left=40"));

@@ -4,6 +4,8 @@
 
 #include "chatpane.h"
 #include "chatview.h"
+#include "childprocess.h"
+#include "netnamespace.h"
 #include "portmapper.h"
 #include "programcopy.h"
 #include "routerclient.h"
@@ -14,8 +16,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <csignal>
 #include <fcntl.h>
+#include <iostream>
 #include <netinet/in.h>
 #include <sched.h>
 #include <sys/socket.h>
@@ -26,13 +30,16 @@ namespace {
 class HomeRouter : public ::testing::Test
 {
 protected:
+    // "cgnat": the provider's carrier-grade NAT in front of the router.
+    virtual QString mode() const { return {}; }
+
     void SetUp() override
     {
         if (::geteuid() != 0)
             GTEST_SKIP() << "needs root to build the home network's namespaces";
         prefix = QStringLiteral("r%1").arg(::getpid() % 100000);
         QProcess up;
-        up.start(QStringLiteral(TAVLIX_NETLAB "/home-router.sh"), {"up", prefix});
+        up.start(QStringLiteral(TAVLIX_NETLAB "/home-router.sh"), QStringList{"up", prefix, mode()});
         if (!up.waitForFinished(30000) || up.exitCode() != 0)
             GTEST_SKIP() << "no home network: " << up.readAllStandardError().toStdString();
         own = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
@@ -64,6 +71,16 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     bool mapped() const { return leases().contains("TCP:7772:192.168.77.2:7772:"); }
+    // The router's firewall lets IPv6 in to 2001:db8:77::2 (a pinhole).
+    bool pinholed() const
+    {
+        QProcess nft;
+        nft.start("ip", {"netns", "exec", prefix + "-router", "nft", "list", "chain", "inet", "filter", "miniupnpd"});
+        nft.waitForFinished();
+        return nft.readAllStandardOutput().contains("0x20010db8007700000000000000000002");
+    }
+    // Signals the lab router's miniupnpd.
+    bool signalRouter(int signal) const { return signalPidFile("/tmp/" + prefix + "-miniupnpd.pid", signal); }
 
     void host(const QByteArray &settings = {})
     {
@@ -78,9 +95,51 @@ protected:
     }
     QString chat() const { return copy->program->chatPane().mainchat()->toPlainText(); }
 
+    // The real executable hosts until `made` holds, then ends with SIGTERM
+    // as a logout or a kill ends it.
+    void hostAndTerminate(const std::function<bool()> &made)
+    {
+        QTemporaryDir folder;
+        const QString exe = folder.filePath("tavlix");
+        QFile::copy(QStringLiteral(TAVLIX_EXECUTABLE), exe);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", folder.path());
+        QProcess game;
+        game.setProcessEnvironment(env);
+        game.start(exe, {"Ann", "127.0.0.1", "true"});
+        ASSERT_TRUE(waitUntil(made, 15000)) << leases().toStdString() << childOutput(game).constData();
+        ASSERT_TRUE(signalChild(game, SIGTERM)) << childOutput(game).constData();
+        ASSERT_TRUE(game.waitForFinished(10000));
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    }
+
+    // A player on the internet side connects to `address` and logs in as
+    // Bo; true once the hosting window shows him.
+    bool joinsFromTheInternet(const char *address)
+    {
+        // The host's kernel completes the connection; the host accepts it later.
+        const int fd = connectFrom(prefix + "-wan", address, 7772);
+        QTcpSocket bo;
+        if (fd < 0 || !bo.setSocketDescriptor(fd))
+            return false;
+        QByteArray received;
+        QObject::connect(&bo, &QTcpSocket::readyRead, [&] { received += bo.readAll(); });
+        if (!waitUntil([&] { return received.contains("CMD_sendlogininfo+2\xFF"); }, 10000))
+            return false;
+        bo.write("CMD_logininfo+2+1.0.0+Bo\xFF");
+        return waitUntil([&] { return copy->label("label_playername2") == "Bo"; });
+    }
+
     QString prefix;
     int own = -1;
     std::unique_ptr<Copy> copy;
+};
+
+class CarrierGradeNat : public HomeRouter
+{
+protected:
+    QString mode() const override { return QStringLiteral("cgnat"); }
 };
 
 } // namespace
@@ -91,27 +150,14 @@ TEST_F(HomeRouter, HostingOpensThePortForTheInternetAndSwitchingOffClosesIt)
     ASSERT_TRUE(waitUntil([this] { return mapped(); }, 5000)) << leases().toStdString();
     EXPECT_TRUE(waitUntil([this] { return chat().contains("Players on the internet can join you at 11.22.33.1."); }));
     EXPECT_TRUE(chat().contains("Players on your network can join you at 192.168.77.2.")) << chat().toStdString();
+    EXPECT_TRUE(waitUntil([this] { return chat().contains("Players with IPv6 can join you at 2001:db8:77::2."); }));
+    EXPECT_TRUE(pinholed());
 
     // A player on the internet reaches the public address and logs in.
-    enter("wan");
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    enter("lan");
-    sockaddr_in router = {};
-    router.sin_family = AF_INET;
-    router.sin_port = htons(7772);
-    router.sin_addr.s_addr = htonl(0x0B162101); // 11.22.33.1
-    // The host's kernel completes the connection; the host accepts it later.
-    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr *>(&router), sizeof router), 0);
-    QTcpSocket bo;
-    ASSERT_TRUE(bo.setSocketDescriptor(fd));
-    QByteArray received;
-    QObject::connect(&bo, &QTcpSocket::readyRead, [&] { received += bo.readAll(); });
-    ASSERT_TRUE(waitUntil([&] { return received.contains("CMD_sendlogininfo+2\xFF"); }, 10000));
-    bo.write("CMD_logininfo+2+1.0.0+Bo\xFF");
-    EXPECT_TRUE(waitUntil([&] { return copy->label("label_playername2") == "Bo"; }));
+    EXPECT_TRUE(joinsFromTheInternet("11.22.33.1"));
 
     copy->program->mainWindow().item("OpenPort1")->trigger();
-    EXPECT_TRUE(waitUntil([this] { return !mapped(); }, 5000));
+    EXPECT_TRUE(waitUntil([this] { return !mapped() && !pinholed(); }, 5000));
     QFile ini(copy->program->settingsPath());
     ini.open(QIODevice::ReadOnly);
     EXPECT_TRUE(ini.readAll().contains("Openport=0"));
@@ -128,9 +174,7 @@ TEST_F(HomeRouter, WithOpenportOffNothingIsMapped)
 
 TEST_F(HomeRouter, ARouterWithoutMiniupnpdFailsWithinFiveSecondsWhileTheGamePlays)
 {
-    QFile pid("/tmp/" + prefix + "-miniupnpd.pid");
-    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
-    ::kill(pid.readAll().trimmed().toInt(), SIGTERM);
+    ASSERT_TRUE(signalRouter(SIGTERM));
     spinFor(300);
 
     QElapsedTimer clock;
@@ -174,10 +218,18 @@ TEST_F(HomeRouter, APortThatLeadsToAnotherMachineIsSaidAndNoOtherPortIsTaken)
     EXPECT_FALSE(leases().contains(":192.168.77.2:")) << leases().toStdString();
 }
 
-// Over UPnP: the router refuses NAT-PMP here.
+// Over UPnP: the router refuses NAT-PMP here, and its control point
+// answers over IPv4 (the lab's listens on its IPv6 address alone).
 TEST_F(HomeRouter, ALoweredLeaseIsRenewedOverUpnp)
 {
-    const QString router = prefix + "-router";
+    const QString router = prefix + "-router", conf = "/tmp/" + prefix + "-miniupnpd.conf";
+    ASSERT_TRUE(signalRouter(SIGTERM));
+    spinFor(300);
+    QFile::remove("/tmp/" + prefix + "-miniupnpd.pid");
+    ASSERT_EQ(QProcess::execute("sed", {"-i", "/^ipv6_listening_ip/d", conf}), 0);
+    QProcess::startDetached("ip", {"netns", "exec", router, "miniupnpd", "-f", conf, "-P",
+                                   "/tmp/" + prefix + "-miniupnpd.pid"});
+    ASSERT_TRUE(waitUntil([&] { return signalRouter(0); }));
     ASSERT_EQ(QProcess::execute("ip", {"netns", "exec", router, "nft", "add chain inet filter input "
                                        "{ type filter hook input priority 0; } ; add rule inet filter input "
                                        "udp dport 5351 reject"}), 0);
@@ -196,21 +248,66 @@ TEST_F(HomeRouter, ALoweredLeaseIsRenewedOverUpnp)
     EXPECT_FALSE(mapped());
 }
 
-// The real executable, ended with SIGTERM as a logout or a kill ends it.
-TEST_F(HomeRouter, TheRealProgramRemovesTheMappingOnSigterm)
+TEST_F(HomeRouter, TheRealProgramRemovesTheMappingAndThePinholeOnSigterm)
 {
-    QTemporaryDir folder;
-    const QString exe = folder.filePath("tavlix");
-    QFile::copy(QStringLiteral(TAVLIX_EXECUTABLE), exe);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", folder.path());
-    QProcess game;
-    game.setProcessEnvironment(env);
-    game.start(exe, {"Ann", "127.0.0.1", "true"});
-    ASSERT_TRUE(waitUntil([this] { return mapped(); }, 10000)) << leases().toStdString();
-    game.terminate();
-    ASSERT_TRUE(game.waitForFinished(10000));
-    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    hostAndTerminate([this] { return mapped() && pinholed(); });
     EXPECT_FALSE(mapped()) << leases().toStdString();
+    EXPECT_FALSE(pinholed());
+}
+
+// A router slower than libnatpmp's first resend (250 ms) answers the
+// public-address request twice; the second answer is no mapping answer.
+TEST_F(HomeRouter, ADoubledNatPmpAnswerIsNotTakenForTheMapping)
+{
+    PortMapper mapper(makeSystemRouterClient());
+    std::string said;
+    QObject::connect(&mapper, &PortMapper::opened, [&] { said = "opened"; });
+    QObject::connect(&mapper, &PortMapper::failed, [&](const RouterReply &reply) { said = reply.reason.toStdString(); });
+    ASSERT_TRUE(signalRouter(SIGSTOP));
+    mapper.open(7772);
+    spinFor(400);
+    ASSERT_TRUE(signalRouter(SIGCONT));
+    ASSERT_TRUE(waitUntil([&] { return !said.empty(); }));
+    EXPECT_EQ(said, "opened");
+    EXPECT_TRUE(mapped()) << leases().toStdString();
+}
+
+TEST_F(HomeRouter, EitherLibraryWorksAloneAndAMissingOneIsNamed)
+{
+    PortMapper natpmpAlone(makeSystemRouterClient(2000, {.miniupnpc = false}));
+    PinholeReply refused;
+    QObject::connect(&natpmpAlone, &PortMapper::pinholeFailed, [&](const PinholeReply &reply) { refused = reply; });
+    natpmpAlone.open(7772);
+    ASSERT_TRUE(waitUntil([&] { return !refused.reason.isEmpty(); }));
+    EXPECT_TRUE(mapped());
+    EXPECT_TRUE(refused.notAsked);
+    EXPECT_EQ(refused.reason, "miniupnpc is not installed");
+    natpmpAlone.finish();
+
+    PortMapper upnpAlone(makeSystemRouterClient(2000, {.natpmp = false}));
+    upnpAlone.open(7772);
+    EXPECT_TRUE(waitUntil([&] { return pinholed(); }, 10000));
+    upnpAlone.finish();
+    EXPECT_FALSE(pinholed());
+}
+
+TEST_F(CarrierGradeNat, APinholeLetsIPv6InAndTheChatSaysTheIPv4AddressIsShared)
+{
+    QElapsedTimer clock;
+    clock.start();
+    host();
+    ASSERT_TRUE(waitUntil([this] { return pinholed(); }, 15000));
+    std::cout << "pinhole made " << clock.elapsed() << " ms after the start\n";
+    EXPECT_TRUE(waitUntil([this] { return chat().contains("Players with IPv6 can join you at 2001:db8:77::2."); }));
+    EXPECT_TRUE(chat().contains("Your internet provider shares its IPv4 address among many homes, so players on the "
+                                "internet cannot reach you over IPv4."))
+        << chat().toStdString();
+    EXPECT_FALSE(chat().contains("did not open port"));
+    EXPECT_TRUE(joinsFromTheInternet("2001:db8:77::2"));
+}
+
+TEST_F(CarrierGradeNat, TheRealProgramClosesThePinholeOnSigterm)
+{
+    hostAndTerminate([this] { return pinholed(); });
+    EXPECT_FALSE(pinholed());
 }

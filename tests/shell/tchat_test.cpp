@@ -69,7 +69,8 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
     EXPECT_EQ(captions(window.fileMenu()), (QStringList{"Start Game", "-", "Exit"}));
     EXPECT_EQ(captions(window.optionsMenu()),
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "Computer Strength",
-                           "Show Fitting Cells", "Open Port on Router", "-", "Text Color", "Text Size", "Scroll Chat Off",
+                           "Show Fitting Cells", "Open Port on Router", "Show on Network", "Lock Table", "-", "Text Color",
+                           "Text Size", "Scroll Chat Off",
                            "Clear Main Chat", "Reset Screen Location", "-",
                            "Just Watch"}));
     EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List", "-", "Go to Board"}));
@@ -84,6 +85,8 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
     EXPECT_TRUE(window.item("LevelClassic1")->isChecked());
     EXPECT_FALSE(window.item("JustWatch1")->isChecked());
     EXPECT_TRUE(window.item("OpenPort1")->isChecked());
+    EXPECT_FALSE(window.item("LockTable1")->isChecked());
+    EXPECT_FALSE(window.item("LockTable1")->isEnabled());
     EXPECT_FALSE(window.item("ScrollChatOff2")->isChecked());
     EXPECT_EQ(window.item("Help2")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window.item("QuickInstructions1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QString;
+
+// A TCP connection over IPv4 or IPv6 to `address` (a literal) port `port`,
+// opened from another machine of a network lab: the socket is made in the
+// network namespace /run/netns/`machine` (a socket stays in the namespace it
+// was made in),
+// while the calling thread stays in its own. A blocking descriptor, or -1
+// when it cannot be made or connected within 5 s. Needs root.
+int connectFrom(const QString &machine, const char *address, quint16 port);
