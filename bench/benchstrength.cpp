@@ -122,16 +122,25 @@ using Seating = std::array<Player, 5>;
 bool playGame(std::uint32_t seed, int rounds, int seatCount, const Seating &bySeat, int firstSeat, MoveTimes &times)
 {
     SeatTable seats;
-    // Connections that never log in: the computer plays them.
+    // Players who logged in and, once the game has started, chose Just
+    // Watch: the computer plays them. Seat 2 plays without anybody there.
     for (int seat = 1; seat <= seatCount; ++seat) {
-        if (seat != 2)
+        if (seat != 2) {
             seats.occupy(seat, nullptr);
+            seats[seat].name = "Bench" + QByteArray::number(seat);
+        }
     }
     RandomSource random(seed);
     // The Expert's own random source, so its games repeat too.
     RandomSource expertRandom(seed ^ 0x5EEDu);
     GameFlow flow(seats, random);
     flow.setBotSpeedProvider([] { return 1; });
+    // A new game sets every seat playing again; each round starts before
+    // its first turn is given.
+    flow.setChangeObserver([&seats, seatCount] {
+        for (int seat = 1; seat <= seatCount; ++seat)
+            seats[seat].watching = seat != 2;
+    });
     flow.setBotLevelProvider([&flow, &bySeat] {
         return bySeat[flow.currentplayer()] == Player::Strong ? BotLevel::Strong : BotLevel::Classic;
     });
