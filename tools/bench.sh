@@ -17,7 +17,9 @@
 #      against an empty QMainWindow program over the same seconds;
 #   6. memory: the host's resident memory after start and after 50 games;
 #   7. strength: Strong against Classic and against a greedy player over
-#      1,000 seeded games each, and Strong's time per move.
+#      1,000 seeded games each, and Strong's time per move; then one-round
+#      games of the Expert against Strong, against Classic and with three
+#      Strong seats, two games at a time, and the Expert's CPU time per move.
 #   8. lost connection: seconds from a peer's network vanishing to its seat
 #      being freed, with the connection settings as shipped (needs root).
 #   9. open port: 1,000 connects from one address in 10 s, while a seated
@@ -353,6 +355,13 @@ echo "3 rounds, pauses run through at once. Each seed is played twice, the playe
 echo "bench-only player that takes the most points now (ties to the first placement in board order)."
 echo
 "$tools/tavlix_benchstrength" --games 1000 --rounds 3
+echo
+echo "The Expert thinks for real time, so its games are of one round. Two games are played at once, one per core; a"
+echo "move's CPU time is that of the thread that chose it. In 4 seats each seed is played four times, the Expert in each"
+echo "seat once, and \"first\" means it won the game."
+echo
+"$tools/tavlix_benchstrength" --rounds 1 --threads 2 --match expert-strong=300 --match expert-classic=100 \
+    --match expert-strong4=200
 fi
 
 # 8. Lost connection --------------------------------------------------------

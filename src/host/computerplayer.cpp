@@ -2,8 +2,16 @@
 // without an active person (seat 2 when nobody sits there, seats whose
 // player left or sits out), one bot-speed interval after the turn was given,
 // through the same placetile as a person, with the message a client would
-// send. It plays Classic (below) or Strong (strongplayer.cpp), as the
-// hosting player chose for every seat it plays.
+// send. It plays Classic (below), Strong (strongplayer.cpp) or Expert
+// (expertplayer.cpp), as the hosting player chose for every seat it plays.
+//
+// The Expert thinks longer than a tick may take, so it thinks on a worker
+// thread (ExpertThinker) from the moment its turn is given, while the
+// bot-speed pause runs. When the pause is up its move goes down at once if
+// the search has answered, or when it answers. Whatever ends the turn first
+// (a placement, the next turn, a new game, the host closing) drops the
+// search, and so does the seat's person taking it back: a turn the Expert
+// has not played by then is the person's to play.
 #include "gameflow.h"
 
 #include "botspeed.h"
@@ -12,6 +20,7 @@
 #include "scanorder.h"
 #include "seattable.h"
 #include "strongplayer.h"
+#include "tilepool.h"
 
 void GameFlow::startComputerTurn(int seat)
 {
@@ -21,6 +30,13 @@ void GameFlow::startComputerTurn(int seat)
     m_botcountdown = 1;
     m_botSeat = seat;
     m_computertimer.start();
+    if (botLevel() == BotLevel::Expert)
+        startExpertSearch(seat);
+}
+
+BotLevel GameFlow::botLevel() const
+{
+    return m_botLevel ? m_botLevel() : DefaultBotLevel;
 }
 
 int GameFlow::botSpeed() const
@@ -62,11 +78,82 @@ void GameFlow::strongplay(int seat)
         placeForComputer(seat, move->x, move->y, move->slot);
 }
 
+ExpertView GameFlow::expertView(int seat) const
+{
+    ExpertView view;
+    view.board = m_board;
+    view.hand = m_seats[seat].hand;
+    for (int step = 1; step < SeatTable::PlayerSeats; ++step) {
+        const int other = (seat - 1 + step) % SeatTable::PlayerSeats + 1;
+        const seatrecord &record = m_seats[other];
+        if (!record.playing)
+            continue;
+        ExpertView::Seat &seen = view.others[view.otherCount++];
+        for (const tile &t : record.hand.tiles)
+            seen.tiles += !t.isEmpty();
+        seen.passed = record.nomoves;
+    }
+    view.poolsize = tilepool::Size - m_pool.poolindex;
+    return view;
+}
+
+void GameFlow::startExpertSearch(int seat)
+{
+    m_expertDue = false;
+    m_expertAnswer.reset();
+    m_expert.start(expertView(seat), m_expertRandom.random(0xFFFFFFFFu));
+}
+
+void GameFlow::expertplay(int seat)
+{
+    // Taken back by its person: the turn is theirs now.
+    if (!m_seats.computerPlays(seat)) {
+        cancelComputerMove();
+        return;
+    }
+    // Expert was chosen during the pause: it starts thinking now.
+    if (m_botSeat != seat || (!m_expertAnswer && !m_expert.thinking())) {
+        m_botSeat = seat;
+        startExpertSearch(seat);
+    }
+    m_expertDue = true;
+    if (m_expertAnswer)
+        placeExpertMove();
+}
+
+void GameFlow::expertAnswered(std::optional<ExpertMove> move)
+{
+    m_expertAnswer = move;
+    if (m_expertDue)
+        placeExpertMove();
+}
+
+void GameFlow::placeExpertMove()
+{
+    const std::optional<ExpertMove> move = m_expertAnswer.value_or(std::nullopt);
+    m_expertDue = false;
+    m_expertAnswer.reset();
+    // The search answers for the turn it was started for; anything that
+    // ended that turn dropped it. The seat's person may have come back
+    // while it thought.
+    if (!move || !m_gamerunning || !m_turnOpen || m_currentplayer != m_botSeat || !m_seats.computerPlays(m_botSeat))
+        return;
+    placeForComputer(m_botSeat, move->x, move->y, move->slot);
+}
+
 void GameFlow::computerplay(int seat)
 {
     if (!SeatTable::playerSeat(seat))
         return;
-    if (m_botLevel && m_botLevel() == BotLevel::Strong) {
+    const BotLevel level = botLevel();
+    if (level == BotLevel::Expert) {
+        expertplay(seat);
+        return;
+    }
+    // Another level was chosen during the pause.
+    m_expert.drop();
+    m_expertAnswer.reset();
+    if (level == BotLevel::Strong) {
         strongplay(seat);
         return;
     }

@@ -18,7 +18,9 @@ constexpr int Timer1Interval = 1000;
 
 } // namespace
 
-GameFlow::GameFlow(SeatTable &seats, RandomSource &random) : m_seats(seats), m_random(random)
+GameFlow::GameFlow(SeatTable &seats, RandomSource &random)
+    : m_seats(seats), m_random(random), m_expertRandom(RandomSource::timeOfDaySeed()),
+      m_expert([this](std::optional<ExpertMove> move) { expertAnswered(move); })
 {
     m_timer1.setInterval(Timer1Interval);
     QObject::connect(&m_timer1, &QTimer::timeout, &m_timer1, [this] { timer1Timer(); });
@@ -44,11 +46,14 @@ void GameFlow::cancelComputerMove()
 {
     m_computertimer.stop();
     m_computertimer.Tag = 0;
+    m_expert.drop();
+    m_expertDue = false;
+    m_expertAnswer.reset();
 }
 
 bool GameFlow::holdsHumanTurn(int seat) const
 {
-    const bool computerMoveWaiting = m_computertimer.Tag == 1 && m_botSeat == seat;
+    const bool computerMoveWaiting = (m_computertimer.Tag == 1 || m_expertDue) && m_botSeat == seat;
     return m_gamerunning && m_turnOpen && m_currentplayer == seat && !computerMoveWaiting;
 }
 

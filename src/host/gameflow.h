@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "botlevel.h"
+#include "expertthinker.h"
 #include "randomsource.h"
 #include "tagtimer.h"
 #include "tilepool.h"
@@ -23,8 +24,9 @@ class SeatTable;
 // tick handlers are plain methods that tests call directly.
 //
 // Implementation files: gameflow.cpp (games, rounds, turns, placements),
-// computerplayer.cpp (the computer player, Classic and Strong; the Strong
-// player's choice is strongplayer.cpp's).
+// computerplayer.cpp (the computer player, Classic, Strong and Expert; the
+// Strong player's choice is strongplayer.cpp's, the Expert's search
+// expertplayer.cpp's, run off this thread by ExpertThinker).
 class GameFlow
 {
 public:
@@ -51,6 +53,10 @@ public:
     // How the computer plays, asked at each of its moves: Classic without
     // one.
     void setBotLevelProvider(std::function<BotLevel()> provider) { m_botLevel = std::move(provider); }
+    // Seeds the Expert's own random source, from which each of its searches
+    // draws its seed; the time of day unless set. The host's random source
+    // stays untouched by the Expert.
+    void setExpertSeed(std::uint32_t seed) { m_expertRandom.setSeed(seed); }
     // Told when a game starts or ends and when a round starts.
     void setChangeObserver(std::function<void()> observer) { m_changed = std::move(observer); }
 
@@ -79,6 +85,10 @@ public:
     // already on its way for it. Only such a turn is passed on when its
     // player leaves or sits out.
     bool holdsHumanTurn(int seat) const;
+    // What a person in the seat may know, all the Expert is given: the
+    // board, the seat's own hand, how many tiles each other playing seat
+    // holds and whether it passed this round, and the tiles left to draw.
+    ExpertView expertView(int seat) const;
 
     // What the game looks like, for the seats' handlers and for tests.
     bool gamerunning() const { return m_gamerunning; }
@@ -92,6 +102,8 @@ public:
     const tilepool &pool() const { return m_pool; }
     const TagTimer &timer1() const { return m_timer1; }
     const TagTimer &computertimer() const { return m_computertimer; }
+    // The Expert's search for the current turn has not answered yet.
+    bool expertThinking() const { return m_expert.thinking(); }
 
 private:
     void scheduleAction(PendingAction action, int ticks);
@@ -100,6 +112,15 @@ private:
     int botSpeed() const;
     // The Strong player's move for the seat, through placetile.
     void strongplay(int seat);
+    BotLevel botLevel() const;
+    // The Expert's search for the seat's turn, started when the turn is
+    // given so that it thinks during the bot-speed pause.
+    void startExpertSearch(int seat);
+    // The pause is up: the Expert's move goes down as soon as its search has
+    // answered.
+    void expertplay(int seat);
+    void expertAnswered(std::optional<ExpertMove> move);
+    void placeExpertMove();
     void placeForComputer(int seat, int x, int y, int slot);
     // CMD_showtiles with all seven slots of the seat's hand.
     QByteArray wholeHand(int seat) const;
@@ -128,6 +149,15 @@ private:
     TagTimer m_computertimer; // Tag: 1 while a computer move waits
     int m_botcountdown = 0;
     int m_botSeat = 0;        // the seat whose turn the waiting move is for
+
+    // The Expert: its own random source, the search of the current turn,
+    // and the answer of that search once it came.
+    RandomSource m_expertRandom;
+    bool m_expertDue = false; // the pause is up and the move waits for the search
+    std::optional<std::optional<ExpertMove>> m_expertAnswer;
+    // Last, so that it is destroyed first: its worker is stopped and joined
+    // while everything the answer would touch still exists.
+    ExpertThinker m_expert;
 
     friend class HostProbe;
 };

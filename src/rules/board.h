@@ -27,4 +27,6 @@ struct board
     bool taken(int x, int y) const { return onBoard(x, y) && !cells[x][y].isEmpty(); }
 
     void clear() { cells = {}; }
+
+    bool operator==(const board &) const = default;
 };

@@ -95,8 +95,9 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Playerphrasesounds = readText(profile, "Playerphrasesounds", "true") != "false";
     settings.Help = readText(profile, "Help", "1") == "1";
     settings.Showfits = readText(profile, "Showfits", "false") == "true";
-    // "2": Strong; any other text, and a missing key: Classic.
-    settings.Botlevel = readText(profile, "Botlevel", "1") == "2" ? BotLevel::Strong : BotLevel::Classic;
+    // "2": Strong; "3": Expert; any other text, and a missing key: Classic.
+    const std::string level = readText(profile, "Botlevel", "1");
+    settings.Botlevel = level == "2" ? BotLevel::Strong : level == "3" ? BotLevel::Expert : BotLevel::Classic;
     settings.Openport = readText(profile, "Openport", "1") != "0";
     settings.Announce = readText(profile, "Announce", "1") != "0";
     return settings;

@@ -38,7 +38,7 @@ struct TavlixSettings
     bool Playerphrasesounds = true;
     bool Help = true;              // "1": the first run, quick instructions shown
     bool Showfits = false;         // frame the cells where the raised tile fits
-    BotLevel Botlevel = DefaultBotLevel; // how the hosting copy's computer plays: 1 Classic, 2 Strong
+    BotLevel Botlevel = DefaultBotLevel; // how the hosting copy's computer plays: 1 Classic, 2 Strong, 3 Expert
     bool Openport = true;          // a hosting copy opens its port on the home router
     bool Announce = true;          // a hosting copy shows its table to the local network
 };

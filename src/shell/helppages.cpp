@@ -117,8 +117,11 @@ computer plays. Classic, the first choice, takes the first place it finds
 where its tile touches the most tiles, and never counts points. Strong
 weighs every place for every tile in its hand: the points now, the four-tile
 squares it completes, the squares it would leave for the next player, and
-the tiles it keeps for later. Like you it sees only the board, the scores
-and its own tiles. The hosting player chooses for every seat the computer
+the tiles it keeps for later. Expert looks ahead: it deals the tiles it
+cannot see at random many times over, plays the next turns forward in each
+deal, and keeps the placement that does best on average. It thinks while the
+bot speed pause runs. Like you they see only the board, the scores and
+their own tiles. The hosting player chooses for every seat the computer
 plays; the change counts from the computer's next move.</p>
 <p><b>Sounds</b> (Options, Play Sounds; Player Phrase Sounds; Turn Sound).
 Play Sounds switches the game's sounds on or off. Player Phrase Sounds

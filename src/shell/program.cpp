@@ -284,8 +284,11 @@ void TavlixProgram::wireRoundView()
     // other seats.
     m_connection->setHandler("CMD_startgame", [this](const QByteArray &body, int) {
         m_roundView->startthegame(body);
-        if (m_state.ishost && m_chat->botlevel() == BotLevel::Strong)
-            m_chatPane->addlinetochat(QStringLiteral("0+The computer plays Strong."), m_state.systemcolor);
+        const BotLevel level = m_chat->botlevel();
+        if (m_state.ishost && level != BotLevel::Classic)
+            m_chatPane->addlinetochat(level == BotLevel::Expert ? QStringLiteral("0+The computer plays Expert.")
+                                                                : QStringLiteral("0+The computer plays Strong."),
+                                      m_state.systemcolor);
     });
     m_connection->setHandler("CMD_loadstats", [this](const QByteArray &body, int) {
         m_roundView->loadstats(body);

@@ -219,7 +219,9 @@ void Tchat::Fast1Click(QAction *speedItem)
 void Tchat::setBotlevel(BotLevel level)
 {
     m_botlevel = level;
-    const char *name = level == BotLevel::Strong ? "LevelStrong1" : "LevelClassic1";
+    const char *name = level == BotLevel::Strong ? "LevelStrong1"
+        : level == BotLevel::Expert             ? "LevelExpert1"
+                                                : "LevelClassic1";
     if (QAction *chosen = item(QString::fromLatin1(name)))
         chosen->setChecked(true);
 }

@@ -58,7 +58,7 @@ public:
     void FormClose();
     // Menu operations.
     void Fast1Click(QAction *speedItem);
-    // Each "Computer Strength" item: Classic or Strong, saved at once.
+    // Each "Computer Strength" item: Classic, Strong or Expert, saved at once.
     void LevelStrong1Click(QAction *levelItem);
     void ResetScreenLocation1Click();
     void Exit1Click();

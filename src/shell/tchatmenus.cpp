@@ -81,7 +81,8 @@ void Tchat::createMenus()
     strength->menuAction()->setObjectName(QStringLiteral("ComputerStrength1"));
     m_botLevelGroup = new QActionGroup(this);
     const struct { const char *name; const char *caption; BotLevel level; } levels[] = {
-        {"LevelClassic1", "&Classic", BotLevel::Classic}, {"LevelStrong1", "&Strong", BotLevel::Strong}};
+        {"LevelClassic1", "&Classic", BotLevel::Classic}, {"LevelStrong1", "&Strong", BotLevel::Strong},
+        {"LevelExpert1", "&Expert", BotLevel::Expert}};
     for (const auto &level : levels) {
         QAction *choice = addCheckItem(strength, level.name, QString::fromLatin1(level.caption),
                                        level.level == DefaultBotLevel);

@@ -77,6 +77,8 @@ TEST(TavlixSettings, TextValuesAreComparedExactly)
     EXPECT_FALSE(readWith("Playsounds=false\r\n").Playsounds);
     EXPECT_FALSE(readWith("Showfits=TRUE\r\n").Showfits) << "only the exact text \"true\" switches on";
     EXPECT_EQ(readWith("Botlevel=02\r\n").Botlevel, BotLevel::Classic);
+    EXPECT_EQ(readWith("Botlevel=3\r\n").Botlevel, BotLevel::Expert);
+    EXPECT_EQ(readWith("Botlevel=4\r\n").Botlevel, BotLevel::Classic);
     EXPECT_TRUE(readWith("Playerphrasesounds=False\r\n").Playerphrasesounds);
     EXPECT_FALSE(readWith("Playerphrasesounds=\"false\"\r\n").Playerphrasesounds);
     EXPECT_EQ(readWith("Turnsound=1\r\n").Turnsound, TurnSound::New);

@@ -435,8 +435,13 @@ TEST_F(ProgramTest, ComputerStrengthIsStoredAnnouncedToTheHostAndDisabledOnAJoin
     EXPECT_TRUE(window.item("ComputerStrength1")->isEnabled());
     program->gamestart().button_startClick();
     EXPECT_TRUE(waitUntil([this] { return chatText().contains("The computer plays Strong."); }));
-    window.item("LevelClassic1")->trigger();
+    window.item("LevelExpert1")->trigger();
     EXPECT_FALSE(window.item("LevelStrong1")->isChecked());
+    EXPECT_TRUE(keyLines(settingsFile()).contains("Botlevel=3"));
+    program->gamestart().button_startClick();
+    EXPECT_TRUE(waitUntil([this] { return chatText().contains("The computer plays Expert."); }));
+    window.item("LevelClassic1")->trigger();
+    EXPECT_FALSE(window.item("LevelExpert1")->isChecked());
     EXPECT_TRUE(keyLines(settingsFile()).contains("Botlevel=1"));
 
     program.reset();

@@ -1,5 +1,7 @@
 #include "programcopy.h"
 
+#include "chatpane.h"
+#include "chatview.h"
 #include "gridtext.h"
 #include "roundview.h"
 #include "tallyfile.h"
@@ -100,4 +102,29 @@ TEST(WholeGame, AFinishedGameReachesTheTallyFile)
     // Column by column: row 0 (Ann's own games and wins), then row 1 (Klot).
     EXPECT_EQ(SaveGridText(*stored), "9\r\n2\r\n0\r\nKlot\r\n1\r\n1\r\n" + won + "\r\n" + lost + "\r\n0\r\n" + won +
                                          "\r\n0\r\n0\r\n0\r\n1\r\n0\r\n" + lost + "\r\n0\r\n" + won + "\r\n0\r\n0\r\n");
+}
+
+// Ann hosts a one-round game against the Expert, chosen in Options >
+// Computer Strength: it thinks on its own thread while she plays through
+// her hand and board, and the game runs to its winner in her window.
+TEST(WholeGame, ASoloGameAgainstTheExpertRunsToItsWinner)
+{
+    Copy ann({"Ann", "127.0.0.1", "true"}, freePort());
+    ann.program->show();
+    TServer &server = ann.program->server();
+    ASSERT_TRUE(waitUntil([&] { return ann.program->state().loggedin && server.seats()[1].name == "Ann"; }));
+    ann.program->mainWindow().item("LevelExpert1")->trigger();
+    ann.random.setSeed(1207);
+    server.game().setExpertSeed(1207);
+
+    ASSERT_TRUE(startGame(ann, 1));
+    ASSERT_TRUE(waitUntil([&] { return ann.program->chatPane().mainchat()->toPlainText().contains("The computer plays Expert."); }));
+    const int moves = playOn(server, {&ann});
+    ASSERT_FALSE(server.flow().gamerunning()) << "the game ends";
+    EXPECT_GT(moves, 4);
+    EXPECT_GT(server.seats()[2].score, 0) << "the Expert placed its tiles";
+    QWidget *winnerPanel = ann.program->mainWindow().panel()->findChild<QWidget *>("panel_winner");
+    ASSERT_TRUE(waitUntil([&] { return winnerPanel->isVisible(); }));
+    for (int seat = 1; seat <= 2; ++seat)
+        EXPECT_EQ(ann.label(QString("label_score%1").arg(seat)), QString::number(server.seats()[seat].score)) << seat;
 }
