@@ -29,6 +29,8 @@
 // view and seed give the same move on any machine and under any load.
 #include "expertplayer.h"
 
+#include "placement.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -64,9 +66,6 @@ Code codeOf(const tile &t)
 {
     return Code(((t.top - 1) & 3) << 6 | ((t.right - 1) & 3) << 4 | ((t.bottom - 1) & 3) << 2 | ((t.left - 1) & 3));
 }
-
-constexpr int BasePoints[5] = {0, 5, 15, 30, 50};
-constexpr int SquarePoints = 50;
 
 // Which cells border which: the four sides (above, right, below, left; -1
 // off the board), the up to eight cells around, and the up to four 2 by 2
@@ -137,7 +136,7 @@ struct Position
             const int last = !taken[block[0]] ? block[0] : !taken[block[1]] ? block[1] : block[2];
             const bool touches = last != block[2];
             const int k = std::popcount(unsigned(mask[last])) / 2 + touches;
-            const int p = points[last] + SquarePoints + (touches ? BasePoints[k] - BasePoints[k - 1] : 0);
+            const int p = points[last] + SquarePoints + (touches ? NeighbourPoints[k] - NeighbourPoints[k - 1] : 0);
             most = std::max(most, p * Fit[k]);
         }
         return most;
@@ -156,7 +155,7 @@ struct Position
             m |= 0x0C, n |= (code[s[2]] >> 6 & 3) << 2, ++k;
         if (s[3] >= 0 && taken[s[3]]) // left: our left meets its right
             m |= 0x03, n |= code[s[3]] >> 4 & 3, ++k;
-        int p = BasePoints[k];
+        int p = NeighbourPoints[k];
         for (int b = 0; b < g.blockCount[c]; ++b) {
             const auto &block = g.blocks[c][b];
             if (taken[block[0]] && taken[block[1]] && taken[block[2]])

@@ -94,19 +94,18 @@ int getscore(const board &b, int x, int y)
     const bool below = b.taken(x, y + 1);
     const bool right = b.taken(x + 1, y);
 
-    static constexpr int basePoints[5] = {0, 5, 15, 30, 50};
-    int score = basePoints[int(above) + int(left) + int(below) + int(right)];
+    int score = NeighbourPoints[int(above) + int(left) + int(below) + int(right)];
 
     // Each 2x2 block holding (x, y) whose other three cells are taken. taken()
     // is false off the board, so blocks that overhang an edge never count.
     if (above && left && b.taken(x - 1, y - 1))
-        score += 50;
+        score += SquarePoints;
     if (left && below && b.taken(x - 1, y + 1))
-        score += 50;
+        score += SquarePoints;
     if (above && right && b.taken(x + 1, y - 1))
-        score += 50;
+        score += SquarePoints;
     if (below && right && b.taken(x + 1, y + 1))
-        score += 50;
+        score += SquarePoints;
     return score;
 }
 

@@ -41,9 +41,15 @@ bool checksides(const board &b, int x, int y, const tile &t, int minimum);
 // inside, free cells only, slots 1..7 in order; the first fit answers true.
 bool checkforplay(const board &b, const hand &h);
 
+// What a placement earns: by its number of neighbours (0 to 4), and for
+// each 2x2 block it completes.
+inline constexpr int NeighbourPoints[5] = {0, 5, 15, 30, 50};
+inline constexpr int SquarePoints = 50;
+
 // Points for a tile placed on the free cell (x, y), from the board before it
-// is put down: 0/5/15/30/50 for 0..4 neighbours, plus 50 for each of the four
-// 2x2 blocks around the cell whose other three cells hold tiles. 0..250.
+// is put down: NeighbourPoints for its neighbours, plus SquarePoints for each
+// of the four 2x2 blocks around the cell whose other three cells hold tiles.
+// 0..250.
 int getscore(const board &b, int x, int y);
 
 // The host's checks of one request, in order: cell taken or off the board
