@@ -97,10 +97,16 @@ ExpertView GameFlow::expertView(int seat) const
     return view;
 }
 
-void GameFlow::startExpertSearch(int seat)
+void GameFlow::dropExpertSearch()
 {
+    m_expert.drop();
     m_expertDue = false;
     m_expertAnswer.reset();
+}
+
+void GameFlow::startExpertSearch(int seat)
+{
+    dropExpertSearch();
     m_expert.start(expertView(seat), m_expertRandom.random(0xFFFFFFFFu));
 }
 
@@ -131,8 +137,7 @@ void GameFlow::expertAnswered(std::optional<ExpertMove> move)
 void GameFlow::placeExpertMove()
 {
     const std::optional<ExpertMove> move = m_expertAnswer.value_or(std::nullopt);
-    m_expertDue = false;
-    m_expertAnswer.reset();
+    dropExpertSearch();
     // The search answers for the turn it was started for; anything that
     // ended that turn dropped it. The seat's person may have come back
     // while it thought.
@@ -151,8 +156,7 @@ void GameFlow::computerplay(int seat)
         return;
     }
     // Another level was chosen during the pause.
-    m_expert.drop();
-    m_expertAnswer.reset();
+    dropExpertSearch();
     if (level == BotLevel::Strong) {
         strongplay(seat);
         return;

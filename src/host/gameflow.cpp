@@ -46,9 +46,7 @@ void GameFlow::cancelComputerMove()
 {
     m_computertimer.stop();
     m_computertimer.Tag = 0;
-    m_expert.drop();
-    m_expertDue = false;
-    m_expertAnswer.reset();
+    dropExpertSearch();
 }
 
 bool GameFlow::holdsHumanTurn(int seat) const

@@ -116,6 +116,8 @@ private:
     // The Expert's search for the seat's turn, started when the turn is
     // given so that it thinks during the bot-speed pause.
     void startExpertSearch(int seat);
+    // Whatever search is under way, and its answer, are no longer wanted.
+    void dropExpertSearch();
     // The pause is up: the Expert's move goes down as soon as its search has
     // answered.
     void expertplay(int seat);
