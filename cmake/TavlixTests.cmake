@@ -19,7 +19,9 @@ function(tavlix_add_gtest target)
   else()
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
-  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # The tests read the English source texts, whatever language the desktop
+  # that runs them speaks; tests of other languages choose theirs.
+  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANGUAGE=en")
   if(ARG_RESOURCE_LOCK)
     list(APPEND props RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
   endif()

@@ -3,6 +3,8 @@
 #include "connectionliveness.h"
 #include "presence.h"
 #include "protocol.h"
+
+#include <QCoreApplication>
 #include "tsock.h"
 #include "wsaerrors.h"
 
@@ -26,14 +28,15 @@ QString connectFailureReason(int wsaCode, const QString &port)
 {
     switch (wsaCode) {
     case 10061:
-        return QStringLiteral("nothing answers on port %1 there").arg(port);
+        return QCoreApplication::translate("ClientConnection", "nothing answers on port %1 there").arg(port);
     case 10050:
     case 10051:
     case 10064:
     case 10065:
-        return QStringLiteral("that address cannot be reached");
+        return QCoreApplication::translate("ClientConnection", "that address cannot be reached");
     case 10060:
-        return QStringLiteral("no answer within %1 s").arg(ConnectionLiveness::timing().connectTimeoutMs / 1000);
+        //: %1 is a number of seconds
+        return QCoreApplication::translate("ClientConnection", "no answer within %1 s").arg(ConnectionLiveness::timing().connectTimeoutMs / 1000);
     default:
         return WsaErrors::errorText(wsaCode);
     }
@@ -48,7 +51,7 @@ bool isLookupFailure(const QString &text)
 
 QString lookupFailureReason()
 {
-    return QStringLiteral("the name cannot be looked up");
+    return QCoreApplication::translate("ClientConnection", "the name cannot be looked up");
 }
 
 } // namespace
@@ -65,13 +68,13 @@ ClientConnection::ClientConnection(ClientState &state, Hooks hooks, QObject *par
 
     m_dispatcher.set("CMD_sendlogininfo", [this](const QByteArray &body, int) { sendloginfo(body); });
     m_dispatcher.set("CMD_havewrongversion", [this](const QByteArray &body, int) {
-        m_hooks.addSystemLine(wire::decodeText(body) + " has a different version of the game then you.");
+        m_hooks.addSystemLine(tr("%1 has a different version of the game then you.").arg(wire::decodeText(body)));
     });
     m_dispatcher.set("CMD_wrongversion", [this](const QByteArray &, int) {
-        m_hooks.addSystemLine(QStringLiteral("You have a differnt version of the game then the host."));
+        m_hooks.addSystemLine(tr("You have a differnt version of the game then the host."));
     });
     m_dispatcher.set("CMD_full", [this](const QByteArray &, int) {
-        m_hooks.message(QStringLiteral("Game is full"));
+        m_hooks.message(tr("Game is full"));
         m_hooks.closeMainWindow();
     });
 
@@ -113,16 +116,17 @@ void ClientConnection::processparams(const QStringList &parameters)
     m_state.loginname.clear();
 
     if (parameters.isEmpty()) {
-        m_hooks.addSystemLine(QStringLiteral("Loading Solo Game..Please wait."));
+        m_hooks.addSystemLine(tr("Loading Solo Game..Please wait."));
         m_hooks.showDownloadWindow();
         m_state.hostaddress = QStringLiteral("127.0.0.1");
-        m_state.playername = QStringLiteral("You");
+        //: The player's own name in a solo game
+        m_state.playername = tr("You");
         m_soloGame = true;
         hostpress();
         return;
     }
 
-    m_hooks.addSystemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    m_hooks.addSystemLine(tr("Loading Multi-player Game.. Please Wait."));
     if (parameters.size() < 3)
         return;
     m_state.playername = parameters.at(0);
@@ -143,7 +147,7 @@ void ClientConnection::hostpress()
     } catch (const ESockException &e) {
         // Another program holds port 7772. Connecting to it anyway would
         // join whatever game that is, so stop here and say why.
-        m_hooks.addSystemLine(QStringLiteral("Cannot host the game on port 7772 (%1).").arg(QString::fromLatin1(e.what())));
+        m_hooks.addSystemLine(tr("Cannot host the game on port 7772 (%1).").arg(QString::fromLatin1(e.what())));
         return;
     }
     m_state.loginname = m_state.playername;
@@ -192,7 +196,7 @@ void ClientConnection::connectTimeout()
 
 void ClientConnection::couldNotConnect(const QString &reason)
 {
-    connectionFailed(QStringLiteral("Could not connect to %1: %2.").arg(m_sock->HostName(), reason));
+    connectionFailed(tr("Could not connect to %1: %2.").arg(m_sock->HostName(), reason));
 }
 
 void ClientConnection::connectionFailed(const QString &line)
@@ -261,7 +265,7 @@ void ClientConnection::sockInfo(TSocketInfo info, const QString &text)
         if (m_link == Link::Connecting)
             couldNotConnect(isLookupFailure(text) ? lookupFailureReason() : connectFailureReason(code, m_sock->PortName()));
         else if (m_link == Link::Connected && ConnectionLiveness::meansConnectionLost(code))
-            connectionFailed(QStringLiteral("The connection to the host was lost."));
+            connectionFailed(tr("The connection to the host was lost."));
         return;
     }
     if (text != QLatin1String("Socket Closed") || m_link == Link::Failed)

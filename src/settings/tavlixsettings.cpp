@@ -100,6 +100,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Botlevel = level == "2" ? BotLevel::Strong : level == "3" ? BotLevel::Expert : BotLevel::Classic;
     settings.Openport = readText(profile, "Openport", "1") != "0";
     settings.Announce = readText(profile, "Announce", "1") != "0";
+    settings.Language = readText(profile, "Language", "");
     return settings;
 }
 
@@ -136,6 +137,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Openport", settings.Openport ? "1" : "0");
     if (wanted(KeyAnnounce))
         add("Announce", settings.Announce ? "1" : "0");
+    if (wanted(KeyLanguage))
+        add("Language", settings.Language);
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -159,6 +162,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Botlevel != now.Botlevel, KeyBotlevel);
     mark(before.Openport != now.Openport, KeyOpenport);
     mark(before.Announce != now.Announce, KeyAnnounce);
+    mark(before.Language != now.Language, KeyLanguage);
     return keys;
 }
 

@@ -130,12 +130,13 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     s.Botlevel = BotLevel::Strong;
     s.Openport = false;
     s.Announce = false;
+    s.Language = "pt_BR";
     writeTavlixSettings(profile, s);
     EXPECT_EQ(readWholeFile(profile.path()),
               "[Tavlix]\r\nHelp=2\r\nTextsize=11\r\nTop=40\r\nLeft=-5\r\nWidth=900\r\nHeight=600\r\n"
               "Textcolor=$00030201\r\nRoundnum=5\r\nBotspeed=2000\r\nTurnsound=1\r\n"
               "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\nBotlevel=2\r\nOpenport=0\r\n"
-              "Announce=0\r\n");
+              "Announce=0\r\nLanguage=pt_BR\r\n");
 
     const TavlixSettings back = readTavlixSettings(profile);
     EXPECT_EQ(back.Textsize, 11);
@@ -147,6 +148,7 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     EXPECT_EQ(back.Botlevel, BotLevel::Strong);
     EXPECT_FALSE(back.Openport);
     EXPECT_FALSE(back.Announce);
+    EXPECT_EQ(back.Language, "pt_BR");
     EXPECT_FALSE(back.Help);
 }
 
