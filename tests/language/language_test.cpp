@@ -70,6 +70,8 @@ TEST_F(LanguageChoice, TheStoredLanguageIsUsedFromTheStartAndTheMenuChangesAndSa
     Tchat &window = program->mainWindow();
     EXPECT_EQ(Language::current(), "de");
     EXPECT_TRUE(window.item("Language_de")->isChecked());
+    for (const char *code : {"de", "es", "fr", "pt_BR"})
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/i18n/tavlix_%1.qm").arg(code))) << code << " is built in";
     // Qt's own texts and the numbers follow.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
     EXPECT_EQ(QLocale().toString(1234567), "1.234.567");
