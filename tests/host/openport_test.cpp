@@ -368,7 +368,9 @@ TEST_F(Strangers, TheHostingPlayerIsKnownByHisSocketAndATunnelledStrangerIsLimit
     blue.send(ff("CMD_kickhim+1+" + QByteArray::number(first.seat) + "+"));
     EXPECT_TRUE(first.waitClosed());
     EXPECT_TRUE(server.ownConnection(1)) << "removing a local copy bars neither the hosting player ...";
-    EXPECT_TRUE(blue.sync()) << "... nor cuts him off";
+    EXPECT_TRUE(blue.sync()) << "... nor cuts him off ...";
+    EXPECT_NE(from("127.0.0.1").login("Other"), 0) << "... nor the others who come from 127.0.0.1";
+    EXPECT_EQ(notices.value(0), "Copy is removed: the name Copy stays away while you host.");
 }
 
 TEST(AdmissionReports, PastFiveAddressesTheOthersAreToldTogether)
