@@ -25,7 +25,7 @@ std::optional<lan::LanGame> read(const QByteArray &name, const QList<QByteArray>
 
 TEST(ReadLanGame, LengthsCountsAndHugeNumbers)
 {
-    struct Case { const char *what; QList<QByteArray> txt; bool listed; int players, watchers, free, round, rounds; };
+    struct Case { const char *what; QList<QByteArray> txt; bool listed; int players = 0, watchers = 0, free = 0, round = 0, rounds = 0; };
     QList<QByteArray> thousand = Sound;
     for (int i = 0; i < 1000; ++i)
         thousand.append("x" + QByteArray::number(i) + "=" + QByteArray(200, 'y'));
