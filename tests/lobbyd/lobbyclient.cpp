@@ -1,6 +1,10 @@
 #include "lobbyclient.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -160,4 +164,72 @@ std::string hostLine(const std::string &extra, const std::string &visibility)
 {
     return "HOST name=Ann game=tavlix version=1.0.0 players=1 watchers=0 free=5 state=waiting round=0 locked=0 "
            "visibility=" + visibility + extra + "\n";
+}
+
+Program::Program(std::vector<std::string> arguments, bool prependService)
+{
+    if (prependService)
+        arguments.insert(arguments.begin(), TAVLIX_LOBBYD_EXECUTABLE);
+    std::vector<char *> argv;
+    for (auto &a : arguments)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0)
+        return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeFds[1]);
+    err = pipeFds[0];
+}
+
+Program::~Program()
+{
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    ::close(err);
+}
+
+std::string Program::line()
+{
+    for (;;) {
+        const auto end = buffer.find('\n');
+        if (end != std::string::npos) {
+            std::string out = buffer.substr(0, end);
+            buffer.erase(0, end + 1);
+            return out;
+        }
+        pollfd p{err, POLLIN, 0};
+        char chunk[512];
+        if (poll(&p, 1, 5000) <= 0)
+            return {};
+        const ssize_t n = read(err, chunk, sizeof chunk);
+        if (n <= 0)
+            return {};
+        buffer.append(chunk, static_cast<std::size_t>(n));
+    }
+}
+
+unsigned short Program::port(const std::string &address)
+{
+    const std::string prefix = "listening on " + address + ":";
+    for (std::string l = line(); !l.empty(); l = line())
+        if (l.rfind(prefix, 0) == 0)
+            return static_cast<unsigned short>(std::stoi(l.substr(prefix.size())));
+    return 0;
+}
+
+int Program::exitStatus()
+{
+    int status = -1;
+    waitpid(pid, &status, 0);
+    pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

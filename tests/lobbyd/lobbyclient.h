@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include <sys/types.h>
 
 // A service on 127.0.0.1 and an ephemeral port, on a thread of its own, and
 // blocking raw clients from other loopback addresses (127.0.0.2, ...), so the
@@ -38,6 +41,8 @@ class RawClient
 public:
     // Connects from `source` (a loopback address) to 127.0.0.1:port.
     RawClient(const char *source, unsigned short port);
+    // Takes a connected descriptor.
+    explicit RawClient(int fd) : fd_(fd) {}
     ~RawClient();
     RawClient(const RawClient &) = delete;
 
@@ -65,3 +70,21 @@ std::string fieldOf(const std::string &line, const std::string &key);
 
 // A HOST line with the usual fields and the given extra ones.
 std::string hostLine(const std::string &extra = "", const std::string &visibility = "invite");
+
+// A program (orvellobbyd by default) with `arguments`, its stderr read line
+// by line; killed at the end if it still runs.
+struct Program
+{
+    pid_t pid = -1;
+    int err = -1;
+    std::string buffer;
+
+    explicit Program(std::vector<std::string> arguments, bool prependService = true);
+    ~Program();
+    Program(const Program &) = delete;
+    // The next stderr line, or "" after 5 s or at its end.
+    std::string line();
+    // The port of the first "listening on ADDRESS:PORT" line for `address`.
+    unsigned short port(const std::string &address = "127.0.0.1");
+    int exitStatus();
+};
