@@ -11,6 +11,8 @@
 //   tavlix_benchlobbyd --forward PORT      the bare forwarder that 100 more pairs go through
 //
 // Everything runs on one Asio loop; the service is the real program.
+#include "protocol.h"
+
 #include <asio/connect.hpp>
 #include <asio/io_context.hpp>
 #include <asio/ip/tcp.hpp>
@@ -134,15 +136,6 @@ struct Line : std::enable_shared_from_this<Line>
         onLine = nullptr;
     }
 };
-
-std::string field(const std::string &line, const std::string &key)
-{
-    const auto at = line.find(" " + key + "=");
-    if (at == std::string::npos)
-        return {};
-    const auto start = at + key.size() + 2;
-    return line.substr(start, line.find(' ', start) - start);
-}
 
 double percentile(std::vector<double> v, double p)
 {
@@ -292,10 +285,10 @@ void registerHost(std::size_t i)
     host.line->onLine = [i](const std::string &line) {
         Host &h = hosts[i];
         if (line.rfind("REGISTERED", 0) == 0) {
-            h.code = field(line, "code");
+            h.code = lobbyd::fieldOf(line, "code");
             ++registered;
         } else if (line.rfind("INCOMING", 0) == 0) {
-            dialRelay(h, field(line, "ticket"), std::find(timedHosts.begin(), timedHosts.end(), i) == timedHosts.end());
+            dialRelay(h, lobbyd::fieldOf(line, "ticket"), std::find(timedHosts.begin(), timedHosts.end(), i) == timedHosts.end());
         }
     };
     host.line->onClose = [i] { std::fprintf(stderr, "host %zu lost its connection\n", i); };

@@ -151,15 +151,6 @@ bool RawClient::closedWithin(int ms)
     return true;
 }
 
-std::string fieldOf(const std::string &line, const std::string &key)
-{
-    const auto at = line.find(" " + key + "=");
-    if (at == std::string::npos)
-        return {};
-    const auto start = at + key.size() + 2;
-    return line.substr(start, line.find(' ', start) - start);
-}
-
 std::string hostLine(const std::string &extra, const std::string &visibility)
 {
     return "HOST name=Ann game=tavlix version=1.0.0 players=1 watchers=0 free=5 state=waiting round=0 locked=0 "

@@ -38,8 +38,8 @@ TEST(LobbyProgram, TheKeyFileKeepsCodesAcrossARestartAndSigtermEndsInOrder)
         RawClient host("127.0.0.2", port);
         host.send(hostLine());
         const std::string answer = host.line();
-        code = fieldOf(answer, "code");
-        secret = fieldOf(answer, "secret");
+        code = lobbyd::fieldOf(answer, "code");
+        secret = lobbyd::fieldOf(answer, "secret");
         kill(first.pid, SIGTERM);
         std::string last;
         while ((last = host.line()).rfind("REACHABLE", 0) == 0) {
@@ -54,6 +54,6 @@ TEST(LobbyProgram, TheKeyFileKeepsCodesAcrossARestartAndSigtermEndsInOrder)
     EXPECT_EQ(second.line(), "key from " + keyFile);
     RawClient host("127.0.0.2", second.port());
     host.send(hostLine(" secret=" + secret));
-    EXPECT_EQ(fieldOf(host.line(), "code"), code);
+    EXPECT_EQ(lobbyd::fieldOf(host.line(), "code"), code);
     std::filesystem::remove_all(folder);
 }

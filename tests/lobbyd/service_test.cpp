@@ -32,8 +32,8 @@ Registered registerTable(RunningService &service, const char *from, const std::s
     r.host->send(hostLine(extra, visibility));
     const std::string answer = r.host->line();
     EXPECT_EQ(answer.rfind("REGISTERED ", 0), 0u) << answer;
-    r.code = fieldOf(answer, "code");
-    r.secret = fieldOf(answer, "secret");
+    r.code = lobbyd::fieldOf(answer, "code");
+    r.secret = lobbyd::fieldOf(answer, "secret");
     return r;
 }
 
@@ -56,7 +56,7 @@ Pair relayedPair(RunningService &service, Registered &table, const char *joinerF
         incoming = table.host->line();
     EXPECT_EQ(incoming.rfind("INCOMING ", 0), 0u) << incoming;
     p.relay = std::make_unique<RawClient>("127.0.0.2", service.port());
-    p.relay->send("ACCEPT ticket=" + fieldOf(incoming, "ticket") + "\n");
+    p.relay->send("ACCEPT ticket=" + lobbyd::fieldOf(incoming, "ticket") + "\n");
     p.paired = p.relay->line();
     EXPECT_EQ(p.joiner->line(), "RELAYED");
     return p;
@@ -134,8 +134,8 @@ TEST(LobbyService, AReachableHostIsJoinedDirectlyAndOthersThroughTheRelay)
     RawClient relayed("127.0.0.4", service.port());
     relayed.send("JOIN code=" + table.code + " relay=1\n");
     const std::string incoming = table.host->line();
-    EXPECT_EQ(fieldOf(incoming, "address"), "127.0.0.4");
-    EXPECT_EQ(fieldOf(incoming, "port"), std::to_string(relayed.localPort()));
+    EXPECT_EQ(lobbyd::fieldOf(incoming, "address"), "127.0.0.4");
+    EXPECT_EQ(lobbyd::fieldOf(incoming, "port"), std::to_string(relayed.localPort()));
 }
 
 TEST(LobbyService, TheRelayCarriesBytesBothWaysAndEndsWithEitherSide)
@@ -168,14 +168,14 @@ TEST(LobbyService, TicketsAreGoodOnceAndExpireWithTheirWaitingJoiner)
     RawClient joiner("127.0.0.3", service.port());
     joiner.send("JOIN code=" + table.code + "\n");
     EXPECT_EQ(table.host->line(), "REACHABLE no");
-    const std::string ticket = fieldOf(table.host->line(), "ticket");
+    const std::string ticket = lobbyd::fieldOf(table.host->line(), "ticket");
     EXPECT_EQ(joiner.line(), "ERR host-did-not-answer");
     RawClient late("127.0.0.2", service.port());
     late.send("ACCEPT ticket=" + ticket + "\n");
     EXPECT_EQ(late.line(), "ERR unknown-ticket");
 
     auto pair = relayedPair(service, table, "127.0.0.3");
-    EXPECT_EQ(fieldOf(pair.paired, "address"), "127.0.0.3");
+    EXPECT_EQ(lobbyd::fieldOf(pair.paired, "address"), "127.0.0.3");
     RawClient again("127.0.0.2", service.port());
     table.host->send("PING\n");
     EXPECT_EQ(table.host->line(), "PONG");
@@ -184,7 +184,7 @@ TEST(LobbyService, TicketsAreGoodOnceAndExpireWithTheirWaitingJoiner)
     // A joiner who leaves takes the ticket along; a waiting joiner may not talk.
     RawClient gone("127.0.0.4", service.port());
     gone.send("JOIN code=" + table.code + "\n");
-    const std::string goneTicket = fieldOf(table.host->line(), "ticket");
+    const std::string goneTicket = lobbyd::fieldOf(table.host->line(), "ticket");
     gone.close();
     std::this_thread::sleep_for(50ms);
     again.send("ACCEPT ticket=" + goneTicket + "\n");
@@ -315,16 +315,16 @@ TEST(LobbyService, ThePublicListIsNewestFirstAndFollowsUpdates)
     };
     auto rows = listed();
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(fieldOf(rows[0], "code"), newer.code);
-    EXPECT_EQ(fieldOf(rows[1], "code"), older.code);
+    EXPECT_EQ(lobbyd::fieldOf(rows[0], "code"), newer.code);
+    EXPECT_EQ(lobbyd::fieldOf(rows[1], "code"), older.code);
     newer.host->send("UPDATE visibility=invite\n");
     hidden.host->send("UPDATE visibility=public players=3 name=Bo%20B\n");
     std::this_thread::sleep_for(50ms);
     rows = listed();
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(fieldOf(rows[0], "code"), hidden.code);
-    EXPECT_EQ(fieldOf(rows[0], "players"), "3");
-    EXPECT_EQ(fieldOf(rows[0], "name"), "Bo%20B");
+    EXPECT_EQ(lobbyd::fieldOf(rows[0], "code"), hidden.code);
+    EXPECT_EQ(lobbyd::fieldOf(rows[0], "players"), "3");
+    EXPECT_EQ(lobbyd::fieldOf(rows[0], "name"), "Bo B");
 }
 
 TEST(LobbyService, TheListStopsAtFiveHundredRows)
