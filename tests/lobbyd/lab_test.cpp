@@ -60,7 +60,6 @@ TEST_F(ClosedHomes, AHostBehindCarrierNatAndAJoinerBehindAClosedRouterMeetThroug
     ASSERT_EQ(service.port("203.0.113.10"), 7773);
 
     auto host = dial(machine("-a"));
-    ASSERT_TRUE(host->connected());
     host->send(hostLine());
     const std::string registered = host->line();
     EXPECT_EQ(lobbyd::fieldOf(registered, "address"), "198.51.100.1") << registered;
@@ -68,7 +67,6 @@ TEST_F(ClosedHomes, AHostBehindCarrierNatAndAJoinerBehindAClosedRouterMeetThroug
     EXPECT_EQ(host->line(7000), "REACHABLE no");
 
     auto joiner = dial(machine("-b"));
-    ASSERT_TRUE(joiner->connected());
     joiner->send("JOIN code=" + lobbyd::fieldOf(registered, "code") + "\n");
     const std::string incoming = host->line();
     EXPECT_EQ(lobbyd::fieldOf(incoming, "address"), "198.51.100.6") << incoming;
