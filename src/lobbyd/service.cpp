@@ -433,7 +433,8 @@ struct Connection : std::enable_shared_from_this<Connection>
         draining = true;
         std::error_code ignored;
         socket.shutdown(tcp::socket::shutdown_send, ignored);
-        big.reset();
+        // The relay's buffer stays until the connection goes: a read into
+        // it may still be out when the partner ends the relay.
         deadline = Clock::time_point::max();
         resumeAt = Clock::time_point::max();
         timerArmed = false;

@@ -155,6 +155,17 @@ TEST(LobbyService, TheRelayCarriesBytesBothWaysAndEndsWithEitherSide)
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(service.counts().relays, 0u);
     EXPECT_EQ(service.counts().tables, 1u);
+
+    // A joiner that resets the moment it is paired, while the host's side
+    // still sends: the ending relay's read must not land in a freed buffer
+    // (the sanitizer build catches it), and the service serves on.
+    auto reset = relayedPair(service, table, "127.0.0.4");
+    const linger abort = {1, 0};
+    ::setsockopt(reset.joiner->fd(), SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    reset.joiner->close();
+    reset.relay->send(std::string(1000, 'y'));
+    EXPECT_TRUE(reset.relay->closedWithin());
+    EXPECT_EQ(registerTable(service, "127.0.0.5").host->line(), "REACHABLE no");
 }
 
 TEST(LobbyService, TicketsAreGoodOnceAndExpireWithTheirWaitingJoiner)
