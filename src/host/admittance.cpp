@@ -14,26 +14,41 @@ void TServer::Sock1Accept(TSock *sender)
     TSock *connection = nullptr;
     if (!Sock1.Accept(connection))
         return;
+    admit(connection, connection->HostName());
+}
+
+void TServer::admitRelayed(TSock *connection, const SocketAddress &player, const QByteArray &leftover)
+{
+    // Owned as an accepted connection is, and torn down with the others.
+    connection->setParent(&Sock1);
+    connection->setKeepAlive(true);
+    const int seat = admit(connection, player.text());
+    if (seat != 0 && !leftover.isEmpty() && !receivedBytes(seat, leftover))
+        disconnectsock(seat);
+}
+
+int TServer::admit(TSock *connection, const QString &address)
+{
     // Nothing of a connection reaches the host before it has a place.
     connection->OnRead = nullptr;
     connection->OnDisconnect = nullptr;
     connection->OnInfo = nullptr;
 
-    const QString address = connection->HostName();
     const Admission::Refusal why = m_admission.judge(address, waitingFrom(address), m_clock());
     if (why != Admission::Refusal::None) {
-        turnAway(connection, why);
-        return;
+        turnAway(connection, why, address);
+        return 0;
     }
     int seat = m_seats.freeSeat();
     if (seat == 0)
         seat = makeRoom();
     if (seat == 0) {
         // All nine numbers are taken: tell the newcomer and let it go.
-        turnAway(connection, Admission::Refusal::None);
-        return;
+        turnAway(connection, Admission::Refusal::None, address);
+        return 0;
     }
-    seatConnection(seat, connection);
+    seatConnection(seat, connection, address);
+    return seat;
 }
 
 int TServer::makeRoom()
@@ -54,9 +69,8 @@ int TServer::makeRoom()
     return m_seats.freeSeat();
 }
 
-void TServer::turnAway(TSock *connection, Admission::Refusal why)
+void TServer::turnAway(TSock *connection, Admission::Refusal why, const QString &address)
 {
-    const QString address = connection->HostName();
     // A connection past the rate of its address is let go without a word:
     // answering a flood would only feed it.
     if (why != Admission::Refusal::TooManyConnections) {
@@ -73,7 +87,7 @@ void TServer::turnAway(TSock *connection, Admission::Refusal why)
     armReportTimer();
 }
 
-void TServer::seatConnection(int seat, TSock *connection)
+void TServer::seatConnection(int seat, TSock *connection, const QString &address)
 {
     // The previous connection of this number is closed; it goes now, with
     // its bindings cut so that nothing of it reaches the new occupant.
@@ -86,7 +100,7 @@ void TServer::seatConnection(int seat, TSock *connection)
 
     occupySeat(seat, connection);
     Link &link = m_links[seat];
-    link.address = connection->HostName();
+    link.address = address;
     link.loginDue.setRemainingTime(Admission::limits().loginDeadlineMs);
     link.waitingSince.start();
     connection->setTag(seat);

@@ -6,6 +6,7 @@
 #include "randomsource.h"
 #include "relaylimiter.h"
 #include "seattable.h"
+#include "socketaddress.h"
 #include "tagtimer.h"
 #include "tsock.h"
 
@@ -109,6 +110,12 @@ public:
     // connection in the seat); Sock1Read then closes it.
     bool receivedBytes(int seat, const QByteArray &bytes);
 
+    // A player whom the meeting service relays: `connection` carries the
+    // game (the bytes in `leftover` came on it already), and `player` is
+    // the player's own address, which admission judges as it judges a
+    // direct connection from there. The host owns the connection.
+    void admitRelayed(TSock *connection, const SocketAddress &player, const QByteArray &leftover = {});
+
     // Socket events (bound on Sock1, tempsock and every accepted connection).
     void Sock1Accept(TSock *sender);
     void Sock1Read(TSock *sender, int count);
@@ -182,10 +189,13 @@ private:
     // Frees the seat of the connection that has waited longest to log in,
     // once it has waited past Admission's giveWayAfterMs; the seat, or 0.
     int makeRoom();
+    // Judges a new connection from `address`: gives it a seat number
+    // (returned), or turns it away (0).
+    int admit(TSock *connection, const QString &address);
     // Tells a refused connection the table is full (unless it only came
     // too often) and lets it go.
-    void turnAway(TSock *connection, Admission::Refusal why);
-    void seatConnection(int seat, TSock *connection);
+    void turnAway(TSock *connection, Admission::Refusal why, const QString &address);
+    void seatConnection(int seat, TSock *connection, const QString &address);
     void armLoginTimer();
     void armReportTimer();
 
