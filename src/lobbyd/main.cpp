@@ -73,11 +73,13 @@ int main(int argc, char **argv)
     for (const auto &endpoint : endpoints) {
         const std::string error = service.listen(endpoint);
         std::ostringstream where;
-        where << endpoint;
         if (error.empty()) {
+            // With the port that the system chose for port 0.
+            where << service.endpoints().back();
             ++listening;
             logLine("listening on " + where.str());
         } else {
+            where << endpoint;
             logLine("cannot listen on " + where.str() + ": " + error);
             // A machine without IPv6 still serves on IPv4 by default; an
             // address the operator named must work.

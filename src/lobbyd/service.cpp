@@ -268,9 +268,25 @@ struct Connection : std::enable_shared_from_this<Connection>
     {
         if (closed || reading || resumeAt != Clock::time_point::max())
             return;
-        reading = true;
         char *buffer = big ? big.get() : small.data();
-        const std::size_t size = big ? kRelayChunk : small.size();
+        std::size_t size = big ? kRelayChunk : small.size();
+        if (role == Role::Relay && !finishing) {
+            // A relay reads no more than this minute's share of its direction.
+            const auto now = Clock::now();
+            if (now - relayed.start >= svc->limits.minute) {
+                relayed.start = now;
+                relayedBytes = 0;
+            }
+            const std::size_t share = svc->limits.relayBytesPerMinute - std::min<std::size_t>(relayedBytes, svc->limits.relayBytesPerMinute);
+            if (share == 0) {
+                // The rest of the minute this direction waits; TCP holds the sender back.
+                resumeAt = relayed.start + svc->limits.minute;
+                arm(resumeAt);
+                return;
+            }
+            size = std::min(size, share);
+        }
+        reading = true;
         socket.async_read_some(asio::buffer(buffer, size),
                                [self = shared_from_this(), buffer](const std::error_code &error, std::size_t n) {
                                    self->reading = false;
@@ -464,19 +480,8 @@ struct Connection : std::enable_shared_from_this<Connection>
         auto other = peer;
         if (!other)
             return;
-        const auto now = Clock::now();
-        if (now - relayed.start >= svc->limits.minute) {
-            relayed.start = now;
-            relayedBytes = 0;
-        }
         relayedBytes += n;
         other->send(bytesOf(std::string(data, n)));
-        if (relayedBytes >= svc->limits.relayBytesPerMinute) {
-            // The rest of the minute this direction waits; TCP holds the sender back.
-            resumeAt = relayed.start + svc->limits.minute;
-            arm(resumeAt);
-            return;
-        }
         if (other->outBytes >= svc->limits.bufferedBytes) {
             other->pausedReader = weak_from_this();
             return;
