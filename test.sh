@@ -12,4 +12,14 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 cd "$TAVLIX_BUILD_DIR"
-ctest -j2 --output-on-failure
+# The lab tests build real networks and need root; elsewhere they skip, and
+# the closing lines say which and why. TAVLIX_REQUIRE_LABS=1 (CI, as root)
+# fails the run when one skipped.
+report="$XDG_RUNTIME_DIR/ctest.xml"
+status=0
+ctest -j2 --output-on-failure --output-junit "$report" "$@" || status=$?
+ctest -N -L lab >"$XDG_RUNTIME_DIR/labs.txt"
+require=()
+[ "${TAVLIX_REQUIRE_LABS:-0}" = 1 ] && require=(--require-labs)
+python3 "$TAVLIX_ROOT/tools/test-summary.py" "$report" "$XDG_RUNTIME_DIR/labs.txt" "${require[@]}" || status=1
+exit "$status"

@@ -1,4 +1,4 @@
-# tavlix_add_gtest(<target> SOURCES <files...> LIBRARIES <libs...> [RESOURCE_LOCK <name>] [QT])
+# tavlix_add_gtest(<target> SOURCES <files...> LIBRARIES <libs...> [RESOURCE_LOCK <name>] [QT] [LAB])
 #
 # One GoogleTest executable; every TEST becomes its own CTest case through
 # gtest_discover_tests. Discovery runs when CTest starts, not at build time,
@@ -7,11 +7,14 @@
 # They all take the one lock "fixedports": a program that hosts on 7772 also
 # opens its presence connection to 9001, where a launcher test may listen.
 # QT links Qt Test and the shared test support library.
+# LAB labels the cases "lab": they build network labs (tests/labs) and need
+# root. A case that calls GTEST_SKIP counts as skipped in CTest, not as
+# passed, so a run's counts say what did not run.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
 function(tavlix_add_gtest target)
-  cmake_parse_arguments(ARG "QT" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "QT;LAB" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest)
   if(ARG_QT)
@@ -19,7 +22,10 @@ function(tavlix_add_gtest target)
   else()
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
-  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen" SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+  if(ARG_LAB)
+    list(APPEND props LABELS lab)
+  endif()
   if(ARG_RESOURCE_LOCK)
     list(APPEND props RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
   endif()

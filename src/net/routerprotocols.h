@@ -88,6 +88,10 @@ private:
     // The words for a failed request; a router that did not answer is
     // forgotten.
     QString error(const UpnpCalls &api, int result);
+    // Where the IPv6 firewall is asked: the gateway's own control point
+    // when it was reached over IPv6, else the one it names in its answer to
+    // a search over IPv6. False where it offers none.
+    bool findPinholeControl();
     PinholeReply openPinhole(const UpnpCalls &api, const QString &address, quint16 port, int leaseSeconds);
     void closePinholesExcept(const QStringList &kept);
 
@@ -97,6 +101,13 @@ private:
     bool m_privateOutside = false;
     UPNPUrls m_urls = {};
     IGDdatas m_data = {};
+    // The gateway as found over IPv6, for the pinholes, where m_urls was
+    // found over IPv4.
+    bool m_have6 = false;
+    UPNPUrls m_urls6 = {};
+    IGDdatas m_data6 = {};
+    const char *m_control6 = nullptr;
+    const char *m_service6 = nullptr;
     QString m_localAddress;
     // The router's names of the pinholes made, by the address they lead to.
     QMap<QString, QByteArray> m_pinholes;

@@ -62,7 +62,46 @@ void UpnpRouter::forget()
 {
     if (m_have)
         calls()->FreeUPNPUrls(&m_urls);
-    m_have = false;
+    if (m_have6)
+        calls()->FreeUPNPUrls(&m_urls6);
+    m_have = m_have6 = false;
+    m_control6 = m_service6 = nullptr;
+}
+
+bool UpnpRouter::findPinholeControl()
+{
+    if (m_control6)
+        return true;
+    if (!m_have && !discover())
+        return false;
+    // A router opens its IPv6 firewall only for a request that comes over
+    // IPv6 from the address to open (miniupnpd answers "Action not
+    // authorized" otherwise), so a gateway found over IPv4 is searched for
+    // again over IPv6.
+    const auto overIPv6 = [](const char *url) { return url && QByteArray(url).startsWith("http://["); };
+    if (overIPv6(m_urls.controlURL_6FC) && m_data.IPv6FC.servicetype[0]) {
+        m_control6 = m_urls.controlURL_6FC;
+        m_service6 = m_data.IPv6FC.servicetype;
+        return true;
+    }
+    const UpnpCalls &api = *calls();
+    int error = 0;
+    UPNPDev *devices = api.upnpDiscoverDevice("urn:schemas-upnp-org:device:InternetGatewayDevice:1", m_discoveryMs,
+                                              nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 1, 2, &error);
+    if (!devices)
+        return false;
+    char lan[64] = {};
+    const QByteArray location(devices->descURL);
+    api.freeUPNPDevlist(devices);
+    if (!overIPv6(location.constData())
+        || api.UPNP_GetIGDFromUrl(location.constData(), &m_urls6, &m_data6, lan, sizeof lan) != 1)
+        return false;
+    m_have6 = true;
+    if (!overIPv6(m_urls6.controlURL_6FC) || !m_data6.IPv6FC.servicetype[0])
+        return false;
+    m_control6 = m_urls6.controlURL_6FC;
+    m_service6 = m_data6.IPv6FC.servicetype;
+    return true;
 }
 
 QString UpnpRouter::error(const UpnpCalls &api, int result)
@@ -180,7 +219,7 @@ QList<PinholeReply> UpnpRouter::openPinholes(quint16 port, int leaseSeconds)
         notAsked = true;
     } else if (!m_have && !discover()) {
         reason = QStringLiteral("no router on your network answered");
-    } else if (!m_urls.controlURL_6FC || !*m_urls.controlURL_6FC || !m_data.IPv6FC.servicetype[0]) {
+    } else if (!findPinholeControl()) {
         reason = QStringLiteral("the router does not open its IPv6 firewall on request");
     }
     for (const QString &address : addresses) {
@@ -204,8 +243,8 @@ PinholeReply UpnpRouter::openPinhole(const UpnpCalls &api, const QString &addres
 {
     PinholeReply reply;
     reply.address = address;
-    const char *control = m_urls.controlURL_6FC;
-    const char *service = m_data.IPv6FC.servicetype;
+    const char *control = m_control6;
+    const char *service = m_service6;
     const QByteArray lease = QByteArray::number(leaseSeconds);
     const auto known = m_pinholes.constFind(address);
     if (known != m_pinholes.cend()) {
@@ -240,8 +279,8 @@ void UpnpRouter::closePinholesExcept(const QStringList &kept)
             ++pinhole;
             continue;
         }
-        if (m_have || discover())
-            api->UPNP_DeletePinhole(m_urls.controlURL_6FC, m_data.IPv6FC.servicetype, pinhole->constData());
+        if (findPinholeControl())
+            api->UPNP_DeletePinhole(m_control6, m_service6, pinhole->constData());
         pinhole = m_pinholes.erase(pinhole);
     }
 }

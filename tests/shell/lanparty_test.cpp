@@ -1,5 +1,5 @@
 // Games on the local network: three machines on one switch, each with its
-// own system D-Bus and real Avahi daemon, built by netlab's lan-party.sh.
+// own system D-Bus and real Avahi daemon, built by the lan-party lab (tests/labs/lan-party.sh).
 // The hosting copy runs on machine a (this test's thread moves there);
 // `orvellobby --list` looks from machine b, so multicast DNS crosses the
 // switch as at home.
@@ -34,7 +34,7 @@ protected:
             GTEST_SKIP() << "needs root to build the network's namespaces";
         prefix = QStringLiteral("lp%1").arg(::getpid() % 100000);
         QProcess up;
-        up.start(QStringLiteral(TAVLIX_NETLAB "/lan-party.sh"), {"up", prefix});
+        up.start(QStringLiteral(TAVLIX_LABS "/lan-party.sh"), {"up", prefix});
         if (!up.waitForFinished(30000) || up.exitCode() != 0)
             GTEST_SKIP() << "no lan party: " << up.readAllStandardError().toStdString();
         own = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
@@ -52,7 +52,7 @@ protected:
         }
         ::setns(own, CLONE_NEWNET);
         ::close(own);
-        QProcess::execute(QStringLiteral(TAVLIX_NETLAB "/lan-party.sh"), {"down", prefix});
+        QProcess::execute(QStringLiteral(TAVLIX_LABS "/lan-party.sh"), {"down", prefix});
     }
 
     QString machine(char m) const { return prefix + '-' + m; }
