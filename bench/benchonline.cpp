@@ -143,6 +143,7 @@ int main(int argc, char **argv)
     SystemDesktop desktop;
     RandomSource random;
     TavlixProgram ann(desktop, random, {"Ann", "127.0.0.1", "true"}, annFolder.path());
+    ann.enableOnline();
     ann.show();
     if (!waitFor([&] { return ann.lobbyRegistration() && !ann.lobbyRegistration()->code().isEmpty(); }, 10000)) {
         std::fprintf(stderr, "Ann got no invite code\n");

@@ -23,7 +23,9 @@ void LobbyJoin::start()
     join.add("code", m_code);
     if (m_relay)
         join.add("relay", QByteArray("1"));
-    m_link->open(join);
+    // The service answers at once, or once the host has dialled in for the
+    // relay, which it waits 30 s for.
+    m_link->open(join, JoinAnswerMs);
 }
 
 void LobbyJoin::lineReceived(const LobbyLine &line)

@@ -21,6 +21,8 @@ public:
     LobbyJoin(const ServiceAddress &service, const QString &code, bool relay, QObject *parent = nullptr);
     ~LobbyJoin() override;
 
+    static constexpr int JoinAnswerMs = 40000;
+
     void start();
 
 signals:

@@ -25,6 +25,11 @@ LobbyLink::LobbyLink(const ServiceAddress &service, QObject *parent)
     connect(&m_connectTimer, &QTimer::timeout, this, [this] {
         fail(ConnectFailure::reason(10060, m_sock->PortName()));
     });
+    m_answerTimer.setSingleShot(true);
+    connect(&m_answerTimer, &QTimer::timeout, this, [this] {
+        fail(QCoreApplication::translate("LobbyLink", "the lobby did not answer within %1 s")
+                 .arg(m_answerTimer.interval() / 1000));
+    });
 }
 
 LobbyLink::~LobbyLink()
@@ -36,8 +41,9 @@ LobbyLink::~LobbyLink()
     }
 }
 
-void LobbyLink::open(const LobbyLine &first)
+void LobbyLink::open(const LobbyLine &first, int answerMs)
 {
+    m_answerTimer.start(answerMs);
     try {
         m_sock->Open();
     } catch (const ESockException &e) {
@@ -68,6 +74,7 @@ std::unique_ptr<TSock> LobbyLink::takeConnection(QByteArray &leftover)
 {
     m_done = true;
     m_connectTimer.stop();
+    m_answerTimer.stop();
     leftover = std::exchange(m_buffer, {});
     m_sock->OnInfo = nullptr;
     m_sock->OnRead = nullptr;
@@ -96,6 +103,7 @@ void LobbyLink::read()
             fail(QCoreApplication::translate("LobbyLink", "the lobby sent what this game does not understand"));
             return;
         }
+        m_answerTimer.stop();
         if (line->word == "ERR")
             m_done = true;
         emit lineReceived(*line);
@@ -125,6 +133,7 @@ void LobbyLink::fail(const QString &reason)
         return;
     m_done = true;
     m_connectTimer.stop();
+    m_answerTimer.stop();
     if (m_sock) {
         m_sock->OnInfo = nullptr;
         m_sock->Close();

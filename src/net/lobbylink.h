@@ -19,13 +19,18 @@ class LobbyLink : public QObject
 {
     Q_OBJECT
 public:
+    // The service answers a first line at once, but for a joiner who waits
+    // for the host to dial in (a ticket lives 30 s).
+    static constexpr int DefaultAnswerMs = 15000;
+
     LobbyLink(const ServiceAddress &service, QObject *parent = nullptr);
     // Closes the connection, if it was not taken over, without a signal.
     ~LobbyLink() override;
 
     // Connects and sends `first`; the attempt is given up after the
-    // connection timeout (ConnectionLiveness).
-    void open(const LobbyLine &first);
+    // connection timeout (ConnectionLiveness), and the link after
+    // `answerMs` without a first line from the service.
+    void open(const LobbyLine &first, int answerMs = DefaultAnswerMs);
     void send(const LobbyLine &line);
     // Inside lineReceived: the connection from here on, with the bytes that
     // arrived behind that line, for the game to play on. Nothing more is
@@ -51,6 +56,7 @@ private:
     std::unique_ptr<TSock> m_sock;
     QByteArray m_buffer;
     QTimer m_connectTimer;
+    QTimer m_answerTimer;
     bool m_connected = false;
     bool m_done = false; // failed, refused or taken over: silent from now on
 };

@@ -90,9 +90,13 @@ public:
     // tests, nothing is announced. Set before show().
     void setLanPublisher(std::unique_ptr<LanPublisher> publisher);
 
-    // The hosting copy's table at the meeting service (Options > Play
-    // Online), once its player has logged in; none while it is off, for a
-    // solo game and for a joining copy.
+    // Lets a hosting copy put its table at the meeting service (Options >
+    // Play Online). Without it, as in most tests, no service is contacted
+    // to host. Set before show().
+    void enableOnline() { m_onlineEnabled = true; }
+    // The hosting copy's table at the meeting service, once its player has
+    // logged in; none while it is off, for a solo game and for a joining
+    // copy.
     LobbyRegistration *lobbyRegistration() const { return m_lobby.get(); }
     // The invite code of the hosted table, once the service gave one.
     QString inviteCode() const { return m_inviteCode; }
@@ -124,6 +128,10 @@ private:
     void wireOnline();
     void updateOnline();
     void startLobbyRegistration();
+    // The router has answered the first time, or has had its time: the
+    // table goes to the meeting service now.
+    void routerAnswered();
+    static constexpr int RouterWaitMs = 10000;
     void inviteCodeCame(const QString &code);
     // What Options > Play Online shows.
     OnlineMode onlineMode() const;
@@ -153,6 +161,8 @@ private:
     QString m_inviteCode;
     bool m_listedTold = false;
     bool m_lobbyMissingTold = false;
+    bool m_lobbyWaitsForRouter = false;
+    bool m_onlineEnabled = false;
     quint16 m_hostPort = 7772;
     // The rounds of the game start dialog until it is made.
     int m_rounds;

@@ -44,7 +44,7 @@ void TavlixProgram::updateOnline()
 {
     // Only a copy that hosts for others, once its own player has logged in
     // and the settings (with Online) have been read.
-    if (!m_hostingAnnounced)
+    if (!m_onlineEnabled || !m_hostingAnnounced || m_lobbyWaitsForRouter)
         return;
     const OnlineMode mode = onlineMode();
     if (mode == OnlineMode::Off) {

@@ -12,6 +12,7 @@
 #include "playerlist.h"
 #include "programcopy.h"
 #include "protocol.h"
+#include "routerclient.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -89,7 +90,7 @@ protected:
 
     // A player in home `m` with the defaults and the lab's service; the
     // thread comes back to Ann's home.
-    Copy &player(char m, const QStringList &parameters, const QByteArray &settings = {})
+    Copy &player(char m, const QStringList &parameters, const QByteArray &settings = {}, bool router = false)
     {
         enter(m);
         auto copy = std::make_unique<Copy>(parameters, "7772");
@@ -97,18 +98,24 @@ protected:
         ini.open(QIODevice::WriteOnly);
         ini.write("[Tavlix]\nHelp=2\nLobbyserver=203.0.113.10:7773\n" + settings);
         ini.close();
+        if (router)
+            copy->program->setRouter(makeSystemRouterClient());
+        copy->program->enableOnline();
         copy->program->show();
         enter('a');
         copies.push_back(std::move(copy));
         return *copies.back();
     }
-    Copy &host(const QByteArray &settings = {}) { return player('a', {"Ann", "127.0.0.1", "true"}, settings); }
+    Copy &host(const QByteArray &settings = {}, bool router = false)
+    {
+        return player('a', {"Ann", "127.0.0.1", "true"}, settings, router);
+    }
     Copy &joiner(const QString &code) { return player('b', {"Bo", code, "false"}); }
     static QString chat(const Copy &copy) { return copy.program->chatPane().mainchat()->toPlainText(); }
     static QString inviteCode(const Copy &ann)
     {
         static const QRegularExpression said(QStringLiteral("Friends can join you with the invite code (\\+\\S+)\\."));
-        waitUntil([&] { return said.match(chat(ann)).hasMatch(); }, 10000);
+        waitUntil([&] { return said.match(chat(ann)).hasMatch(); }, 20000);
         return said.match(chat(ann)).captured(1);
     }
     // `orvellobby --list-online` in Bo's home, naming the service as the
@@ -147,15 +154,17 @@ protected:
 
 TEST_F(ClosedHomes, BoJoinsAnnWithTheCodeFromHerChatAndTheirGameRunsOverTheRelayToItsWinner)
 {
-    Copy &ann = host();
+    // Ann's router is asked, as at home; it answers nothing.
+    Copy &ann = host({}, true);
     const QString code = inviteCode(ann);
     ASSERT_FALSE(code.isEmpty()) << chat(ann).toStdString() << serviceLog();
     EXPECT_TRUE(ann.program->mainWindow().item("CopyInviteCode1")->isEnabled());
     ann.program->mainWindow().item("CopyInviteCode1")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), code);
-    // The lines about the local network come first.
+    // The lines about the local network and the router come first.
     EXPECT_LT(chat(ann).indexOf("Players on your network can join you at 192.168.10.2."),
-              chat(ann).indexOf("Friends can join you"));
+              chat(ann).indexOf("Your router did not open port 7772"));
+    EXPECT_LT(chat(ann).indexOf("Your router did not open port 7772"), chat(ann).indexOf("Friends can join you"));
 
     // As typed on a phone: lower case, no dash.
     Copy &bo = joiner(code.toLower().remove('-'));

@@ -19,8 +19,11 @@ QString chat(const Copy &copy)
     return copy.program->chatPane().mainchat()->toPlainText();
 }
 
+// The copy as the program starts it, with the meeting service named in its
+// settings.
 void writeSettings(const Copy &copy, const QByteArray &lines)
 {
+    copy.program->enableOnline();
     QFile ini(copy.folder.filePath("orvellobby.ini"));
     ini.open(QIODevice::WriteOnly);
     ini.write("[Tavlix]\nHelp=2\n" + lines);
