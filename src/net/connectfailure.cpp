@@ -33,8 +33,7 @@ QString ConnectFailure::lookupReason()
     return QCoreApplication::translate("ConnectFailure", "the name cannot be looked up");
 }
 
-QString ConnectFailure::fromInfo(const QString &infoText, const QString &port)
+QString ConnectFailure::fromInfo(const QString &infoText, int wsaCode, const QString &port)
 {
-    return isLookupFailure(infoText) ? lookupReason()
-                                     : reason(ConnectionLiveness::errorCodeOf(infoText), port);
+    return isLookupFailure(infoText) ? lookupReason() : reason(wsaCode, port);
 }

@@ -14,7 +14,7 @@ QString reason(int wsaCode, const QString &port);
 bool isLookupFailure(const QString &infoText);
 QString lookupReason();
 // The reason for an Error info of an attempt: a lookup that failed, or the
-// code it carries.
-QString fromInfo(const QString &infoText, const QString &port);
+// endpoint's code of that error (TSock::LastError).
+QString fromInfo(const QString &infoText, int wsaCode, const QString &port);
 
 } // namespace ConnectFailure

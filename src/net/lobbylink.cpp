@@ -49,8 +49,9 @@ void LobbyLink::open(const LobbyLine &first, int answerMs)
     } catch (const ESockException &e) {
         const QString text = QString::fromLatin1(e.what());
         // Told from the event loop, as every other outcome is.
-        QMetaObject::invokeMethod(this, [this, text] { fail(ConnectFailure::fromInfo(text, m_sock->PortName())); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, text] { fail(ConnectFailure::fromInfo(text, m_sock->LastError(), m_sock->PortName())); },
+            Qt::QueuedConnection);
         return;
     }
     if (!m_sock->Connected())
@@ -118,12 +119,13 @@ void LobbyLink::info(TSocketInfo kind, const QString &text)
 {
     if (kind == TSocketInfo::Error) {
         if (!m_connected)
-            fail(ConnectFailure::fromInfo(text, m_sock->PortName()));
-        else if (ConnectionLiveness::meansConnectionLost(ConnectionLiveness::errorCodeOf(text)))
+            fail(ConnectFailure::fromInfo(text, m_sock->LastError(), m_sock->PortName()));
+        else if (ConnectionLiveness::meansConnectionLost(m_sock->LastError()))
             fail(QCoreApplication::translate("LobbyLink", "the connection to the lobby was lost"));
         return;
     }
-    if (text == QLatin1String("Socket Closed"))
+    // The endpoint's one Close info is its "Socket Closed".
+    if (kind == TSocketInfo::Close)
         fail(QCoreApplication::translate("LobbyLink", "the lobby closed the connection"));
 }
 

@@ -213,6 +213,11 @@ void TavlixProgram::wireConnection()
         return QString::fromStdString(readTavlixSettings(IniProfile(m_settingsPath.toStdString())).Lobbyserver);
     };
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
+    // The host knows its own player's connection by the socket this copy
+    // opened, not by the loopback address a tunnel gives every stranger.
+    m_server->setOwnClient([this](const SocketAddress &peer) {
+        return m_connection && m_connection->sock()->IsLocalEnd(peer);
+    });
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
     m_chat->phraseButtons().setPhraseLock([this] { return m_connection->phrasesLocked(); },
