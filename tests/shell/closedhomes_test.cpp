@@ -233,6 +233,13 @@ TEST_F(ClosedHomes, AfterTheServiceRestartsAnnRegistersAgainWithTheSameCodeAndBo
 
     joiner(code);
     EXPECT_TRUE(seated(ann, "Bo", 2));
+
+    // File > Exit withdraws the table.
+    ann.program->mainWindow().item("Exit1")->trigger();
+    spinFor(1000);
+    int exitCode = -1;
+    EXPECT_EQ(listOnline(&exitCode), "");
+    EXPECT_EQ(exitCode, 0) << serviceLog();
 }
 
 TEST_F(ClosedHomes, TheHostJudgesARelayedPlayerByHisOwnAddress)
