@@ -28,6 +28,10 @@
 #      a minute, a login and 255 lines behind it) while a seated player's
 #      chat echo is timed; 12 addresses holding the table by rotation while
 #      a newcomer joins.
+#  10. meeting service: orvellobbyd with 10,000 tables and 1,000 relayed
+#      pairs of raw clients on loopback addresses, a timed joiner, and 1,000
+#      wrong codes from one address in 10 s; its CPU, memory and latencies.
+#      Runs alone (tools/bench.sh 10): it holds about 12,000 connections.
 #  11. online: in tests/labs' closed homes with the real meeting service, a
 #      join by invite code from the program's start to its seat, and a
 #      request's round trip over the service's relay against a direct one
@@ -62,7 +66,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     fi
 fi
 
-sections=" ${*:-1 2 3 4 5 6 7 8 9 11} "
+sections=" ${*:-1 2 3 4 5 6 7 8 9 10 11} "
 want() { [[ $sections == *" $1 "* ]]; }
 
 bin=$PWD/build-bench
@@ -427,6 +431,36 @@ echo "Strangers at 12 addresses each replace their connection every 1.9 s for 20
 echo "halfway a newcomer at 127.0.0.4 joins."
 echo
 "$tools/tavlix_benchclients" rotation --seconds 20 --host "$tools/tavlix_benchhost"
+fi
+
+# 10. Meeting service ------------------------------------------------------
+if want 10; then
+echo
+echo "## 10. The meeting service: 10,000 tables, 1,000 relayed pairs, a flood of wrong codes"
+echo
+echo "orvellobbyd on 127.0.0.1:7773 (as built, default limits); one raw-client program on one Asio loop: 10,000 hosts"
+echo "from 1,000 loopback addresses keep their tables and ping every 25 s; 1,000 pairs relayed through the service"
+echo "send a 200-byte line each way every second; a joiner joins one table by code five times a second (its host"
+echo "dials the relay and sends a byte at once); halfway through, 127.4.0.1 sends 1,000 wrong codes in 10 s. The"
+echo "relayed latency is measured from the sender's write to the receiver's read, through the service. For"
+echo "comparison, 100 more pairs send the same lines over direct loopback connections, and 100 through a bare"
+echo "forwarder process (no protocol, no limits): the least that any relay in a process of its own costs here."
+echo
+# Every connection is a descriptor, on both sides.
+ulimit -n "$(ulimit -Hn)"
+"$bin/src/lobbyd/orvellobbyd" --listen 127.0.0.1:7773 2>"$work/lobbyd.log" &
+lobbyd=$!
+pids+=("$lobbyd")
+"$tools/tavlix_benchlobbyd" --forward 7774 &
+forwarder=$!
+pids+=("$forwarder")
+for _ in $(seq 50); do grep -q "listening on" "$work/lobbyd.log" && break; sleep 0.1; done
+"$tools/tavlix_benchlobbyd" --port 7773 --service-pid "$lobbyd" --tables 10000 --pairs 1000 --seconds 20 \
+    --forwarder-port 7774 2>"$work/benchlobbyd.log" || { echo "the bench clients failed:"; tail -5 "$work/benchlobbyd.log"; }
+kill -TERM "$lobbyd" "$forwarder"
+wait "$lobbyd" "$forwarder" 2>/dev/null || true
+echo
+echo "The service's log: $(grep -c . "$work/lobbyd.log") lines; the bench clients: $(grep -c 'lost its connection' "$work/benchlobbyd.log" || true) connections lost."
 fi
 
 # 11. Online -------------------------------------------------------------------

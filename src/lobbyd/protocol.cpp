@@ -139,6 +139,13 @@ std::optional<Line> parseLine(std::string_view text)
     return line;
 }
 
+std::string fieldOf(std::string_view text, std::string_view key)
+{
+    const auto line = parseLine(text);
+    const std::string *value = line ? line->find(key) : nullptr;
+    return value ? *value : std::string();
+}
+
 std::string percentEncode(std::string_view value)
 {
     static constexpr char hex[] = "0123456789ABCDEF";

@@ -46,6 +46,10 @@ std::optional<Line> parseLine(std::string_view text);
 std::string percentEncode(std::string_view value);
 std::optional<std::string> percentDecode(std::string_view value);
 
+// The decoded value of `key` in a line, or "" when the line is not one of
+// the protocol or has no such key.
+std::string fieldOf(std::string_view line, std::string_view key);
+
 // A line as the service writes it, with its line feed; values are encoded.
 std::string formatLine(std::string_view word, const std::vector<std::pair<std::string, std::string>> &fields = {});
 

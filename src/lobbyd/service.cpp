@@ -16,6 +16,7 @@
 #include <netinet/tcp.h>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace lobbyd {
 
@@ -109,6 +110,15 @@ struct Table
     std::vector<std::string> tickets;
 };
 
+// The one outgoing connection of a reachability check.
+struct Check
+{
+    tcp::socket socket;
+    asio::steady_timer timer;
+    bool done = false;
+    explicit Check(asio::io_context &io) : socket(io), timer(io) {}
+};
+
 struct Ticket
 {
     std::uint64_t code = 0;
@@ -129,6 +139,7 @@ struct Service::Impl : std::enable_shared_from_this<Service::Impl>
     std::unordered_map<std::uint64_t, std::unique_ptr<Table>> tables;
     std::map<std::uint64_t, Table *, std::greater<>> publicTables; // newest first
     std::unordered_map<std::string, Ticket> tickets;
+    std::unordered_set<std::shared_ptr<Check>> checks; // reachability checks under way
     std::uint64_t nextOrder = 1;
     std::size_t relays = 0;
     Bytes listCache;
@@ -349,6 +360,12 @@ struct Connection : std::enable_shared_from_this<Connection>
     }
     void sendLine(std::string_view word, const std::vector<std::pair<std::string, std::string>> &fields = {})
     {
+        // A client that never reads its answers (PONG, INCOMING) is let go
+        // before they pile up.
+        if (outBytes > svc->limits.bufferedBytes) {
+            onClosed();
+            return;
+        }
         send(bytesOf(formatLine(word, fields)));
     }
 
@@ -897,14 +914,8 @@ void Service::Impl::removeTable(Table *table, const char *joinerReason)
 
 void Service::Impl::checkReachable(Table *table, const std::shared_ptr<Connection> &host)
 {
-    struct Check
-    {
-        tcp::socket socket;
-        asio::steady_timer timer;
-        bool done = false;
-        explicit Check(asio::io_context &io) : socket(io), timer(io) {}
-    };
     auto check = std::make_shared<Check>(io);
+    checks.insert(check);
     const auto address = host->remoteAddress();
     std::error_code error;
     check->socket.open(address.is_v4() ? tcp::v4() : tcp::v6(), error);
@@ -917,6 +928,7 @@ void Service::Impl::checkReachable(Table *table, const std::shared_ptr<Connectio
         if (check->done)
             return;
         check->done = true;
+        self->checks.erase(check);
         check->timer.cancel();
         std::error_code ignored;
         check->socket.close(ignored);
@@ -1000,6 +1012,11 @@ void Service::stop()
         acceptor->close(ignored);
     impl.sweepTimer.cancel();
     impl.acceptPause.cancel();
+    for (const auto &check : std::exchange(impl.checks, {})) {
+        check->done = true;
+        check->timer.cancel();
+        check->socket.close(ignored);
+    }
     const std::vector<Connection *> all(impl.live.begin(), impl.live.end());
     std::vector<std::shared_ptr<Connection>> held;
     for (Connection *c : all)

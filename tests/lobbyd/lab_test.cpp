@@ -60,24 +60,22 @@ TEST_F(ClosedHomes, AHostBehindCarrierNatAndAJoinerBehindAClosedRouterMeetThroug
     ASSERT_EQ(service.port("203.0.113.10"), 7773);
 
     auto host = dial(machine("-a"));
-    ASSERT_TRUE(host->connected());
     host->send(hostLine());
     const std::string registered = host->line();
-    EXPECT_EQ(fieldOf(registered, "address"), "198.51.100.1") << registered;
+    EXPECT_EQ(lobbyd::fieldOf(registered, "address"), "198.51.100.1") << registered;
     // Nothing reaches A from outside.
     EXPECT_EQ(host->line(7000), "REACHABLE no");
 
     auto joiner = dial(machine("-b"));
-    ASSERT_TRUE(joiner->connected());
-    joiner->send("JOIN code=" + fieldOf(registered, "code") + "\n");
+    joiner->send("JOIN code=" + lobbyd::fieldOf(registered, "code") + "\n");
     const std::string incoming = host->line();
-    EXPECT_EQ(fieldOf(incoming, "address"), "198.51.100.6") << incoming;
+    EXPECT_EQ(lobbyd::fieldOf(incoming, "address"), "198.51.100.6") << incoming;
 
     auto relay = dial(machine("-a"));
-    relay->send("ACCEPT ticket=" + fieldOf(incoming, "ticket") + "\n");
+    relay->send("ACCEPT ticket=" + lobbyd::fieldOf(incoming, "ticket") + "\n");
     const std::string paired = relay->line();
-    EXPECT_EQ(fieldOf(paired, "address"), "198.51.100.6") << paired;
-    EXPECT_EQ(fieldOf(paired, "port"), fieldOf(incoming, "port"));
+    EXPECT_EQ(lobbyd::fieldOf(paired, "address"), "198.51.100.6") << paired;
+    EXPECT_EQ(lobbyd::fieldOf(paired, "port"), lobbyd::fieldOf(incoming, "port"));
     EXPECT_EQ(joiner->line(), "RELAYED");
     relay->send("hello from A\n");
     EXPECT_EQ(joiner->line(), "hello from A");

@@ -105,6 +105,17 @@ bool RawClient::fill(int ms)
     return true;
 }
 
+namespace {
+
+// Milliseconds from now until `until`.
+int msLeft(std::chrono::steady_clock::time_point until)
+{
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now()).count());
+}
+
+} // namespace
+
 std::string RawClient::line(int ms)
 {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
@@ -115,11 +126,7 @@ std::string RawClient::line(int ms)
             buffer_.erase(0, end + 1);
             return out;
         }
-        const int left = static_cast<int>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now()).count());
-        if (fd_ < 0)
-            return "<closed>";
-        if (left <= 0 || !fill(left))
+        if (fd_ < 0 || msLeft(until) <= 0 || !fill(msLeft(until)))
             return fd_ < 0 ? "<closed>" : "<timeout>";
     }
 }
@@ -127,11 +134,7 @@ std::string RawClient::line(int ms)
 std::string RawClient::bytes(std::size_t n, int ms)
 {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (buffer_.size() < n && fd_ >= 0) {
-        const int left = static_cast<int>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now()).count());
-        if (left <= 0 || !fill(left))
-            break;
+    while (buffer_.size() < n && fd_ >= 0 && msLeft(until) > 0 && fill(msLeft(until))) {
     }
     std::string out = buffer_.substr(0, std::min(n, buffer_.size()));
     buffer_.erase(0, out.size());
@@ -141,23 +144,9 @@ std::string RawClient::bytes(std::size_t n, int ms)
 bool RawClient::closedWithin(int ms)
 {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (fd_ >= 0) {
-        const int left = static_cast<int>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now()).count());
-        if (left <= 0)
-            return false;
-        fill(left);
-    }
-    return true;
-}
-
-std::string fieldOf(const std::string &line, const std::string &key)
-{
-    const auto at = line.find(" " + key + "=");
-    if (at == std::string::npos)
-        return {};
-    const auto start = at + key.size() + 2;
-    return line.substr(start, line.find(' ', start) - start);
+    while (fd_ >= 0 && msLeft(until) > 0)
+        fill(msLeft(until));
+    return fd_ < 0;
 }
 
 std::string hostLine(const std::string &extra, const std::string &visibility)

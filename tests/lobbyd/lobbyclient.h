@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol.h"
 #include "service.h"
 
 #include <asio/io_context.hpp>
@@ -65,8 +66,6 @@ private:
     bool fill(int ms);
 };
 
-// The value of `key` in a line "WORD key=value ...", or "".
-std::string fieldOf(const std::string &line, const std::string &key);
 
 // A HOST line with the usual fields and the given extra ones.
 std::string hostLine(const std::string &extra = "", const std::string &visibility = "invite");

@@ -43,6 +43,8 @@ void readLine(const std::string &text, TableRow &row)
             check(parseCode(formatCode(*number)) == number);
         }
     }
+    if (!line->fields.empty())
+        check(fieldOf(text, line->fields.front().first) == line->fields.front().second);
     if (const std::string *ticket = line->find("ticket")) {
         if (const auto token = normalizeToken(*ticket))
             check(normalizeToken(*token) == token);
