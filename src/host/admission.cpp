@@ -117,7 +117,7 @@ Admission::Ban *Admission::banOf(const QString &block, const QByteArray &name)
 {
     const QByteArray wanted = comparableName(name);
     for (Ban &ban : m_bans) {
-        if (ban.block == block || (!wanted.isEmpty() && comparableName(ban.name) == wanted))
+        if ((!ban.block.isEmpty() && ban.block == block) || (!wanted.isEmpty() && comparableName(ban.name) == wanted))
             return &ban;
     }
     return nullptr;
@@ -191,11 +191,20 @@ bool Admission::heldBefore(const SocketAddress &address) const
     return std::find(m_held.cbegin(), m_held.cend(), blockOf(address)) != m_held.cend();
 }
 
-void Admission::removed(const SocketAddress &address, const QByteArray &name)
+void Admission::removed(const std::optional<SocketAddress> &address, const QByteArray &name)
 {
-    const QString block = blockOf(address);
-    std::erase(m_held, block);
+    QString block;
+    if (address) {
+        block = blockOf(*address);
+        std::erase(m_held, block);
+    }
     m_bans.push_back({block, name, false});
+}
+
+bool Admission::tellsWhoCame(const SocketAddress &address)
+{
+    const QString text = address.text();
+    return text != QLatin1String("127.0.0.1") && text != QLatin1String("::1");
 }
 
 bool Admission::nameRemoved(const QByteArray &name) const

@@ -113,8 +113,14 @@ public:
     void heldSeat(const SocketAddress &address);
     bool heldBefore(const SocketAddress &address) const;
     // The hosting player removed the player `name` (wire text) who came
-    // from the address: its block and the name stay away.
-    void removed(const SocketAddress &address, const QByteArray &name);
+    // from the address: the name stays away, and so does the block unless
+    // it is null (an address that says nothing of who came, see
+    // tellsWhoCame).
+    void removed(const std::optional<SocketAddress> &address, const QByteArray &name);
+    // Whether barring the address bars only the player who came from it:
+    // not so for 127.0.0.1 and ::1, which every stranger through a tunnel
+    // (ssh -R, a VPN gateway) and every second copy on this machine wear.
+    static bool tellsWhoCame(const SocketAddress &address);
     // Whether a login under this name was removed (blanks around it and
     // letter case do not matter).
     bool nameRemoved(const QByteArray &name) const;

@@ -117,13 +117,19 @@ void TServer::kickhim(const QByteArray &body, int origin)
         return;
     // Removed means removed: the player's address (an IPv6 address by its
     // /64) and name stay away while this copy hosts. The hosting player's
-    // own connection is never barred.
+    // own connection is never barred, nor everyone who shares a loopback
+    // address with the removed player.
     const Link &link = m_links[target];
     if (target != 1 && !link.own && m_seats.loggedIn(target) && link.serial != 0 && m_seats[target].sock) {
         const QString name = wire::decodeText(m_seats[target].name);
-        m_admission.removed(link.address, m_seats[target].name);
-        emit notice(tr("%1 is removed: %2 and the name %1 stay away while you host.")
-                        .arg(name, Admission::blockOf(link.address)));
+        if (Admission::tellsWhoCame(link.address)) {
+            m_admission.removed(link.address, m_seats[target].name);
+            emit notice(tr("%1 is removed: %2 and the name %1 stay away while you host.")
+                            .arg(name, Admission::blockOf(link.address)));
+        } else {
+            m_admission.removed(std::nullopt, m_seats[target].name);
+            emit notice(tr("%1 is removed: the name %1 stays away while you host.").arg(name));
+        }
     }
     disconnectsock(target);
 }

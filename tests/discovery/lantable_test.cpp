@@ -25,13 +25,7 @@ std::optional<lan::LanGame> read(const QByteArray &name, const QList<QByteArray>
 
 TEST(ReadLanGame, LengthsCountsAndHugeNumbers)
 {
-    struct Case
-    {
-        const char *what;
-        QList<QByteArray> txt;
-        bool listed;
-        int players, watchers, free, round, rounds;
-    };
+    struct Case { const char *what; QList<QByteArray> txt; bool listed; int players, watchers, free, round, rounds; };
     QList<QByteArray> thousand = Sound;
     for (int i = 0; i < 1000; ++i)
         thousand.append("x" + QByteArray::number(i) + "=" + QByteArray(200, 'y'));
@@ -68,14 +62,9 @@ TEST(ReadLanGame, LengthsCountsAndHugeNumbers)
     EXPECT_EQ(read("Ann", with(Sound, "version=" + QByteArray(500, 'v')))->version.size(), 32);
 }
 
-TEST(ReadLanGame, NamesAreShownByCodePointWithoutControlsOrBrokenBytes)
+TEST(ReadLanGame, NamesAreShownByCodePointWithoutControlsAndASpoofShowsItsOwnAddress)
 {
-    const struct
-    {
-        const char *what;
-        QByteArray name;
-        QString shown; // empty: not listed
-    } cases[] = {
+    const struct { const char *what; QByteArray name; QString shown; /* empty: not listed */ } cases[] = {
         {"plain", "Ann", QStringLiteral("Ann")},
         {"an emoji", "Ann \xF0\x9F\x8E\xB2", QStringLiteral("Ann ") + QString::fromUcs4(U"\U0001F3B2", 1)},
         {"line breaks and tabs", "Ann\r\nat\tHome", QStringLiteral("Ann at Home")},
@@ -90,13 +79,6 @@ TEST(ReadLanGame, NamesAreShownByCodePointWithoutControlsOrBrokenBytes)
         if (game)
             EXPECT_EQ(game->name, c.shown) << c.what;
     }
-}
-
-TEST(ReadLanGame, AMachineThatClaimsAnothersNameShowsItsOwnAddress)
-{
-    const auto real = lan::readLanGame("Ann", QStringLiteral("192.168.1.20"), lan::GamePort, Sound);
     const auto spoof = lan::readLanGame("Ann", QStringLiteral("192.168.1.66"), lan::GamePort, Sound);
-    ASSERT_TRUE(real && spoof);
-    EXPECT_EQ(lan::rowText(*real), "Ann at 192.168.1.20, 2 players, waiting");
     EXPECT_EQ(lan::rowText(*spoof), "Ann at 192.168.1.66, 2 players, waiting");
 }

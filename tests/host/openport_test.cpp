@@ -179,72 +179,57 @@ TEST_F(OpenPort, AFloodFromOneAddressLeavesThePlacesToOthers)
     EXPECT_LE(server.seats().connectioncount(), 4) << "at most two strangers ever waited for a place";
 }
 
-// A network of the test's own with IPv6 addresses on its loopback, which
-// the thread enters to make its sockets (and leaves again at the end).
-class PrivateNetwork
-{
-public:
-    explicit PrivateNetwork(const char *addresses)
-        : m_name("t64" + QByteArray::number(::getpid()))
-    {
-        if (::geteuid() != 0 || !run("ip -V >/dev/null 2>&1"))
-            return;
-        if (!run("ip netns add NS && ip -n NS link set lo up && for a in " + QByteArray(addresses)
-                 + "; do ip -n NS addr add $a/64 dev lo nodad || exit 1; done"))
-            return;
-        m_home = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
-        const int inside = ::open(("/run/netns/" + m_name).constData(), O_RDONLY | O_CLOEXEC);
-        m_entered = ::setns(inside, CLONE_NEWNET) == 0;
-        ::close(inside);
-    }
-    ~PrivateNetwork()
-    {
-        if (m_home >= 0) {
-            ::setns(m_home, CLONE_NEWNET);
-            ::close(m_home);
-        }
-        run("ip netns del NS 2>/dev/null");
-    }
-    bool entered() const { return m_entered; }
-
-private:
-    bool run(QByteArray command) const { return std::system(command.replace("NS", m_name).constData()) == 0; }
-
-    QByteArray m_name;
-    int m_home = -1;
-    bool m_entered = false;
-};
-
 // A home gets a /64 of IPv6: its addresses share its places to wait for a
-// login; the next /64 has its own.
+// login; the next /64 has its own. The addresses are on the loopback of a
+// network of the test's own, which the thread enters to make its sockets.
 TEST(OpenPortIpv6, AddressesOfOneSlash64ShareOneLimit)
 {
-    PrivateNetwork network("2001:db8:64::a 2001:db8:64::b 2001:db8:64::c 2001:db8:65::a");
-    if (!network.entered())
+    const QByteArray ns = "t64" + QByteArray::number(::getpid());
+    const auto ip = [&](const char *command) { return std::system(QByteArray(command).replace("NS", ns).constData()) == 0; };
+    if (::geteuid() != 0 || !ip("ip -V >/dev/null 2>&1"))
         GTEST_SKIP() << "needs root and the ip tool to give a network of its own IPv6 addresses of one /64";
-    RandomSource random{7};
-    TServer server{random};
-    holdGameTimers(server);
-    server.setPortName(QStringLiteral("0"));
-    server.startHosting();
-    const quint16 port = server.localPort();
-    TestClient first(port, "2001:db8:64::a");
-    EXPECT_TRUE(first.waitFor(ff("CMD_sendlogininfo+1")));
-    TestClient second(port, "2001:db8:64::b");
-    EXPECT_TRUE(second.waitFor(ff("CMD_sendlogininfo+2")));
-    TestClient third(port, "2001:db8:64::c");
-    EXPECT_TRUE(third.waitFor(ff("CMD_full+")));
-    TestClient neighbour(port, "2001:db8:65::a");
-    EXPECT_TRUE(neighbour.waitFor(ff("CMD_sendlogininfo+3")));
+    struct Cleanup { std::function<void()> f; ~Cleanup() { f(); } } cleanup{[&] { ip("ip netns del NS"); }};
+    ASSERT_TRUE(ip("ip netns add NS && ip -n NS link set lo up && for a in 64::a 64::b 64::c 65::a; do"
+                   " ip -n NS addr add 2001:db8:$a/64 dev lo nodad || exit 1; done"));
+    const int home = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
+    const int inside = ::open(("/run/netns/" + ns).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::setns(inside, CLONE_NEWNET), 0);
+    {
+        RandomSource random{7};
+        TServer server{random};
+        holdGameTimers(server);
+        server.setPortName(QStringLiteral("0"));
+        server.startHosting();
+        const quint16 port = server.localPort();
+        TestClient first(port, "2001:db8:64::a");
+        EXPECT_TRUE(first.waitFor(ff("CMD_sendlogininfo+1")));
+        TestClient second(port, "2001:db8:64::b");
+        EXPECT_TRUE(second.waitFor(ff("CMD_sendlogininfo+2")));
+        TestClient third(port, "2001:db8:64::c");
+        EXPECT_TRUE(third.waitFor(ff("CMD_full+")));
+        TestClient neighbour(port, "2001:db8:65::a");
+        EXPECT_TRUE(neighbour.waitFor(ff("CMD_sendlogininfo+3")));
+    }
+    ::setns(home, CLONE_NEWNET);
+    ::close(home);
+    ::close(inside);
 }
 
 // A removed player is kept out by the /64 he came from and by his name,
 // so that the other address family does not bring him back.
 TEST(OpenPortIpv6, ARemovedPlayerIsRefusedOverTheOtherFamily)
 {
-    PrivateNetwork network("2001:db8:64::a 2001:db8:64::b");
-    if (!network.entered())
+    const QByteArray ns = "tfam" + QByteArray::number(::getpid());
+    const auto ip = [&](const char *command) { return std::system(QByteArray(command).replace("NS", ns).constData()) == 0; };
+    if (::geteuid() != 0 || !ip("ip -V >/dev/null 2>&1"))
         GTEST_SKIP() << "needs root and the ip tool to give a network of its own IPv6 addresses";
+    struct Cleanup { std::function<void()> f; ~Cleanup() { f(); } } cleanup{[&] { ip("ip netns del NS"); }};
+    ASSERT_TRUE(ip("ip netns add NS && ip -n NS link set lo up && ip -n NS addr add 2001:db8:64::a/64 dev lo nodad"
+                   " && ip -n NS addr add 2001:db8:64::b/64 dev lo nodad"));
+    const int home = ::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
+    const int inside = ::open(("/run/netns/" + ns).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::setns(inside, CLONE_NEWNET), 0);
+    struct Home { int home, inside; ~Home() { ::setns(home, CLONE_NEWNET); ::close(home); ::close(inside); } } back{home, inside};
     RandomSource random{7};
     TServer server{random};
     holdGameTimers(server);
@@ -384,7 +369,9 @@ TEST_F(Strangers, TheHostingPlayerIsKnownByHisSocketAndATunnelledStrangerIsLimit
     blue.send(ff("CMD_kickhim+1+" + QByteArray::number(first.seat) + "+"));
     EXPECT_TRUE(first.waitClosed());
     EXPECT_TRUE(server.ownConnection(1)) << "removing a local copy bars neither the hosting player ...";
-    EXPECT_TRUE(blue.sync()) << "... nor cuts him off";
+    EXPECT_TRUE(blue.sync()) << "... nor cuts him off ...";
+    EXPECT_NE(from("127.0.0.1").login("Other"), 0) << "... nor the others who come from 127.0.0.1";
+    EXPECT_EQ(notices.value(0), "Copy is removed: the name Copy stays away while you host.");
 }
 
 TEST(AdmissionReports, PastFiveAddressesTheOthersAreToldTogether)

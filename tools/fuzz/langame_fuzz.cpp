@@ -37,10 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!game)
         return 0;
     check(!game->name.isEmpty() && game->name == game->name.trimmed());
-    for (const char32_t point : game->name.toUcs4())
-        check(QChar::isPrint(point));
-    for (const QChar c : game->version)
-        check(c.isPrint());
+    for (const QString &text : {game->name, game->version}) {
+        for (const char32_t point : text.toUcs4())
+            check(QChar::isPrint(point));
+    }
     check(game->players >= 0 && game->players <= lan::PlayerPlaces);
     check(game->watchers >= 0 && game->watchers <= lan::WatcherPlaces);
     check(game->free >= -1 && game->free <= lan::PlayerPlaces + lan::WatcherPlaces);
