@@ -32,6 +32,10 @@
 #      pairs of raw clients on loopback addresses, a timed joiner, and 1,000
 #      wrong codes from one address in 10 s; its CPU, memory and latencies.
 #      Runs alone (tools/bench.sh 10): it holds about 12,000 connections.
+#  11. online: in tests/labs' closed homes with the real meeting service, a
+#      join by invite code from the program's start to its seat, and a
+#      request's round trip over the service's relay against a direct one
+#      (needs root).
 #
 #   tools/bench.sh [N ...]     sections N (default: all); the tables also go
 #                              to build-bench/bench-report.md
@@ -62,7 +66,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     fi
 fi
 
-sections=" ${*:-1 2 3 4 5 6 7 8 9 10} "
+sections=" ${*:-1 2 3 4 5 6 7 8 9 10 11} "
 want() { [[ $sections == *" $1 "* ]]; }
 
 bin=$PWD/build-bench
@@ -457,6 +461,51 @@ kill -TERM "$lobbyd" "$forwarder"
 wait "$lobbyd" "$forwarder" 2>/dev/null || true
 echo
 echo "The service's log: $(grep -c . "$work/lobbyd.log") lines; the bench clients: $(grep -c 'lost its connection' "$work/benchlobbyd.log" || true) connections lost."
+fi
+
+# 11. Online -------------------------------------------------------------------
+if want 11; then
+echo
+echo "## 11. Online: joining by invite code, and the relay's added latency"
+echo
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Skipped: the closed homes need root (network namespaces)."
+else
+    echo "tests/labs/closed-homes.sh: Ann hosts behind carrier-grade NAT, Bo's router lets nobody in, orvellobbyd runs"
+    echo "on the public server. A join: the real program started in Bo's home with Ann's code (relayed, since nobody"
+    echo "reaches Ann) until Ann's host has his name in seat 2; each join with a fresh service. The round trips: a"
+    echo "request (\"play again\") until the host's word of it to everyone comes back, 200 each, for a raw player in"
+    echo "Ann's home (direct) and one in Bo's home over the relay. Goals: a join within 2 s, the relay adding at most"
+    echo "20 ms to a move's way."
+    echo
+    lab=online$$
+    lab=${lab:0:6}
+    tests/labs/closed-homes.sh up "$lab" >/dev/null
+    lobbyd_pid=""
+    start_lobbyd() {
+        ip netns exec "$lab-s" "$bin/src/lobbyd/orvellobbyd" --listen 203.0.113.10:7773 >/dev/null 2>&1 &
+        lobbyd_pid=$!
+        pids+=("$lobbyd_pid")
+        sleep 0.5
+    }
+    # A fresh service for each join: when a relayed joiner closes first, the
+    # service of this version reads into a freed buffer (AddressSanitizer:
+    # heap-use-after-free in its relay's read) and may crash at the next
+    # connection.
+    joins=()
+    for _ in 1 2 3 4 5; do
+        start_lobbyd
+        joins+=("$(QT_QPA_PLATFORM=offscreen "$tools/tavlix_benchonline" "$lab" join "$bin/tavlix" 2>/dev/null || echo failed)")
+        kill "$lobbyd_pid" 2>/dev/null; wait "$lobbyd_pid" 2>/dev/null || true
+    done
+    echo "| figure | median | p95 | goal |"
+    echo "|---|---|---|---|"
+    echo "| join by code, the program's start to its seat (ms; $(printf '%s ' "${joins[@]}")) | $(printf '%s\n' "${joins[@]}" | grep -v failed | median) ms | | at most 2 s |"
+    start_lobbyd
+    QT_QPA_PLATFORM=offscreen "$tools/tavlix_benchonline" "$lab" latency 2>/dev/null || echo "| (the round trips could not be measured) | | | |"
+    kill "$lobbyd_pid" 2>/dev/null; wait "$lobbyd_pid" 2>/dev/null || true
+    tests/labs/closed-homes.sh down "$lab"
+fi
 fi
 
 echo

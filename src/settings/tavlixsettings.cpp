@@ -100,6 +100,12 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Botlevel = level == "2" ? BotLevel::Strong : level == "3" ? BotLevel::Expert : BotLevel::Classic;
     settings.Openport = readText(profile, "Openport", "1") != "0";
     settings.Announce = readText(profile, "Announce", "1") != "0";
+    const std::string server = readText(profile, "Lobbyserver", "");
+    settings.Lobbyserver = server.empty() ? DefaultLobbyserver : server;
+    // "0": Off; "2": Public; any other text, and a missing key: Invite Only.
+    const std::string online = readText(profile, "Online", "1");
+    settings.Online = online == "0" ? OnlineMode::Off : online == "2" ? OnlineMode::Public : OnlineMode::InviteOnly;
+    settings.Lobbysecret = readText(profile, "Lobbysecret", "");
     return settings;
 }
 
@@ -136,6 +142,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Openport", settings.Openport ? "1" : "0");
     if (wanted(KeyAnnounce))
         add("Announce", settings.Announce ? "1" : "0");
+    if (wanted(KeyOnline))
+        add("Online", std::to_string(static_cast<int>(settings.Online)));
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -159,6 +167,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Botlevel != now.Botlevel, KeyBotlevel);
     mark(before.Openport != now.Openport, KeyOpenport);
     mark(before.Announce != now.Announce, KeyAnnounce);
+    mark(before.Online != now.Online, KeyOnline);
     return keys;
 }
 
@@ -173,4 +182,9 @@ void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &p
 void writeHelpSeen(const IniProfile &profile)
 {
     profile.writeString(SettingsSection, "Help", "2");
+}
+
+void writeLobbySecret(const IniProfile &profile, const std::string &secret)
+{
+    profile.writeString(SettingsSection, "Lobbysecret", secret);
 }

@@ -46,6 +46,10 @@ void TavlixProgram::loadinifile()
     m_chat->setBotlevel(settings.Botlevel);
     m_chat->item(QStringLiteral("OpenPort1"))->setChecked(settings.Openport);
     m_chat->item(QStringLiteral("ShowOnNetwork1"))->setChecked(settings.Announce);
+    m_chat->item(settings.Online == OnlineMode::Off      ? QStringLiteral("OnlineOff1")
+                 : settings.Online == OnlineMode::Public ? QStringLiteral("OnlinePublic1")
+                                                         : QStringLiteral("OnlineInvite1"))
+        ->setChecked(true);
     // The first login on this machine explains the game once.
     if (settings.Help)
         m_chat->QuickInstructions1Click();
@@ -76,6 +80,7 @@ TavlixSettings TavlixProgram::shownSettings() const
     settings.Botlevel = m_chat->botlevel();
     settings.Openport = m_chat->item(QStringLiteral("OpenPort1"))->isChecked();
     settings.Announce = m_chat->item(QStringLiteral("ShowOnNetwork1"))->isChecked();
+    settings.Online = onlineMode();
     return settings;
 }
 

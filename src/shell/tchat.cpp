@@ -116,7 +116,7 @@ void Tchat::insertChatItems()
     // In the menu bar every item gets a letter of its own (Alt+O, then the
     // letter), unique within the Options menu; the words stay the same.
     const struct { const char *name; const char *caption; } letters[] = {
-        {"TextColor1", "Text &Color"}, {"TextSize1", "Text Si&ze"}, {"ScrollChatOff2", "Scr&oll Chat Off"},
+        {"TextColor1", "Text &Color"}, {"TextSize1", "Text Si&ze"}, {"ScrollChatOff2", "Scroll Ch&at Off"},
         {"ClearMainChat1", "Clear &Main Chat"}, {"N8", "&8"}, {"N10", "1&0"}, {"N12", "1&2"}, {"N14", "1&4"}};
     for (const auto &letter : letters) {
         if (QAction *chatItem = item(QString::fromLatin1(letter.name)))

@@ -143,6 +143,7 @@ private:
     QActionGroup *m_botSpeedGroup = nullptr;
     QActionGroup *m_turnSoundGroup = nullptr;
     QActionGroup *m_botLevelGroup = nullptr;
+    QActionGroup *m_onlineGroup = nullptr;
     int m_botspeed = 0;
     BotLevel m_botlevel = DefaultBotLevel;
     QRect m_remembered;

@@ -35,6 +35,9 @@ void Tchat::createMenus()
     m_fileMenu = bar->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
     addItem(m_fileMenu, "StartGame1", QStringLiteral("&Start Game"))->setEnabled(false);
+    // Enabled while the meeting service has given the hosted table a code;
+    // the program puts the code on the clipboard.
+    addItem(m_fileMenu, "CopyInviteCode1", tr("Copy &Invite Code"))->setEnabled(false);
     m_fileMenu->addSeparator();
     connect(addItem(m_fileMenu, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this, &Tchat::Exit1Click);
 
@@ -99,6 +102,20 @@ void Tchat::createMenus()
     // On by default; a hosting copy then shows its table to the launchers
     // on the local network. The program saves it and applies it at once.
     addCheckItem(m_optionsMenu, "ShowOnNetwork1", QStringLiteral("Show on &Network"), true);
+    // How a hosting copy uses the meeting service; saved as Online and
+    // applied at once by the program.
+    QMenu *online = m_optionsMenu->addMenu(tr("Play &Online"));
+    online->menuAction()->setObjectName(QStringLiteral("PlayOnline1"));
+    m_onlineGroup = new QActionGroup(this);
+    const struct { const char *name; const char *caption; int mode; } modes[] = {
+        {"OnlineOff1", QT_TR_NOOP("&Off"), 0},
+        {"OnlineInvite1", QT_TR_NOOP("&Invite Only"), 1},
+        {"OnlinePublic1", QT_TR_NOOP("&Public"), 2}};
+    for (const auto &mode : modes) {
+        QAction *choice = addCheckItem(online, mode.name, tr(mode.caption), mode.mode == 1);
+        choice->setData(mode.mode);
+        m_onlineGroup->addAction(choice);
+    }
     // Off at every start and never saved: a copy that hosts for others
     // enables it, and the program hands it to the host.
     addCheckItem(m_optionsMenu, "LockTable1", QStringLiteral("&Lock Table"), false)->setEnabled(false);
