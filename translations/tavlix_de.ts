@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>Starting the game: hosting as %1.</source>
-        <translation>Das Spiel startet: Du bist Gastgeber als %1.</translation>
+        <translation>Das Spiel startet: Du eröffnest es als %1.</translation>
     </message>
     <message>
         <source>Starting the game: joining %1 as %2.</source>
@@ -499,11 +499,11 @@
     </message>
     <message>
         <source>You are spying.</source>
-        <translation>Du schaust zu.</translation>
+        <translation>Du kiebitzt.</translation>
     </message>
     <message>
         <source>%1 is spying.</source>
-        <translation>%1 schaut zu.</translation>
+        <translation>%1 kiebitzt.</translation>
     </message>
     <message>
         <source>%1 disconnected.</source>
@@ -531,7 +531,7 @@
     <message>
         <source>DONE</source>
         <extracomment>The button that closes the quick instructions</extracomment>
-        <translation>FERTIG</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Done</source>
@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>&amp;Spy List</source>
-        <translation>&amp;Zuschauerliste</translation>
+        <translation>&amp;Kiebitzliste</translation>
     </message>
     <message>
         <source>&amp;Phrase List</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>Download The Orvel Lobby Now to play this  and other exciting games online with other players! </source>
-        <translation>Lade dir jetzt die Orvel Lobby herunter und spiele dieses und andere spannende Spiele online mit anderen! </translation>
+        <translation>Hol dir jetzt die Orvel Lobby und spiel dieses und andere tolle Spiele online mit anderen! </translation>
     </message>
     <message>
         <source>Download And Install The Orvel Lobby Now</source>
@@ -994,7 +994,7 @@
     </message>
     <message>
         <source>Stop Download</source>
-        <translation>Download abbrechen</translation>
+        <translation>Download stoppen</translation>
     </message>
     <message>
         <source>Download progress</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>To proceed to the game without the ability to play against others click the button below.</source>
-        <translation>Wenn du ohne Mitspieler weiterspielen willst, klicke auf den Knopf unten.</translation>
+        <translation>Wenn du nur gegen den Computer spielen willst, klicke auf den Knopf unten.</translation>
     </message>
     <message>
         <source>Play Solo Game</source>
@@ -1182,7 +1182,7 @@ Lobby-Launcher gestartet (siehe &lt;i&gt;Die Lobby&lt;/i&gt;). Ein Spieler ist G
 und eröffnet das Spiel, alle anderen treten ihm bei. Der erste Spieler in der
 Liste ist meist der Gastgeber.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Gastgeber sein.&lt;/b&gt; Der Computer des Gastgebers muss eingehende
-Verbindungen auf TCP-Port 7772 annehmen; erlaube Tavlix in seiner Firewall.
+Verbindungen auf TCP-Port 7772 annehmen; gib Tavlix dort in der Firewall frei.
 Wenn du Gastgeber bist, sagt dir der Chat, wo die anderen dir beitreten
 können: „Spieler in deinem Netzwerk können dir unter ... beitreten.“ für jede
 Adresse, die dein Computer in seinen Netzwerken hat, für Freunde im selben
@@ -1259,7 +1259,7 @@ Cursorfeld über das Spielbrett. Die Tasten &lt;b&gt;1&lt;/b&gt; bis &lt;b&gt;7&
 Plättchen deiner Hand an oder senken sie, von links gezählt. &lt;b&gt;Enter&lt;/b&gt; oder
 die &lt;b&gt;Leertaste&lt;/b&gt; legt das angehobene Plättchen auf das Cursorfeld, genau
 wie ein Klick. &lt;b&gt;Esc&lt;/b&gt; senkt es wieder und schließt die Fenster Hilfe,
-Bilanz, Sprüche und Zuschauer.&lt;/p&gt;
+Bilanz, Sprüche und Kiebitze.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Punkte.&lt;/b&gt; Ein Plättchen bringt Punkte für jedes Plättchen, das es
 berührt, und mehr für jedes Viererquadrat, das es vervollständigt (siehe
 &lt;i&gt;Punktewertung&lt;/i&gt;).&lt;/p&gt;
@@ -1434,13 +1434,13 @@ Knopf, um seinen Spruch zu sehen. Ein Spruchknopf lässt sich nur alle 2
 Sekunden benutzen. Der Notenknopf daneben schickt ein Chat-Geräusch, das alle
 hören.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Bilanz&lt;/b&gt; (Ansicht, Bilanz anzeigen). Zählt deine Spiele und Siege.
-Hake einen Spieler unter Spieler im aktuellen Spiel an, um ihn zu verfolgen:
+Hake einen Mitspieler unter Spieler im aktuellen Spiel an, um ihn zu verfolgen:
 Von da an hält die Bilanz deine Spiele gegen diesen Spieler fest und wer
 gewonnen hat, insgesamt und in dieser Sitzung. Entferne den Haken bei einem
-verfolgten Spieler, um seine Bilanz zu löschen. Bilanz zurücksetzen fängt bei
-allem wieder bei null an.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Zuschauerliste&lt;/b&gt; (Ansicht, Zuschauerliste). Zeigt, wer dem Spiel ohne
-eigenen Platz zuschaut.&lt;/p&gt;
+verfolgten Spieler, um seine Bilanz zu löschen. Zurücksetzen stellt alles wieder
+auf null.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Kiebitzliste&lt;/b&gt; (Ansicht, Kiebitzliste). Zeigt die Kiebitze: alle,
+die dem Spiel ohne eigenen Platz zuschauen.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Spruchliste&lt;/b&gt; (Ansicht, Spruchliste). Hier bearbeitest du die neun
 Sprüche der Spruchknöpfe. Sie bleiben für deine nächsten Spiele
 erhalten.&lt;/p&gt;
@@ -1547,7 +1547,7 @@ Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
     <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
-        <translation>&lt;h3&gt;Versionsgeschichte&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Erste Veröffentlichung: Solospiele gegen den Computer, Netzwerkspiele mit Gastgeber für bis zu sechs Spieler und drei Zuschauer, Chat mit Spruchknöpfen und Chat-Geräuschen, die Bilanz, die Kurzanleitung und diese Hilfe.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>&lt;h3&gt;Versionsgeschichte&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Erste Veröffentlichung: Solospiele gegen den Computer, Netzwerkspiele mit Gastgeber für bis zu sechs Spieler und drei Kiebitze, Chat mit Spruchknöpfen und Chat-Geräuschen, die Bilanz, die Kurzanleitung und diese Hilfe.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Overview</source>
@@ -1641,11 +1641,11 @@ Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
     <name>Tspylist</name>
     <message>
         <source>Tavlix - Spys</source>
-        <translation>Tavlix - Zuschauer</translation>
+        <translation>Tavlix - Kiebitze</translation>
     </message>
     <message>
         <source>Spy List</source>
-        <translation>Zuschauer</translation>
+        <translation>Kiebitze</translation>
     </message>
     <message>
         <source>&amp;Remove From Game</source>
@@ -1664,7 +1664,7 @@ Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
     </message>
     <message>
         <source>Opponent Wins:</source>
-        <translation>Siege Gegner:</translation>
+        <translation>Siege des Gegners:</translation>
     </message>
     <message>
         <source>Tavlix - Tally List</source>
@@ -1714,11 +1714,11 @@ Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
     </message>
     <message>
         <source>Tick a player of the current game to keep a tally of your games against them; untick to stop.</source>
-        <translation>Hake einen Spieler des aktuellen Spiels an, um Bilanz über deine Spiele gegen ihn zu führen; entferne den Haken, um aufzuhören.</translation>
+        <translation>Hake einen Mitspieler an, um deine Bilanz gegen ihn festzuhalten; ohne Haken wird sie gelöscht.</translation>
     </message>
     <message>
         <source>Reset Tally</source>
-        <translation>Bilanz zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Done</source>
