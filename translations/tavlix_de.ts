@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Host &amp;address:</source>
-        <translation>&amp;Adresse des Gastgebers:</translation>
+        <translation>&amp;Gastgeber:</translation>
     </message>
     <message>
         <source>Host a game</source>
@@ -1523,8 +1523,8 @@ Fenster aus:&lt;/p&gt;
 &lt;ul&gt;
 &lt;li&gt;&lt;b&gt;Dein Name&lt;/b&gt;: der Name, den die anderen Spieler sehen (Leerzeichen
 sind erlaubt).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Adresse des Gastgebers&lt;/b&gt;: der Computer, auf dem das Spiel läuft, als
-Name oder als Adresse wie 192.168.1.20 oder 2001:db8::20.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Gastgeber&lt;/b&gt;: der Computer, auf dem das Spiel läuft, als Name oder
+als Adresse wie 192.168.1.20 oder 2001:db8::20.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Drücke &lt;b&gt;Spiel eröffnen&lt;/b&gt;, damit das Spiel auf deinem Computer läuft;
 die anderen treten dir über die Adresse deines Computers bei. Drücke &lt;b&gt;Spiel
