@@ -1730,7 +1730,7 @@ Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
     </message>
     <message>
         <source>%1 Wins:</source>
-        <translation>Siege %1:</translation>
+        <translation>Siege von %1:</translation>
     </message>
     <message>
         <source>%1&apos;s Tally</source>
