@@ -1171,7 +1171,7 @@ other players&apos; windows close.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;&lt;b&gt;Allein spielen.&lt;/b&gt; Für sich allein gestartet, öffnet Tavlix ein
+&lt;p&gt;&lt;b&gt;Allein spielen.&lt;/b&gt; Startest du Tavlix für sich allein, öffnet es ein
 Solospiel gegen den Computerspieler Klot. Drücke den Knopf &lt;b&gt;Spiel
 starten&lt;/b&gt; auf dem Spielbrett (oder Datei, Spiel starten), um zu beginnen.
 Ein Solospiel braucht keine Internetverbindung, spricht aber über die
