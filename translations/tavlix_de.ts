@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>This is an example of a four-tile square.</source>
-        <translation>Das ist ein Beispiel für ein Viererquadrat.</translation>
+        <translation>Das ist ein Beispiel für ein Vierer­quadrat.</translation>
     </message>
     <message>
         <source>A tile placed here completes four four-tile squares at once!</source>
