@@ -189,23 +189,6 @@
 <context>
     <name>ClientConnection</name>
     <message>
-        <source>nothing answers on port %1 there</source>
-        <translation>dort antwortet nichts auf Port %1</translation>
-    </message>
-    <message>
-        <source>that address cannot be reached</source>
-        <translation>diese Adresse ist nicht erreichbar</translation>
-    </message>
-    <message>
-        <source>no answer within %1 s</source>
-        <extracomment>%1 is a number of seconds</extracomment>
-        <translation>keine Antwort innerhalb von %1 s</translation>
-    </message>
-    <message>
-        <source>the name cannot be looked up</source>
-        <translation>der Name lässt sich nicht auflösen</translation>
-    </message>
-    <message>
         <source>%1 has a different version of the game then you.</source>
         <translation>%1 hat eine andere Version des Spiels als du.</translation>
     </message>
@@ -241,6 +224,33 @@
         <source>You</source>
         <extracomment>The player&apos;s own name in a solo game</extracomment>
         <translation>Du</translation>
+    </message>
+    <message>
+        <source>Could not join %1: the lobby&apos;s address &quot;%2&quot; in the settings is not host:port.</source>
+        <translation>Beitritt zu %1 nicht möglich: Die Adresse der Lobby „%2“ in den Einstellungen hat nicht die Form host:port.</translation>
+    </message>
+    <message>
+        <source>Connected through the lobby&apos;s relay.</source>
+        <translation>Über die Weiterleitung der Lobby verbunden.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectFailure</name>
+    <message>
+        <source>nothing answers on port %1 there</source>
+        <translation>dort antwortet nichts auf Port %1</translation>
+    </message>
+    <message>
+        <source>that address cannot be reached</source>
+        <translation>diese Adresse ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>the name cannot be looked up</source>
+        <translation>der Name lässt sich nicht auflösen</translation>
     </message>
 </context>
 <context>
@@ -306,6 +316,70 @@
         <source>%1 at %2, %3, %4</source>
         <extracomment>A game on the network: the host&apos;s name, its address, the players, its state</extracomment>
         <translation>%1 (%2), %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyDirectory</name>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>die Lobby antwortete: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyJoin</name>
+    <message>
+        <source>Could not connect to the lobby at %1: %2.</source>
+        <translation>Keine Verbindung zur Lobby unter %1 möglich: %2.</translation>
+    </message>
+    <message>
+        <source>There is no table with the invite code %1.</source>
+        <translation>Es gibt keinen Tisch mit dem Einladungscode %1.</translation>
+    </message>
+    <message>
+        <source>the table was closed</source>
+        <translation>der Tisch wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>the host did not answer</source>
+        <translation>der Gastgeber hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>too many wrong codes from your address; wait a minute</source>
+        <translation>zu viele falsche Codes von deiner Adresse; warte eine Minute</translation>
+    </message>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>die Lobby antwortete: %1</translation>
+    </message>
+    <message>
+        <source>Could not join the table %1: %2.</source>
+        <translation>Beitritt zum Tisch %1 nicht möglich: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyLink</name>
+    <message>
+        <source>the lobby did not answer within %1 s</source>
+        <translation>die Lobby hat nicht innerhalb von %1 s geantwortet</translation>
+    </message>
+    <message>
+        <source>the lobby sent what this game does not understand</source>
+        <translation>die Lobby hat etwas geschickt, das dieses Spiel nicht versteht</translation>
+    </message>
+    <message>
+        <source>the connection to the lobby was lost</source>
+        <translation>die Verbindung zur Lobby ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>the lobby closed the connection</source>
+        <translation>die Lobby hat die Verbindung beendet</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyRegistration</name>
+    <message>
+        <source>the lobby refused the table: %1</source>
+        <translation>die Lobby hat den Tisch abgelehnt: %1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +495,44 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Games on the &amp;internet:</source>
+        <translation>Spiele im &amp;Internet:</translation>
+    </message>
+    <message>
+        <source>An invite code is a &quot;+&quot; and 8 letters and digits, such as +K7QX-M2PA.</source>
+        <translation>Ein Einladungscode ist ein „+“ mit 8 Buchstaben und Ziffern, etwa +K7QX-M2PA.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineGamesList</name>
+    <message>
+        <source>Games on the internet</source>
+        <translation>Spiele im Internet</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1).</source>
+        <translation>Die Lobby ist nicht erreichbar (%1).</translation>
+    </message>
+    <message>
+        <source>Asking the lobby for its games ...</source>
+        <translation>Die Lobby wird nach ihren Spielen gefragt ...</translation>
+    </message>
+    <message>
+        <source>No public games in the lobby yet.</source>
+        <translation>Noch keine öffentlichen Spiele in der Lobby.</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>OrvelLobby</name>
+    <message>
+        <source>The lobby&apos;s address in the settings is not host:port.</source>
+        <translation>Die Adresse der Lobby in den Einstellungen hat nicht die Form host:port.</translation>
     </message>
 </context>
 <context>
@@ -582,6 +694,7 @@
     </message>
     <message>
         <source>Status</source>
+        <extracomment>For screen readers: what the line at the bottom of the board is</extracomment>
         <translation>Status</translation>
     </message>
     <message>
@@ -783,6 +896,22 @@
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>Your table is listed in the lobby.</source>
+        <translation>Dein Tisch ist in der Lobby eingetragen.</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1); players on your network, or who can reach your address, can still join you.</source>
+        <translation>Die Lobby ist nicht erreichbar (%1); Spieler in deinem Netzwerk oder alle, die deine Adresse erreichen, können dir trotzdem beitreten.</translation>
+    </message>
+    <message>
+        <source>its address &quot;%1&quot; in the settings is not host:port</source>
+        <translation>ihre Adresse „%1“ in den Einstellungen hat nicht die Form host:port</translation>
+    </message>
+    <message>
+        <source>Friends can join you with the invite code %1.</source>
+        <translation>Freunde können dir mit dem Einladungscode %1 beitreten.</translation>
+    </message>
 </context>
 <context>
     <name>Tchat</name>
@@ -801,10 +930,6 @@
     <message>
         <source>Text Si&amp;ze</source>
         <translation>Text&amp;größe</translation>
-    </message>
-    <message>
-        <source>Scr&amp;oll Chat Off</source>
-        <translation>Chat nicht mitscr&amp;ollen</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
@@ -856,11 +981,12 @@
     </message>
     <message>
         <source>&amp;Classic</source>
-        <extracomment>Computer strength</extracomment>
+        <extracomment>The game&apos;s original one: a turn sound, and a computer strength (one text for both)</extracomment>
         <translation>&amp;Klassisch</translation>
     </message>
     <message>
         <source>&amp;New</source>
+        <extracomment>A turn sound: the newer recording</extracomment>
         <translation>&amp;Neu</translation>
     </message>
     <message>
@@ -960,6 +1086,34 @@
     <message>
         <source>&amp;System Default</source>
         <translation>&amp;Systemstandard</translation>
+    </message>
+    <message>
+        <source>Scroll Ch&amp;at Off</source>
+        <translation>C&amp;hat nicht mitscrollen</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Invite Code</source>
+        <translation>Einladungscode &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online</source>
+        <extracomment>Submenu: whether a hosted table is shown to players on the internet</extracomment>
+        <translation>&amp;Online spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <extracomment>Play Online: the table is not told to the lobby on the internet</extracomment>
+        <translation>&amp;Aus</translation>
+    </message>
+    <message>
+        <source>&amp;Invite Only</source>
+        <extracomment>Play Online: only players given the invite code find the table</extracomment>
+        <translation>Nur auf &amp;Einladung</translation>
+    </message>
+    <message>
+        <source>&amp;Public</source>
+        <extracomment>Play Online: the table is listed for everyone on the internet</extracomment>
+        <translation>&amp;Öffentlich</translation>
     </message>
 </context>
 <context>
@@ -1127,93 +1281,6 @@ triffst.&lt;/p&gt;
 Kurzanleitung, dann drücke &lt;b&gt;Spiel starten&lt;/b&gt; und probier es
 einfach aus. Viel Spaß!&lt;/p&gt;
 &lt;p&gt;Dein Team von Orvel Software&lt;/p&gt;
-</translation>
-    </message>
-    <message>
-        <source>
-&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
-the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
-File, Start Game) to begin. A solo game needs no internet connection, but it
-does talk to itself over the network components of your computer: if a
-firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
-lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
-else joins the host. The first player in the list is usually the host.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
-TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
-where the others can join you: &quot;Players on your network can join you at ...&quot;
-for each address of your computer on its networks, for friends in the same
-home.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
-which lets nobody in on its own. While you host, Tavlix asks your router to
-open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
-offer), for an hour at a time and again every half hour, and closes it again
-when you leave the game. If the router agrees, the chat says &quot;Players on the
-internet can join you at ...&quot; with your address on the internet: give that
-address to your friends. The game never takes another port, and never waits
-for the router: you can play while it answers.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
-not open port 7772 ...&quot;), and names the address of your computer. Switch on
-UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
-that address there by hand. If the port already leads to another computer,
-end the game there first or forward the port by hand. Players on your own
-network can always join you at the addresses the chat shows.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
-in within 15 seconds, one address may not try again and again, and a player
-you remove from the game cannot come back while you host. What the game turns
-away, it tells you in the chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
-on again) at once, also while you host; Tavlix then closes the port on the
-router. The choice is kept for the next games.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
-everyone. If the host leaves or is disconnected, all game play ends and the
-other players&apos; windows close.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;&lt;b&gt;Allein spielen.&lt;/b&gt; Startest du Tavlix für sich allein, öffnet es ein
-Solospiel gegen den Computerspieler Klot. Drücke den Knopf &lt;b&gt;Spiel
-starten&lt;/b&gt; auf dem Spielbrett (oder Datei, Spiel starten), um zu beginnen.
-Ein Solospiel braucht keine Internetverbindung, spricht aber über die
-Netzwerkkomponenten deines Computers mit sich selbst: Wenn eine Firewall
-nachfragt, erlaube Tavlix, auf diesem Computer das Netzwerk zu nutzen.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Mit anderen spielen.&lt;/b&gt; Spiele mit anderen Leuten werden über den
-Lobby-Launcher gestartet (siehe &lt;i&gt;Die Lobby&lt;/i&gt;). Ein Spieler ist Gastgeber
-und eröffnet das Spiel, alle anderen treten ihm bei. Der erste Spieler in der
-Liste ist meist der Gastgeber.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Gastgeber sein.&lt;/b&gt; Der Computer des Gastgebers muss eingehende
-Verbindungen auf TCP-Port 7772 annehmen; gib Tavlix dort in der Firewall frei.
-Wenn du Gastgeber bist, sagt dir der Chat, wo die anderen dir beitreten
-können: „Spieler in deinem Netzwerk können dir unter ... beitreten.“ für jede
-Adresse, die dein Computer in seinen Netzwerken hat, für Freunde im selben
-Haushalt.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Gastgeber von zu Hause.&lt;/b&gt; Die meisten Haushalte gehen über einen
-Router ins Internet, der von sich aus niemanden hereinlässt. Solange du
-Gastgeber bist, bittet Tavlix deinen Router, Port 7772 für deinen Computer zu
-öffnen (über NAT-PMP oder UPnP, was die meisten Router anbieten), jeweils für
-eine Stunde und jede halbe Stunde erneut, und schließt ihn wieder, wenn du das
-Spiel verlässt. Wenn der Router zustimmt, sagt der Chat „Spieler im Internet
-können dir unter ... beitreten.“ mit deiner Adresse im Internet: Gib diese
-Adresse deinen Freunden. Das Spiel nimmt nie einen anderen Port und wartet nie
-auf den Router: Du kannst spielen, während er antwortet.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Wenn der Router ablehnt.&lt;/b&gt; Dann sagt der Chat, warum („Dein Router
-hat Port 7772 nicht geöffnet ...“), und nennt die Adresse deines Computers.
-Schalte auf der Einstellungsseite des Routers UPnP oder NAT-PMP ein, oder
-leite dort TCP-Port 7772 von Hand an diese Adresse weiter. Wenn der Port schon
-zu einem anderen Computer führt, beende dort zuerst das Spiel oder leite den
-Port von Hand weiter. Spieler in deinem eigenen Netzwerk können dir immer
-unter den Adressen beitreten, die der Chat anzeigt.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Fremde.&lt;/b&gt; Ein offener Port ist für alle offen. Eine Verbindung muss
-sich innerhalb von 15 Sekunden anmelden, eine Adresse darf es nicht immer
-wieder versuchen, und ein Spieler, den du aus dem Spiel entfernst, kann nicht
-zurückkommen, solange du Gastgeber bist. Wen oder was das Spiel abweist, sagt
-es dir im Chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Abschalten.&lt;/b&gt; Optionen, Port am Router öffnen schaltet das sofort aus
-(oder wieder ein), auch während du Gastgeber bist; Tavlix schließt dann den
-Port am Router. Die Wahl bleibt für die nächsten Spiele erhalten.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Wenn der Gastgeber geht.&lt;/b&gt; Tavlix beim Gastgeber leitet das Spiel für
-alle. Wenn der Gastgeber geht oder seine Verbindung abbricht, endet das Spiel
-für alle, und die Fenster der anderen Spieler schließen sich.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -1478,73 +1545,6 @@ siehe https://www.gnu.org/licenses/.&lt;/p&gt;
 </translation>
     </message>
     <message>
-        <source>
-&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
-multi-player games. It starts Tavlix for every player of a game with three
-things: the player&apos;s name, the address of the host, and whether this player
-hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
-&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
-lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
-is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
-address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
-you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
-the host address. The launcher remembers both entries, and its status line
-says Game running while your game is open and Game ended once it
-closes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
-your home network, with the host&apos;s name, the address, the players and the
-state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
-Choose one to fill in the host address, or double-click it (or press Enter
-on it) to join straight away. The list needs the Avahi service
-(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
-&lt;p&gt;You can also start Tavlix yourself with the same three things on the
-command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host; any
-other last word joins.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;Die Orvel Lobby ist ein eigenes Programm, in dem sich Spieler treffen und
-Mehrspielerpartien starten. Sie startet Tavlix für jeden Spieler einer Partie
-mit drei Angaben: dem Namen des Spielers, der Adresse des Gastgebers und ob
-dieser Spieler Gastgeber ist. Während das Spiel läuft, kann die Lobby
-erkennen, dass Tavlix noch geöffnet ist.&lt;/p&gt;
-&lt;p&gt;Ein Solospiel zeigt das Fenster Orvel Lobby herunterladen: Es kann die
-Lobby für dich holen, und &lt;b&gt;Mit anderen spielen&lt;/b&gt; startet eine installierte
-Lobby.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Der Linux-Launcher.&lt;/b&gt; Unter Linux ist die Lobby &lt;b&gt;orvellobby&lt;/b&gt;,
-die zusammen mit tavlix gebaut und installiert wird. Starte sie und fülle ihr
-Fenster aus:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Dein Name&lt;/b&gt;: der Name, den die anderen Spieler sehen (Leerzeichen
-sind erlaubt).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Gastgeber&lt;/b&gt;: der Computer, auf dem das Spiel läuft, als Name oder
-als Adresse wie 192.168.1.20 oder 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Drücke &lt;b&gt;Spiel eröffnen&lt;/b&gt;, damit das Spiel auf deinem Computer läuft;
-die anderen treten dir über die Adresse deines Computers bei. Drücke &lt;b&gt;Spiel
-beitreten&lt;/b&gt;, um dem Spiel unter der Adresse des Gastgebers beizutreten. Der
-Launcher merkt sich beide Eingaben, und seine Statuszeile zeigt Spiel läuft,
-solange dein Spiel offen ist, und Spiel beendet, sobald es geschlossen
-ist.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Spiele in deinem Netzwerk.&lt;/b&gt; Die Liste des Launchers zeigt die
-Spiele, die in deinem Heimnetz eröffnet sind, mit dem Namen des Gastgebers,
-der Adresse, den Spielern und dem Stand, zum Beispiel &lt;i&gt;Ann (192.168.1.20), 2
-Spieler, Runde 2 von 3&lt;/i&gt;. Wähle eines aus, um die Adresse des Gastgebers
-einzutragen, oder doppelklicke darauf (oder drücke Enter darauf), um sofort
-beizutreten. Die Liste braucht den Avahi-Dienst (avahi-daemon), der auf den
-meisten Linux-Desktops läuft; ohne ihn trittst du über die Adresse bei.&lt;/p&gt;
-&lt;p&gt;Du kannst Tavlix auch selbst mit denselben drei Angaben auf der
-Kommandozeile starten, zum Beispiel &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt;, um
-Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
         <translation>&lt;h3&gt;Versionsgeschichte&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Erste Veröffentlichung: Solospiele gegen den Computer, Netzwerkspiele mit Gastgeber für bis zu sechs Spieler und drei Kiebitze, Chat mit Spruchknöpfen und Chat-Geräuschen, die Bilanz, die Kurzanleitung und diese Hilfe.&lt;/li&gt;&lt;/ul&gt;</translation>
@@ -1593,6 +1593,217 @@ Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
+the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
+File, Start Game) to begin. A solo game needs no internet connection, but it
+does talk to itself over the network components of your computer: if a
+firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
+lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
+else joins the host. The first player in the list is usually the host.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
+TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
+where the others can join you: &quot;Players on your network can join you at ...&quot;
+for each address of your computer on its networks, for friends in the same
+home.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
+which lets nobody in on its own. While you host, Tavlix asks your router to
+open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
+offer), for an hour at a time and again every half hour, and closes it again
+when you leave the game. If the router agrees, the chat says &quot;Players on the
+internet can join you at ...&quot; with your address on the internet: give that
+address to your friends. The game never takes another port, and never waits
+for the router: you can play while it answers.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
+not open port 7772 ...&quot;), and names the address of your computer. Switch on
+UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
+that address there by hand. If the port already leads to another computer,
+end the game there first or forward the port by hand. Players on your own
+network can always join you at the addresses the chat shows.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
+in within 15 seconds, one address may not try again and again, and a player
+you remove from the game cannot come back while you host. What the game turns
+away, it tells you in the chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
+on again) at once, also while you host; Tavlix then closes the port on the
+router. The choice is kept for the next games.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing online with an invite code.&lt;/b&gt; Many homes let nobody in, and
+no router setting changes that. So when you host, Tavlix also registers your
+table with the Orvel lobby on the internet, and the chat says &quot;Friends can
+join you with the invite code ...&quot; with a code such as +K7QX-M2PA. Send your
+friends the code (File, Copy Invite Code puts it on the clipboard); it stays
+the same every time you host. A friend joins with the code in place of an
+address, in the lobby or on the command line. Where your computer cannot be
+reached, the lobby relays the game between you: the chat of your friend says
+&quot;Connected through the lobby&apos;s relay.&quot;, and the game plays exactly the same.
+The relay only passes the game&apos;s own messages on and keeps none of them.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Play Online.&lt;/b&gt; Options, Play Online chooses what the lobby may do:
+Off (never contact it), Invite Only (your table is found by its code only;
+the usual choice) or Public (it is also listed in every lobby window, for
+anyone to join). A change applies at once. If the lobby cannot be reached,
+the chat says so once, and players on your network can still join you; the
+game tries again every few minutes. Lock Table, removing a player and the
+limits for strangers work for players who come through the lobby as for
+everyone else.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
+everyone. If the host leaves or is disconnected, all game play ends and the
+other players&apos; windows close.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;&lt;b&gt;Allein spielen.&lt;/b&gt; Startest du Tavlix für sich allein, öffnet es ein
+Solospiel gegen den Computerspieler Klot. Drücke den Knopf &lt;b&gt;Spiel
+starten&lt;/b&gt; auf dem Spielbrett (oder Datei, Spiel starten), um zu beginnen.
+Ein Solospiel braucht keine Internetverbindung, spricht aber über die
+Netzwerkkomponenten deines Computers mit sich selbst: Wenn eine Firewall
+nachfragt, erlaube Tavlix, auf diesem Computer das Netzwerk zu nutzen.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Mit anderen spielen.&lt;/b&gt; Spiele mit anderen Leuten werden über den
+Lobby-Launcher gestartet (siehe &lt;i&gt;Die Lobby&lt;/i&gt;). Ein Spieler ist Gastgeber
+und eröffnet das Spiel, alle anderen treten ihm bei. Der erste Spieler in der
+Liste ist meist der Gastgeber.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Gastgeber sein.&lt;/b&gt; Der Computer des Gastgebers muss eingehende
+Verbindungen auf TCP-Port 7772 annehmen; gib Tavlix dort in der Firewall frei.
+Wenn du Gastgeber bist, sagt dir der Chat, wo die anderen dir beitreten
+können: „Spieler in deinem Netzwerk können dir unter ... beitreten.“ für jede
+Adresse, die dein Computer in seinen Netzwerken hat, für Freunde im selben
+Haushalt.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Gastgeber von zu Hause.&lt;/b&gt; Die meisten Haushalte gehen über einen
+Router ins Internet, der von sich aus niemanden hereinlässt. Solange du
+Gastgeber bist, bittet Tavlix deinen Router, Port 7772 für deinen Computer zu
+öffnen (über NAT-PMP oder UPnP, was die meisten Router anbieten), jeweils für
+eine Stunde und jede halbe Stunde erneut, und schließt ihn wieder, wenn du das
+Spiel verlässt. Wenn der Router zustimmt, sagt der Chat „Spieler im Internet
+können dir unter ... beitreten.“ mit deiner Adresse im Internet: Gib diese
+Adresse deinen Freunden. Das Spiel nimmt nie einen anderen Port und wartet nie
+auf den Router: Du kannst spielen, während er antwortet.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Wenn der Router ablehnt.&lt;/b&gt; Dann sagt der Chat, warum („Dein Router
+hat Port 7772 nicht geöffnet ...“), und nennt die Adresse deines Computers.
+Schalte auf der Einstellungsseite des Routers UPnP oder NAT-PMP ein, oder
+leite dort TCP-Port 7772 von Hand an diese Adresse weiter. Wenn der Port schon
+zu einem anderen Computer führt, beende dort zuerst das Spiel oder leite den
+Port von Hand weiter. Spieler in deinem eigenen Netzwerk können dir immer
+unter den Adressen beitreten, die der Chat anzeigt.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Fremde.&lt;/b&gt; Ein offener Port ist für alle offen. Eine Verbindung muss
+sich innerhalb von 15 Sekunden anmelden, eine Adresse darf es nicht immer
+wieder versuchen, und ein Spieler, den du aus dem Spiel entfernst, kann nicht
+zurückkommen, solange du Gastgeber bist. Wen oder was das Spiel abweist, sagt
+es dir im Chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Abschalten.&lt;/b&gt; Optionen, Port am Router öffnen schaltet das sofort aus
+(oder wieder ein), auch während du Gastgeber bist; Tavlix schließt dann den
+Port am Router. Die Wahl bleibt für die nächsten Spiele erhalten.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Online spielen mit Einladungscode.&lt;/b&gt; Viele Haushalte lassen niemanden
+herein, und daran ändert auch keine Einstellung des Routers etwas. Deshalb
+meldet Tavlix deinen Tisch, wenn du Gastgeber bist, auch bei der Orvel Lobby im
+Internet an, und der Chat sagt „Freunde können dir mit dem Einladungscode ...
+beitreten.“ mit einem Code wie +K7QX-M2PA. Schick deinen Freunden den Code
+(Datei, Einladungscode kopieren legt ihn in die Zwischenablage); er bleibt
+jedes Mal derselbe, wenn du Gastgeber bist. Ein Freund tritt mit dem Code
+statt mit einer Adresse bei, in der Lobby oder auf der Kommandozeile. Wo dein
+Computer nicht erreichbar ist, leitet die Lobby das Spiel zwischen euch weiter:
+Im Chat deines Freundes steht „Über die Weiterleitung der Lobby verbunden.“,
+und das Spiel läuft genau gleich. Die Weiterleitung reicht nur die Nachrichten
+des Spiels weiter und behält keine davon.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Online spielen.&lt;/b&gt; Optionen, Online spielen legt fest, was die Lobby
+darf: Aus (nie Kontakt aufnehmen), Nur auf Einladung (dein Tisch ist nur über
+seinen Code zu finden; die übliche Wahl) oder Öffentlich (er steht außerdem in
+jedem Lobby-Fenster, und jeder kann beitreten). Eine Änderung gilt sofort. Ist
+die Lobby nicht erreichbar, sagt der Chat das einmal, und Spieler in deinem
+Netzwerk können dir trotzdem beitreten; das Spiel versucht es alle paar Minuten
+erneut. Tisch sperren, das Entfernen eines Spielers und die Grenzen für Fremde
+gelten für Spieler, die über die Lobby kommen, genauso wie für alle
+anderen.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Wenn der Gastgeber geht.&lt;/b&gt; Tavlix beim Gastgeber leitet das Spiel für
+alle. Wenn der Gastgeber geht oder seine Verbindung abbricht, endet das Spiel
+für alle, und die Fenster der anderen Spieler schließen sich.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
+multi-player games. It starts Tavlix for every player of a game with three
+things: the player&apos;s name, the address of the host, and whether this player
+hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
+&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
+lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
+is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
+address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
+you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
+the host address. The launcher remembers both entries, and its status line
+says Game running while your game is open and Game ended once it
+closes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
+your home network, with the host&apos;s name, the address, the players and the
+state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
+Choose one to fill in the host address, or double-click it (or press Enter
+on it) to join straight away. The list needs the Avahi service
+(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on the internet.&lt;/b&gt; The second list shows the public tables at
+the Orvel lobby on the internet, for example &lt;i&gt;Ann at +K7QX-M2PA, 2 players,
+waiting&lt;/i&gt;, and asks the lobby again every 15 seconds; press F5 to ask at
+once. Choose one to put its invite code in the host address, or double-click
+it (or press Enter on it) to join. The host address also takes an invite
+code that a friend sent you, such as +K7QX-M2PA; letter case and the &quot;-&quot; do
+not matter.&lt;/p&gt;
+&lt;p&gt;You can also start Tavlix yourself with the same three things on the
+command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host, or
+&lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt; to join a friend&apos;s table by its invite
+code; any other last word joins.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;Die Orvel Lobby ist ein eigenes Programm, in dem sich Spieler treffen und
+Mehrspielerpartien starten. Sie startet Tavlix für jeden Spieler einer Partie
+mit drei Angaben: dem Namen des Spielers, der Adresse des Gastgebers und ob
+dieser Spieler Gastgeber ist. Während das Spiel läuft, kann die Lobby
+erkennen, dass Tavlix noch geöffnet ist.&lt;/p&gt;
+&lt;p&gt;Ein Solospiel zeigt das Fenster Orvel Lobby herunterladen: Es kann die
+Lobby für dich holen, und &lt;b&gt;Mit anderen spielen&lt;/b&gt; startet eine installierte
+Lobby.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Der Linux-Launcher.&lt;/b&gt; Unter Linux ist die Lobby &lt;b&gt;orvellobby&lt;/b&gt;,
+die zusammen mit tavlix gebaut und installiert wird. Starte sie und fülle ihr
+Fenster aus:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Dein Name&lt;/b&gt;: der Name, den die anderen Spieler sehen (Leerzeichen
+sind erlaubt).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Gastgeber&lt;/b&gt;: der Computer, auf dem das Spiel läuft, als Name oder
+als Adresse wie 192.168.1.20 oder 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Drücke &lt;b&gt;Spiel eröffnen&lt;/b&gt;, damit das Spiel auf deinem Computer läuft;
+die anderen treten dir über die Adresse deines Computers bei. Drücke &lt;b&gt;Spiel
+beitreten&lt;/b&gt;, um dem Spiel unter der Adresse des Gastgebers beizutreten. Der
+Launcher merkt sich beide Eingaben, und seine Statuszeile zeigt Spiel läuft,
+solange dein Spiel offen ist, und Spiel beendet, sobald es geschlossen
+ist.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spiele in deinem Netzwerk.&lt;/b&gt; Die Liste des Launchers zeigt die
+Spiele, die in deinem Heimnetz eröffnet sind, mit dem Namen des Gastgebers,
+der Adresse, den Spielern und dem Stand, zum Beispiel &lt;i&gt;Ann (192.168.1.20), 2
+Spieler, Runde 2 von 3&lt;/i&gt;. Wähle eines aus, um die Adresse des Gastgebers
+einzutragen, oder doppelklicke darauf (oder drücke Enter darauf), um sofort
+beizutreten. Die Liste braucht den Avahi-Dienst (avahi-daemon), der auf den
+meisten Linux-Desktops läuft; ohne ihn trittst du über die Adresse bei.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spiele im Internet.&lt;/b&gt; Die zweite Liste zeigt die öffentlichen Tische
+der Orvel Lobby im Internet, zum Beispiel &lt;i&gt;Ann (+K7QX-M2PA), 2 Spieler,
+wartet&lt;/i&gt;, und fragt die Lobby alle 15 Sekunden neu; drücke F5, um sofort zu
+fragen. Wähle einen Tisch aus, um seinen Einladungscode als Gastgeber
+einzutragen, oder doppelklicke darauf (oder drücke Enter darauf), um
+beizutreten. Das Feld Gastgeber nimmt auch einen Einladungscode an, den dir ein
+Freund geschickt hat, etwa +K7QX-M2PA; Groß- und Kleinschreibung und das „-“
+spielen keine Rolle.&lt;/p&gt;
+&lt;p&gt;Du kannst Tavlix auch selbst mit denselben drei Angaben auf der
+Kommandozeile starten, zum Beispiel &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt;, um
+Gastgeber zu sein, oder &lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt;, um dem Tisch eines
+Freundes über seinen Einladungscode beizutreten; mit jedem anderen letzten Wort
+trittst du bei.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +2004,16 @@ Gastgeber zu sein; mit jedem anderen letzten Wort trittst du bei.&lt;/p&gt;
         <source>%1 says: %2</source>
         <extracomment>A phrase button&apos;s line: %1 a player&apos;s name, %2 the phrase</extracomment>
         <translation>%1 sagt: %2</translation>
+    </message>
+    <message>
+        <source>%1 is removed: %2 and the name %1 stay away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name, %2 an address or address block such as 2001:db8:64::/64</extracomment>
+        <translation>%1 wurde entfernt: %2 und der Name %1 bleiben draußen, solange du Gastgeber bist.</translation>
+    </message>
+    <message>
+        <source>%1 is removed: the name %1 stays away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name</extracomment>
+        <translation>%1 wurde entfernt: Der Name %1 bleibt draußen, solange du Gastgeber bist.</translation>
     </message>
 </context>
 </TS>
