@@ -6,91 +6,91 @@
     <message>
         <source>Raised</source>
         <extracomment>A hand tile lifted up, chosen to be placed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Levée</translation>
     </message>
     <message>
         <source>You cannot put a tile there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas poser de tuile ici.</translation>
     </message>
     <message>
         <source>Tile not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuile non valable.</translation>
     </message>
     <message>
         <source>That tile does not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette tuile ne correspond pas.</translation>
     </message>
 </context>
 <context>
     <name>BoardView</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>An empty cell of the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>Column %1, row %2: %3</source>
         <extracomment>A board cell for screen readers: column, row and the four pictures of its tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, ligne %2 : %3</translation>
     </message>
 </context>
 <context>
     <name>ChatPane</name>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message du chat</translation>
     </message>
     <message>
         <source>&lt;Enter Chat Here&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Tapez votre message ici&gt;</translation>
     </message>
     <message>
         <source>Chatter Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruitages</translation>
     </message>
     <message>
         <source>Chat pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images du chat</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du texte</translation>
     </message>
     <message>
         <source>Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le défilement du chat</translation>
     </message>
     <message>
         <source>Clear Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le chat</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Text Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du texte</translation>
     </message>
     <message>
         <source>Cannot open Webpage</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la page web</translation>
     </message>
 </context>
 <context>
@@ -98,149 +98,149 @@
     <message>
         <source>Doh</source>
         <extracomment>The chatter sounds menu: each item names a short recorded sound</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;oh</translation>
     </message>
     <message>
         <source>Cough</source>
-        <translation type="unfinished"></translation>
+        <translation>Toux</translation>
     </message>
     <message>
         <source>Hello</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour</translation>
     </message>
     <message>
         <source>Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci</translation>
     </message>
     <message>
         <source>Where have you been?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où étiez-vous passé ?</translation>
     </message>
     <message>
         <source>Snoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronflement</translation>
     </message>
     <message>
         <source>Sneezing</source>
-        <translation type="unfinished"></translation>
+        <translation>Éternuement</translation>
     </message>
     <message>
         <source>Sorry</source>
-        <translation type="unfinished"></translation>
+        <translation>Pardon</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>Yeehaa</source>
-        <translation type="unfinished"></translation>
+        <translation>Yihaa</translation>
     </message>
     <message>
         <source>Yippee</source>
-        <translation type="unfinished"></translation>
+        <translation>Youpi</translation>
     </message>
     <message>
         <source>Oh No</source>
-        <translation type="unfinished"></translation>
+        <translation>Oh non</translation>
     </message>
     <message>
         <source>Applause</source>
-        <translation type="unfinished"></translation>
+        <translation>Applaudissements</translation>
     </message>
     <message>
         <source>Honk</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouet</translation>
     </message>
     <message>
         <source>Oooh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ooooh</translation>
     </message>
     <message>
         <source>Razzberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfffrrt</translation>
     </message>
     <message>
         <source>Cheer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourra</translation>
     </message>
     <message>
         <source>Woman Laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rire de femme</translation>
     </message>
     <message>
         <source>Man Laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rire d&apos;homme</translation>
     </message>
     <message>
         <source>Crying</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleurs</translation>
     </message>
     <message>
         <source>&lt;Cancel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Annuler&gt;</translation>
     </message>
     <message>
         <source>%1: &lt;Chatter Sound&gt; %2</source>
         <extracomment>A line in the chat: %1 a player&apos;s name, %2 the name of the sound they played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : &lt;Bruitage&gt; %2</translation>
     </message>
 </context>
 <context>
     <name>ClientConnection</name>
     <message>
         <source>nothing answers on port %1 there</source>
-        <translation type="unfinished"></translation>
+        <translation>rien ne répond sur le port %1 à cette adresse</translation>
     </message>
     <message>
         <source>that address cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>cette adresse est injoignable</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
         <extracomment>%1 is a number of seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse en %1 s</translation>
     </message>
     <message>
         <source>the name cannot be looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est introuvable</translation>
     </message>
     <message>
         <source>%1 has a different version of the game then you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a une autre version du jeu que vous.</translation>
     </message>
     <message>
         <source>You have a differnt version of the game then the host.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez une autre version du jeu que l&apos;hôte.</translation>
     </message>
     <message>
         <source>Game is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est complète</translation>
     </message>
     <message>
         <source>Loading Solo Game..Please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la partie en solo… Veuillez patienter.</translation>
     </message>
     <message>
         <source>Loading Multi-player Game.. Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la partie à plusieurs… Veuillez patienter.</translation>
     </message>
     <message>
         <source>Cannot host the game on port 7772 (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;héberger la partie sur le port 7772 (%1).</translation>
     </message>
     <message>
         <source>Could not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1 impossible : %2.</translation>
     </message>
     <message>
         <source>The connection to the host was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion avec l&apos;hôte a été perdue.</translation>
     </message>
     <message>
         <source>You</source>
         <extracomment>The player&apos;s own name in a solo game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous</translation>
     </message>
 </context>
 <context>
@@ -248,27 +248,27 @@
     <message>
         <source>empty</source>
         <extracomment>An empty slot of the hand</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>Tile %1: %2</source>
         <extracomment>A hand tile for screen readers: its slot number and its four pictures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tuile %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>LanGamesList</name>
     <message>
         <source>Finding games on your network needs the Avahi service (avahi-daemon), which is not running here.</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de parties sur votre réseau nécessite le service Avahi (avahi-daemon), qui ne tourne pas sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Games on your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties sur votre réseau</translation>
     </message>
     <message>
         <source>No games on your network yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie sur votre réseau pour l&apos;instant.</translation>
     </message>
 </context>
 <context>
@@ -276,816 +276,816 @@
     <message>
         <source>waiting</source>
         <extracomment>The state of a game on the network</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en attente</translation>
     </message>
     <message>
         <source>round %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>manche %1 sur %2</translation>
     </message>
     <message>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>, locked</source>
-        <translation type="unfinished"></translation>
+        <translation>, verrouillée</translation>
     </message>
     <message>
         <source>, full</source>
-        <translation type="unfinished"></translation>
+        <translation>, complète</translation>
     </message>
     <message>
         <source>1 player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 joueur</translation>
     </message>
     <message>
         <source>%1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 joueurs</translation>
     </message>
     <message>
         <source>%1 at %2, %3, %4</source>
         <extracomment>A game on the network: the host&apos;s name, its address, the players, its state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), %3, %4</translation>
     </message>
 </context>
 <context>
     <name>LobbyWindow</name>
     <message>
         <source>Orvel Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvel Lobby</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
     <message>
         <source>Host address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de l&apos;hôte</translation>
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre &amp;nom :</translation>
     </message>
     <message>
         <source>Host &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse de l&apos;hôte :</translation>
     </message>
     <message>
         <source>Host a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Héberger une partie</translation>
     </message>
     <message>
         <source>Join a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre une partie</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Play Tavlix with others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer à Tavlix avec d&apos;autres joueurs</translation>
     </message>
     <message>
         <source>To host, press &quot;Host a game&quot;; the others enter your address and press &quot;Join a game&quot;. The host must accept connections on TCP port 7772; the game asks the home router to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour héberger, appuyez sur « Héberger une partie » ; les autres saisissent votre adresse et appuient sur « Rejoindre une partie ». L&apos;hôte doit accepter les connexions sur le port TCP 7772 ; le jeu demande au routeur de la maison de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Give the other players one of these addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez aux autres joueurs l&apos;une de ces adresses :</translation>
     </message>
     <message>
         <source>&amp;Games on your network:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parties sur votre réseau :</translation>
     </message>
     <message>
         <source>Ready: host a game, or join the game at the host address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt : hébergez une partie, ou rejoignez celle qui se trouve à l&apos;adresse de l&apos;hôte.</translation>
     </message>
     <message>
         <source>Port %1 on 127.0.0.1 is in use (%2), so this window cannot tell whether the game runs. Hosting and joining still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 de 127.0.0.1 est occupé (%2) : cette fenêtre ne peut donc pas savoir si le jeu tourne. Héberger et rejoindre une partie fonctionnent quand même.</translation>
     </message>
     <message>
         <source>Please enter your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom.</translation>
     </message>
     <message>
         <source>Please enter the host&apos;s address: a host name, or an address such as 192.168.1.20 or 2001:db8::20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l&apos;adresse de l&apos;hôte : un nom d&apos;hôte, ou une adresse comme 192.168.1.20 ou 2001:db8::20.</translation>
     </message>
     <message>
         <source>Could not start the game (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer le jeu (%1).</translation>
     </message>
     <message>
         <source>Starting the game: hosting as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancement du jeu : vous hébergez sous le nom %1.</translation>
     </message>
     <message>
         <source>Starting the game: joining %1 as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancement du jeu : vous rejoignez %1 sous le nom %2.</translation>
     </message>
     <message>
         <source>This window cannot show whether it runs: the presence port is in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fenêtre ne peut pas savoir si le jeu tourne : le port de présence est occupé.</translation>
     </message>
     <message>
         <source>Game running</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en cours</translation>
     </message>
     <message>
         <source>Game ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>On your network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur votre réseau :</translation>
     </message>
     <message>
         <source>Over IPv6:</source>
-        <translation type="unfinished"></translation>
+        <translation>En IPv6 :</translation>
     </message>
     <message>
         <source>On the internet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur Internet :</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>
     <name>PhraseButtons</name>
     <message>
         <source>Way To Go!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien joué !</translation>
     </message>
     <message>
         <source>Good One!</source>
-        <translation type="unfinished"></translation>
+        <translation>Joli coup !</translation>
     </message>
     <message>
         <source>Nice Try!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien essayé !</translation>
     </message>
     <message>
         <source>Excellent!</source>
-        <translation type="unfinished"></translation>
+        <translation>Excellent !</translation>
     </message>
     <message>
         <source>Brilliant!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillant !</translation>
     </message>
     <message>
         <source>Wow, WTG!</source>
         <extracomment>WTG: &quot;way to go&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Waouh, bravo !</translation>
     </message>
     <message>
         <source>Thanks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci !</translation>
     </message>
     <message>
         <source>Way To Go Teamie!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo l&apos;équipe !</translation>
     </message>
     <message>
         <source>Good Game Everyone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Belle partie à tous !</translation>
     </message>
     <message>
         <source>Phrase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase %1</translation>
     </message>
     <message>
         <source>Chatter Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruitages</translation>
     </message>
 </context>
 <context>
     <name>PlayerList</name>
     <message>
         <source>&amp;Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer de la partie</translation>
     </message>
     <message>
         <source>&amp;Set to Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Activer « Juste regarder »</translation>
     </message>
     <message>
         <source>&amp;Unset Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Désactiver « Juste regarder »</translation>
     </message>
     <message>
         <source>You are Connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion établie.</translation>
     </message>
     <message>
         <source>Press Ctrl-I to view Quick Instructions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Ctrl-I pour voir les instructions rapides.</translation>
     </message>
     <message>
         <source>%1 is Connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a rejoint la partie.</translation>
     </message>
     <message>
         <source>You are spying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous suivez la partie en spectateur.</translation>
     </message>
     <message>
         <source>%1 is spying.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 suit la partie en spectateur.</translation>
     </message>
     <message>
         <source>%1 disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion perdue avec %1.</translation>
     </message>
     <message>
         <source>%1 has left.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a quitté la partie.</translation>
     </message>
 </context>
 <context>
     <name>QuickInstructions</name>
     <message>
         <source>Quick Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions rapides</translation>
     </message>
     <message>
         <source>TAVLIX QUICK INSTRUCTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTRUCTIONS RAPIDES</translation>
     </message>
     <message>
         <source>Complete four-tile square formations to earn points!</source>
-        <translation type="unfinished"></translation>
+        <translation>Formez des carrés de 4 tuiles pour gagner des points !</translation>
     </message>
     <message>
         <source>DONE</source>
         <extracomment>The button that closes the quick instructions</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Click a tile in your hand, then click the position on the board where it should go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une tuile de votre main, puis sur la case du plateau où la poser.</translation>
     </message>
     <message>
         <source>Sides of tiles must match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les côtés des tuiles doivent correspondre.</translation>
     </message>
     <message>
         <source>This is an example of a four-tile square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici un exemple de carré de quatre tuiles.</translation>
     </message>
     <message>
         <source>A tile placed here completes four four-tile squares at once!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tuile posée ici complète quatre carrés d&apos;un coup !</translation>
     </message>
 </context>
 <context>
     <name>RoundView</name>
     <message>
         <source>Score of seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score de la place %1</translation>
     </message>
     <message>
         <source>Last points of seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Derniers points de la place %1</translation>
     </message>
     <message>
         <source>Seat %1 is just watching</source>
-        <translation type="unfinished"></translation>
+        <translation>La place %1 ne fait que regarder</translation>
     </message>
     <message>
         <source>Just watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste regarder</translation>
     </message>
     <message>
         <source>Turn arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche du tour</translation>
     </message>
     <message>
         <source>Welcome to Tavlix by Orvel Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Tavlix d&apos;Orvel Software</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Round: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Manche : %1 sur %2</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Manches</translation>
     </message>
     <message>
         <source>Points scored</source>
-        <translation type="unfinished"></translation>
+        <translation>Points marqués</translation>
     </message>
     <message>
         <source>Winner!</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoire !</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
         <extracomment>A seat&apos;s score for screen readers: the player&apos;s name and the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 points</translation>
     </message>
     <message>
         <source>%1: no last points</source>
         <extracomment>For screen readers: %1 is a player&apos;s name, %2 the points of the last placement</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucun point au dernier coup</translation>
     </message>
     <message>
         <source>%1: last points %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : dernier coup %2</translation>
     </message>
     <message>
         <source>You have started a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez lancé une partie.</translation>
     </message>
     <message>
         <source>%1 has started a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a lancé une partie.</translation>
     </message>
     <message>
         <source>Your Turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous de jouer.</translation>
     </message>
     <message>
         <source>%1&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de %1.</translation>
     </message>
     <message>
         <source>Turn: %1</source>
         <extracomment>For screen readers: whose turn it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de %1</translation>
     </message>
     <message>
         <source>You do not have a move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas jouer.</translation>
     </message>
     <message>
         <source>%1 does not have a move.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas jouer.</translation>
     </message>
     <message>
         <source>No one has a move. Ending Round..</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne ne peut jouer. Fin de la manche…</translation>
     </message>
     <message>
         <source>You have Won the Game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez gagné la partie !</translation>
     </message>
     <message>
         <source>%1 has Won the Game!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a gagné la partie !</translation>
     </message>
     <message>
         <source>Game Over!</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée !</translation>
     </message>
     <message>
         <source>You are not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de connexion à l&apos;hôte</translation>
     </message>
     <message>
         <source>%1 is just watching</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne fait que regarder</translation>
     </message>
     <message>
         <source>%1 is now playing again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 joue de nouveau</translation>
     </message>
     <message>
         <source>&lt;Waiting&gt;</source>
         <extracomment>An empty seat, in place of a player&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;En attente&gt;</translation>
     </message>
 </context>
 <context>
     <name>StartGameButton</name>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la partie</translation>
     </message>
     <message>
         <source>START GAME</source>
         <extracomment>Painted on the start button; keep it short, in capitals</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>COMMENCER</translation>
     </message>
 </context>
 <context>
     <name>Tabout</name>
     <message>
         <source>Tavlix - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlix - À propos</translation>
     </message>
     <message>
         <source>Orvel Software web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web d&apos;Orvel Software</translation>
     </message>
     <message>
         <source>Version </source>
         <extracomment>Followed by the version number, e.g. &quot;Version 1.0.0.0&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version </translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>TavlixProgram</name>
     <message>
         <source>The table is locked: nobody new can join.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table est verrouillée : aucun nouveau joueur ne peut rejoindre la partie.</translation>
     </message>
     <message>
         <source>The table is open again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table est de nouveau ouverte.</translation>
     </message>
     <message>
         <source>The computer plays Expert.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur joue au niveau Expert.</translation>
     </message>
     <message>
         <source>The computer plays Strong.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur joue au niveau Fort.</translation>
     </message>
     <message>
         <source>Your game is not shown to launchers on your network, since that needs the Avahi service (avahi-daemon), which is not running here. Players can still join you by address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partie n&apos;est pas visible des lanceurs de votre réseau, car il faut pour cela le service Avahi (avahi-daemon), qui ne tourne pas ici. Les joueurs peuvent toujours vous rejoindre par votre adresse.</translation>
     </message>
     <message>
         <source>Players on your network can join you at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les joueurs de votre réseau peuvent vous rejoindre à l&apos;adresse %1.</translation>
     </message>
     <message>
         <source>this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>cet ordinateur</translation>
     </message>
     <message>
         <source>Players on the internet can join you at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les joueurs sur Internet peuvent vous rejoindre à l&apos;adresse %1.</translation>
     </message>
     <message>
         <source>Your router opened port %1; it did not tell its address on the internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre routeur a ouvert le port %1, mais n&apos;a pas indiqué son adresse sur Internet.</translation>
     </message>
     <message>
         <source>Your internet provider shares its IPv4 address among many homes, so players on the internet cannot reach you over IPv4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fournisseur d&apos;accès partage son adresse IPv4 entre de nombreux foyers : les joueurs sur Internet ne peuvent donc pas vous joindre en IPv4.</translation>
     </message>
     <message>
         <source>The game could not ask your router to open port %1: %2. Players outside your network can join only if you forward port %1 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu n&apos;a pas pu demander à votre routeur d&apos;ouvrir le port %1 : %2. Les joueurs extérieurs à votre réseau ne peuvent vous rejoindre que si vous redirigez le port %1 vers %3.</translation>
     </message>
     <message>
         <source>Your router did not open port %1 (%2). Players outside your network can join only if you forward port %1 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre routeur n&apos;a pas ouvert le port %1 (%2). Les joueurs extérieurs à votre réseau ne peuvent vous rejoindre que si vous redirigez le port %1 vers %3.</translation>
     </message>
     <message>
         <source>Your router did not keep port %1 open (%2). The game keeps asking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre routeur n&apos;a pas gardé le port %1 ouvert (%2). Le jeu continue de le lui demander.</translation>
     </message>
     <message>
         <source>Players with IPv6 can join you at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les joueurs en IPv6 peuvent vous rejoindre à l&apos;adresse %1.</translation>
     </message>
     <message>
         <source>The game could not ask your router to open port %1 for IPv6: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu n&apos;a pas pu demander à votre routeur d&apos;ouvrir le port %1 en IPv6 : %2.</translation>
     </message>
     <message>
         <source>Your router did not open port %1 for IPv6 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre routeur n&apos;a pas ouvert le port %1 en IPv6 (%2).</translation>
     </message>
     <message>
         <source>Your router did not keep port %1 open for IPv6 (%2). The game keeps asking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre routeur n&apos;a pas gardé le port %1 ouvert en IPv6 (%2). Le jeu continue de le lui demander.</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>
     <name>Tchat</name>
     <message>
         <source>Tavlix by Orvel Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlix d&apos;Orvel Software</translation>
     </message>
     <message>
         <source>Orvel Software web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web d&apos;Orvel Software</translation>
     </message>
     <message>
         <source>Text &amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur du texte</translation>
     </message>
     <message>
         <source>Text Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille du texte</translation>
     </message>
     <message>
         <source>Scr&amp;oll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le &amp;défilement du chat</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer le chat</translation>
     </message>
     <message>
         <source>&amp;8</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;8</translation>
     </message>
     <message>
         <source>1&amp;0</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0</translation>
     </message>
     <message>
         <source>1&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;2</translation>
     </message>
     <message>
         <source>1&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;4</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer la partie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons du jeu</translation>
     </message>
     <message>
         <source>Player P&amp;hrase Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruitages des &amp;joueurs</translation>
     </message>
     <message>
         <source>&amp;Turn Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son du to&amp;ur</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
         <extracomment>Computer strength</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classique</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Bot Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lente</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normale</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapide</translation>
     </message>
     <message>
         <source>Computer &amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>&amp;Strong</source>
         <extracomment>Computer strength</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fort</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
         <extracomment>Computer strength</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Expert</translation>
     </message>
     <message>
         <source>Show &amp;Fitting Cells</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montrer les cases possibles</translation>
     </message>
     <message>
         <source>Op&amp;en Port on Router</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le port du routeur</translation>
     </message>
     <message>
         <source>Show on &amp;Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible sur le &amp;réseau</translation>
     </message>
     <message>
         <source>&amp;Reset Screen Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Replacer la &amp;fenêtre</translation>
     </message>
     <message>
         <source>&amp;Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste re&amp;garder</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>View &amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le &amp;bilan</translation>
     </message>
     <message>
         <source>&amp;Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des &amp;spectateurs</translation>
     </message>
     <message>
         <source>&amp;Phrase List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des &amp;phrases</translation>
     </message>
     <message>
         <source>Go to &amp;Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au pla&amp;teau</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Quick Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instructions rapides</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>Loc&amp;k Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller la ta&amp;ble</translation>
     </message>
     <message>
         <source>&amp;System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue du système</translation>
     </message>
 </context>
 <context>
     <name>Tdownload</name>
     <message>
         <source>Please close the game and open the Orvel Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez fermer le jeu et ouvrir l&apos;Orvel Lobby avec l&apos;icône de votre bureau ou depuis le menu Démarrer de Windows.</translation>
     </message>
     <message>
         <source>An Error has Occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite.</translation>
     </message>
     <message>
         <source>No download</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun téléchargement</translation>
     </message>
     <message>
         <source>Download The Orvel Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger l&apos;Orvel Lobby</translation>
     </message>
     <message>
         <source>The Orvel Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;Orvel Lobby</translation>
     </message>
     <message>
         <source>Download The Orvel Lobby Now to play this  and other exciting games online with other players! </source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargez l&apos;Orvel Lobby dès maintenant pour jouer en ligne à ce jeu et à d&apos;autres jeux passionnants avec d&apos;autres joueurs ! </translation>
     </message>
     <message>
         <source>Download And Install The Orvel Lobby Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger et installer l&apos;Orvel Lobby</translation>
     </message>
     <message>
         <source>Stop Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompre</translation>
     </message>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du téléchargement</translation>
     </message>
     <message>
         <source>Download state</source>
-        <translation type="unfinished"></translation>
+        <translation>État du téléchargement</translation>
     </message>
     <message>
         <source>To proceed to the game without the ability to play against others click the button below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour jouer sans pouvoir affronter d&apos;autres joueurs, cliquez sur le bouton ci-dessous.</translation>
     </message>
     <message>
         <source>Play Solo Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer en solo</translation>
     </message>
     <message>
         <source>If you already have The Orvel Lobby and you wish to play with others then click the button below to close this game and open The Orvel Lobby.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez déjà l&apos;Orvel Lobby et souhaitez jouer avec d&apos;autres, cliquez sur le bouton ci-dessous pour fermer ce jeu et ouvrir l&apos;Orvel Lobby.</translation>
     </message>
     <message>
         <source>Play with Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec d&apos;autres</translation>
     </message>
     <message>
         <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : même si vous jouez hors ligne, vous devez configurer votre PARE-FEU pour permettre au jeu d&apos;accéder aux composants Internet.</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. It is one of the game&apos;s own files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier « %1 ». C&apos;est l&apos;un des fichiers du jeu.</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <source>Download has been aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement a été annulé.</translation>
     </message>
     <message>
         <source>Download Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement interrompu</translation>
     </message>
     <message>
         <source>Downloading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement : %1</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>Received %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets reçus</translation>
     </message>
     <message>
         <source>Installing</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
 </context>
 <context>
     <name>Tgamestart</name>
     <message>
         <source>Tavlix - Game Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlix - Début de partie</translation>
     </message>
     <message>
         <source>Game Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option de jeu</translation>
     </message>
     <message>
         <source>Number of Rounds: </source>
-        <translation type="unfinished"></translation>
+        <translation>Manches : </translation>
     </message>
     <message>
         <source>Number of Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de manches</translation>
     </message>
     <message>
         <source>More rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de manches</translation>
     </message>
     <message>
         <source>Fewer rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de manches</translation>
     </message>
 </context>
 <context>
@@ -1108,7 +1108,24 @@ instructions, then press &lt;b&gt;Start Game&lt;/b&gt; and give it a try. Have f
 &lt;p&gt;The Orvel Software team&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Bonjour, et bienvenue dans Tavlix !&lt;/p&gt;
+&lt;p&gt;Tavlix est né de nombreuses soirées passées à poser des tuiles sur la table
+de la cuisine. Nous voulions un jeu vite appris, assez calme pour bavarder en
+jouant, et qui fasse quand même réfléchir à deux fois avant chaque coup. Chaque
+tuile porte quatre images (un cœur, une étoile, un anneau et une goutte), une
+sur chaque côté, et chaque côté qui touche une autre tuile doit montrer la même
+image que la tuile voisine.&lt;/p&gt;
+&lt;p&gt;Vous pouvez jouer seul contre l&apos;ordinateur, ou retrouver des amis sur le
+réseau de la maison ou sur Internet, jusqu&apos;à six joueurs autour d&apos;un même
+plateau, plus quelques spectateurs. Discutez dans le chat, envoyez une phrase
+d&apos;un seul clic, faites entendre un bruitage farfelu à toute la table, et tenez
+le bilan de vos parties contre les personnes que vous rencontrez.&lt;/p&gt;
+&lt;p&gt;Si vous n&apos;avez jamais joué, appuyez sur &lt;b&gt;Ctrl+I&lt;/b&gt; pour voir les
+instructions rapides, puis sur &lt;b&gt;Commencer&lt;/b&gt;, et lancez-vous. Amusez-vous
+bien !&lt;/p&gt;
+&lt;p&gt;L&apos;équipe d&apos;Orvel Software&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -1151,7 +1168,52 @@ everyone. If the host leaves or is disconnected, all game play ends and the
 other players&apos; windows close.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;&lt;b&gt;Jouer seul.&lt;/b&gt; Lancé seul, Tavlix ouvre une partie en solo contre le
+joueur ordinateur Klot. Appuyez sur le bouton &lt;b&gt;Commencer&lt;/b&gt; du plateau (ou
+Fichier, Commencer la partie) pour commencer. Une partie en solo n&apos;a pas besoin
+de connexion à Internet, mais le jeu se parle à lui-même par les composants
+réseau de votre ordinateur : si un pare-feu vous le demande, autorisez Tavlix à
+utiliser le réseau sur cet ordinateur.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jouer avec d&apos;autres.&lt;/b&gt; Les parties avec d&apos;autres personnes se lancent
+depuis le lanceur du lobby (voir &lt;i&gt;Le Lobby&lt;/i&gt;). Un joueur héberge la partie,
+tous les autres rejoignent l&apos;hôte. Le premier joueur de la liste est
+généralement l&apos;hôte.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Héberger.&lt;/b&gt; L&apos;ordinateur de l&apos;hôte doit accepter les connexions
+entrantes sur le port TCP 7772 ; autorisez Tavlix dans son pare-feu. Quand vous
+hébergez, le chat vous indique où les autres peuvent vous rejoindre : « Les
+joueurs de votre réseau peuvent vous rejoindre à l&apos;adresse… » pour chaque
+adresse de votre ordinateur sur ses réseaux, pour les amis de la même
+maison.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Héberger depuis chez soi.&lt;/b&gt; La plupart des foyers accèdent à Internet
+par un routeur, qui ne laisse entrer personne de lui-même. Pendant que vous
+hébergez, Tavlix demande à votre routeur d&apos;ouvrir le port 7772 pour votre
+ordinateur (par NAT-PMP ou UPnP, que la plupart des routeurs proposent), pour
+une heure à la fois, en renouvelant la demande toutes les demi-heures, et le
+referme quand vous quittez la partie. Si le routeur accepte, le chat affiche
+« Les joueurs sur Internet peuvent vous rejoindre à l&apos;adresse… » avec votre
+adresse sur Internet : donnez cette adresse à vos amis. Le jeu ne prend jamais
+d&apos;autre port et n&apos;attend jamais le routeur : vous pouvez jouer pendant qu&apos;il
+répond.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Quand le routeur refuse.&lt;/b&gt; Le chat indique alors pourquoi (« Votre
+routeur n&apos;a pas ouvert le port 7772… ») et donne l&apos;adresse de votre ordinateur.
+Activez UPnP ou NAT-PMP dans la page de réglages du routeur, ou redirigez-y
+vous-même le port TCP 7772 vers cette adresse. Si le port mène déjà à un autre
+ordinateur, terminez d&apos;abord la partie sur celui-ci, ou redirigez le port
+vous-même. Les joueurs de votre propre réseau peuvent toujours vous rejoindre
+aux adresses qu&apos;affiche le chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Inconnus.&lt;/b&gt; Un port ouvert l&apos;est pour tout le monde. Une connexion doit
+s&apos;identifier dans les 15 secondes, une même adresse ne peut pas réessayer sans
+cesse, et un joueur que vous retirez de la partie ne peut pas revenir tant que
+vous hébergez. Tout ce que le jeu refuse, il vous le signale dans le chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Pour désactiver.&lt;/b&gt; Options, Ouvrir le port du routeur désactive cette
+fonction (ou la réactive) aussitôt, même pendant que vous hébergez ; Tavlix
+ferme alors le port sur le routeur. Ce choix est conservé pour les parties
+suivantes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Perte de l&apos;hôte.&lt;/b&gt; C&apos;est la copie de Tavlix de l&apos;hôte qui fait tourner
+la partie pour tout le monde. Si l&apos;hôte s&apos;en va ou perd la connexion, la partie
+s&apos;arrête pour tous et les fenêtres des autres joueurs se ferment.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -1179,7 +1241,35 @@ If the top score is shared, further rounds are played until one player
 leads.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Les joueurs posent une tuile chacun à leur tour. Quand c&apos;est votre tour, la
+ligne d&apos;état sous le plateau affiche &lt;b&gt;À vous de jouer.&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Poser une tuile.&lt;/b&gt; Cliquez sur une tuile de votre main pour la lever,
+puis cliquez sur la case du plateau où elle doit aller. Cliquez de nouveau sur
+une tuile levée pour la reposer. Une tuile peut aller n&apos;importe où sur le
+plateau, à condition que chaque côté qui touche une autre tuile montre la même
+image que le côté de cette tuile qui le touche. Les tuiles ne sont jamais
+tournées. Une tuile posée est aussitôt remplacée par une tuile de la
+pioche.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jouer au clavier.&lt;/b&gt; Appuyez sur &lt;b&gt;Ctrl+B&lt;/b&gt; (Affichage, Aller au
+plateau) pour aller au plateau depuis n&apos;importe quel endroit de la fenêtre, ou
+cliquez sur le plateau ou sur une tuile de votre main. Les flèches du clavier
+déplacent un curseur de case en case sur le plateau. Les touches &lt;b&gt;1&lt;/b&gt; à
+&lt;b&gt;7&lt;/b&gt; lèvent ou reposent les tuiles de votre main, comptées depuis la
+gauche. &lt;b&gt;Entrée&lt;/b&gt; ou &lt;b&gt;Espace&lt;/b&gt; pose la tuile levée sur la case du
+curseur, comme un clic. &lt;b&gt;Échap&lt;/b&gt; la repose, et ferme les fenêtres de
+l&apos;aide, du bilan, des phrases et des spectateurs.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Points.&lt;/b&gt; Une tuile rapporte des points pour chaque tuile qu&apos;elle
+touche, et davantage pour chaque carré de quatre tuiles qu&apos;elle complète (voir
+&lt;i&gt;Décompte des points&lt;/i&gt;).&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Manches.&lt;/b&gt; Quand plus aucun joueur ne peut poser de tuile, la manche
+se termine et une nouvelle commence avec un plateau vide et de nouvelles
+mains ; les scores sont conservés. Un joueur qui ne peut pas jouer attend
+simplement pendant que les autres continuent.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Victoire.&lt;/b&gt; Après la dernière manche, le joueur qui a le plus de points
+gagne. En cas d&apos;égalité en tête, on joue d&apos;autres manches jusqu&apos;à ce qu&apos;un
+seul joueur mène.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -1199,7 +1289,22 @@ moment, over the board. The player with the highest score at the end of the
 last round wins the game.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Une tuile posée rapporte des points selon le nombre de tuiles qu&apos;elle touche :&lt;/p&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot;&gt;
+&lt;tr&gt;&lt;td&gt;touche 1 tuile&lt;/td&gt;&lt;td align=&quot;right&quot;&gt;&lt;b&gt;5&lt;/b&gt; points&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;touche 2 tuiles&lt;/td&gt;&lt;td align=&quot;right&quot;&gt;&lt;b&gt;15&lt;/b&gt; points&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;touche 3 tuiles&lt;/td&gt;&lt;td align=&quot;right&quot;&gt;&lt;b&gt;30&lt;/b&gt; points&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;touche 4 tuiles&lt;/td&gt;&lt;td align=&quot;right&quot;&gt;&lt;b&gt;50&lt;/b&gt; points&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;En plus, chaque carré de quatre tuiles (un bloc de 2 sur 2 tuiles) que la
+tuile complète rapporte &lt;b&gt;50&lt;/b&gt; points. Une tuile posée dans un trou entouré
+de tuiles peut compléter jusqu&apos;à quatre carrés d&apos;un coup : 50 points pour ses
+quatre voisines, plus 200 pour les carrés.&lt;/p&gt;
+&lt;p&gt;Les points de votre dernier coup s&apos;affichent à côté de votre score et, un
+instant, au-dessus du plateau. Le joueur qui a le meilleur score à la fin de la
+dernière manche gagne la partie.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -1265,7 +1370,77 @@ a seat.&lt;/p&gt;
 buttons. They are kept for your next games.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;&lt;b&gt;Juste regarder&lt;/b&gt; (Options, Juste regarder). Faites une pause :
+l&apos;ordinateur joue à votre place jusqu&apos;à ce que vous choisissiez de nouveau
+cette option. Pendant ce temps, votre place affiche une paire d&apos;yeux.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Vitesse de l&apos;ordinateur&lt;/b&gt; (Options, Vitesse de l&apos;ordinateur). Le temps
+que les joueurs ordinateur réfléchissent avant de jouer : Lente (2 secondes),
+Normale (1 seconde) ou Rapide (une demi-seconde). Le changement compte dès le
+prochain coup de l&apos;ordinateur.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Niveau de l&apos;ordinateur&lt;/b&gt; (Options, Niveau de l&apos;ordinateur). La force de
+jeu de l&apos;ordinateur. Classique, le choix de départ, prend le premier
+emplacement trouvé où sa tuile touche le plus de tuiles, et ne compte jamais
+les points. Fort évalue chaque emplacement pour chaque tuile de sa main : les
+points immédiats, les carrés de quatre tuiles qu&apos;il complète, les carrés qu&apos;il
+laisserait au joueur suivant, et les tuiles qu&apos;il garde pour plus tard. Expert
+voit plus loin : il distribue au hasard, de nombreuses fois, les tuiles qu&apos;il
+ne voit pas, joue les tours suivants dans chaque donne, et garde le coup qui
+réussit le mieux en moyenne. Il réfléchit pendant la pause que fixe la vitesse
+de l&apos;ordinateur. Comme vous, ils ne voient que le plateau, les scores et leurs
+propres tuiles. Le joueur qui héberge choisit le niveau de chaque place que
+joue l&apos;ordinateur ; le changement compte dès le prochain coup de
+l&apos;ordinateur.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Sons&lt;/b&gt; (Options, Sons du jeu ; Bruitages des joueurs ; Son du tour).
+Sons du jeu active ou coupe les sons du jeu. Bruitages des joueurs coupe les
+bruitages que les autres joueurs vous envoient. Son du tour choisit entre le
+son Classique et le Nouveau son qui vous annonce que c&apos;est votre tour.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Montrer les cases possibles&lt;/b&gt; (Options, Montrer les cases possibles).
+Quand vous avez levé une tuile pendant votre tour, chaque case où cette tuile
+peut aller est marquée d&apos;un léger cadre.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ouvrir le port du routeur&lt;/b&gt; (Options, Ouvrir le port du routeur ;
+activé au départ). Pendant que vous hébergez une partie, Tavlix demande au
+routeur de la maison de laisser entrer les joueurs d&apos;Internet sur le port 7772
+(voir &lt;i&gt;Connexion&lt;/i&gt;). Désactivez cette option pour garder le routeur fermé ;
+le port est alors fermé aussitôt.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Visible sur le réseau&lt;/b&gt; (Options, Visible sur le réseau ; activé au
+départ). Pendant que vous hébergez une partie, les lanceurs du lobby des
+joueurs de votre réseau la montrent sous &lt;i&gt;Parties sur votre réseau&lt;/i&gt;, avec
+les joueurs et l&apos;état de la partie, pour qu&apos;ils puissent la rejoindre d&apos;un
+double-clic. Désactivez cette option, par exemple sur le Wi-Fi d&apos;un café, et
+votre partie disparaît aussitôt de leurs listes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Verrouiller la table&lt;/b&gt; (Options, Verrouiller la table ; désactivé à
+chaque lancement). Une fois vos amis installés, verrouillez la table : plus
+aucun nouveau joueur ne peut rejoindre la partie, mais un ami dont la connexion
+a coupé peut tout de même revenir. Le chat vous indique qui le jeu a
+refusé.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Texte du chat&lt;/b&gt; (Options, Couleur du texte ; Taille du texte ;
+Arrêter le défilement du chat ; Effacer le chat). Couleur du texte choisit la
+couleur de vos lignes dans le chat, Taille du texte la taille de tout le texte
+du chat. Arrêter le défilement du chat (Ctrl+S) empêche le chat de sauter à la
+dernière ligne pendant que vous relisez ; Effacer le chat le vide. Tapez
+&lt;b&gt;/me&lt;/b&gt; et un espace avant votre texte pour l&apos;envoyer comme une action
+(&amp;quot;/me salue&amp;quot; affiche votre nom suivi de salue).&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Position de la fenêtre&lt;/b&gt; (Options, Replacer la fenêtre). Remet la
+fenêtre principale en haut à gauche de l&apos;écran, à sa taille d&apos;origine. La
+position et la taille de la fenêtre sont mémorisées d&apos;une partie à
+l&apos;autre.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Boutons de phrases&lt;/b&gt; (les boutons P1 à P9 au-dessus du chat). Chacun
+envoie sa phrase dans le chat d&apos;un seul clic ; laissez la souris sur un bouton
+pour voir sa phrase. Un bouton de phrase ne sert qu&apos;une fois toutes les
+2 secondes. Le bouton en forme de note, à côté, envoie un bruitage que tout le
+monde entend.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Bilan&lt;/b&gt; (Affichage, Voir le bilan). Compte vos parties et vos
+victoires. Cochez un joueur sous Joueurs de la partie pour le suivre : dès
+lors, le bilan compte vos parties contre ce joueur, et qui a gagné, au total et
+pour cette session. Décochez un joueur suivi pour effacer son bilan.
+Réinitialiser remet tout à zéro.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Liste des spectateurs&lt;/b&gt; (Affichage, Liste des spectateurs). Montre qui
+regarde la partie sans avoir de place.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Liste des phrases&lt;/b&gt; (Affichage, Liste des phrases). Modifiez les neuf
+phrases des boutons de phrases. Elles sont conservées pour vos prochaines
+parties.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -1283,7 +1458,20 @@ with this program (the file LICENSE that comes with it). If not, see
 https://www.gnu.org/licenses/.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;&lt;b&gt;Tavlix&lt;/b&gt;&lt;br&gt;Copyright &amp;copy; 2026 Orvel Software&lt;/p&gt;
+&lt;p&gt;Ce programme est un logiciel libre : vous pouvez le redistribuer et/ou le
+modifier selon les termes de la Licence publique générale GNU (GNU General
+Public License) telle que publiée par la Free Software Foundation, soit la
+version 3 de la licence, soit (à votre choix) toute version ultérieure.&lt;/p&gt;
+&lt;p&gt;Ce programme est distribué dans l&apos;espoir qu&apos;il sera utile, mais SANS AUCUNE
+GARANTIE ; sans même la garantie implicite de QUALITÉ MARCHANDE ou
+d&apos;ADÉQUATION À UN USAGE PARTICULIER. Consultez la GNU General Public License
+pour plus de détails.&lt;/p&gt;
+&lt;p&gt;Vous devriez avoir reçu une copie de la GNU General Public License avec ce
+programme (le fichier LICENSE qui l&apos;accompagne). Si ce n&apos;est pas le cas,
+consultez https://www.gnu.org/licenses/.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -1316,57 +1504,91 @@ command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to hos
 other last word joins.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;L&apos;Orvel Lobby est un programme à part, où les joueurs se retrouvent et
+lancent des parties à plusieurs. Il lance Tavlix pour chaque joueur d&apos;une
+partie avec trois informations : le nom du joueur, l&apos;adresse de l&apos;hôte, et si
+ce joueur héberge la partie. Pendant la partie, le lobby peut savoir si Tavlix
+est toujours ouvert.&lt;/p&gt;
+&lt;p&gt;Une partie en solo affiche la fenêtre Télécharger l&apos;Orvel Lobby : elle peut
+télécharger le lobby pour vous, et &lt;b&gt;Jouer avec d&apos;autres&lt;/b&gt; lance un lobby
+déjà installé.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Le lanceur Linux.&lt;/b&gt; Sous Linux, le lobby s&apos;appelle &lt;b&gt;orvellobby&lt;/b&gt; ;
+il est compilé et installé à côté de tavlix. Lancez-le et remplissez sa
+fenêtre :&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Votre nom&lt;/b&gt; : le nom que voient les autres joueurs (les espaces sont
+permis).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Adresse de l&apos;hôte&lt;/b&gt; : l&apos;ordinateur qui fait tourner la partie, sous
+forme de nom ou d&apos;adresse comme 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Appuyez sur &lt;b&gt;Héberger une partie&lt;/b&gt; pour faire tourner la partie sur
+votre ordinateur ; les autres vous rejoignent avec l&apos;adresse de votre
+ordinateur. Appuyez sur &lt;b&gt;Rejoindre une partie&lt;/b&gt; pour rejoindre la partie à
+l&apos;adresse de l&apos;hôte. Le lanceur retient les deux champs, et sa ligne d&apos;état
+affiche Partie en cours tant que votre partie est ouverte, puis Partie terminée
+quand elle se ferme.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Parties sur votre réseau.&lt;/b&gt; La liste du lanceur montre les parties
+hébergées sur le réseau de votre maison, avec le nom de l&apos;hôte, l&apos;adresse, les
+joueurs et l&apos;état, par exemple &lt;i&gt;Ann (192.168.1.20), 2 joueurs, manche 2 sur
+3&lt;/i&gt;. Choisissez-en une pour remplir l&apos;adresse de l&apos;hôte, ou double-cliquez
+dessus (ou appuyez sur Entrée) pour la rejoindre directement. La liste a besoin
+du service Avahi (avahi-daemon), que font tourner la plupart des bureaux
+Linux ; sans lui, rejoignez par l&apos;adresse.&lt;/p&gt;
+&lt;p&gt;Vous pouvez aussi lancer Tavlix vous-même avec les trois mêmes informations
+en ligne de commande, par exemple &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; pour
+héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Historique&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Première version : parties en solo contre l&apos;ordinateur, parties hébergées et rejointes jusqu&apos;à six joueurs et trois spectateurs, chat avec boutons de phrases et bruitages, bilan, instructions rapides et cette aide.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Overview</source>
         <extracomment>Help topics</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Présentation</translation>
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte des points</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentation</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>The Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Lobby</translation>
     </message>
     <message>
         <source>Tavlix - Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlix - Aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1374,199 +1596,199 @@ other last word joins.&lt;/p&gt;
     <message>
         <source>heart</source>
         <extracomment>One of the four pictures on a tile&apos;s sides</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>star</source>
         <extracomment>One of the four pictures on a tile&apos;s sides</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>étoile</translation>
     </message>
     <message>
         <source>ring</source>
         <extracomment>One of the four pictures on a tile&apos;s sides</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>anneau</translation>
     </message>
     <message>
         <source>drop</source>
         <extracomment>One of the four pictures on a tile&apos;s sides</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>goutte</translation>
     </message>
 </context>
 <context>
     <name>Tphrases</name>
     <message>
         <source>Tavlix - Phrase Buttons </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlix - Boutons de phrases </translation>
     </message>
     <message>
         <source>Phrase Button %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase %1 :</translation>
     </message>
     <message>
         <source>Buttons can only be used once every 2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bouton ne sert qu&apos;une fois toutes les 2 secondes</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>Tspylist</name>
     <message>
         <source>Tavlix - Spys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlix - Spectateurs</translation>
     </message>
     <message>
         <source>Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Spectateurs</translation>
     </message>
     <message>
         <source>&amp;Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer de la partie</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>Ttallylist</name>
     <message>
         <source>Opponent&apos;s Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de l&apos;adversaire</translation>
     </message>
     <message>
         <source>Opponent Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires adverses :</translation>
     </message>
     <message>
         <source>Tavlix - Tally List</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlix - Bilan</translation>
     </message>
     <message>
         <source>Players In Current Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs de la partie</translation>
     </message>
     <message>
         <source>Players Being Tallied</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs suivis</translation>
     </message>
     <message>
         <source>Your Total Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre bilan total</translation>
     </message>
     <message>
         <source>Total Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées :</translation>
     </message>
     <message>
         <source>Your Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos victoires</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>Column heading: counted over all games</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Session</source>
         <extracomment>Column heading: counted since the program started</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Session</translation>
     </message>
     <message>
         <source>Number of Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées</translation>
     </message>
     <message>
         <source>Your Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos victoires :</translation>
     </message>
     <message>
         <source>Neither Won:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun des deux :</translation>
     </message>
     <message>
         <source>Tick a player of the current game to keep a tally of your games against them; untick to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez un joueur pour suivre vos parties contre lui ; décochez-le pour arrêter.</translation>
     </message>
     <message>
         <source>Reset Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bilan de %1 va être supprimé. Voulez-vous vraiment le supprimer ?</translation>
     </message>
     <message>
         <source>%1 Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires de %1 :</translation>
     </message>
     <message>
         <source>%1&apos;s Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de %1</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment réinitialiser le bilan ?</translation>
     </message>
     <message>
         <source>The damaged file is kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier endommagé est conservé sous le nom %1.</translation>
     </message>
     <message>
         <source>The file is left as it is; results of this game are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est laissé tel quel ; les résultats de cette partie ne sont pas enregistrés.</translation>
     </message>
 </context>
 <context>
     <name>WireLines</name>
     <message>
         <source>%1 tried to join again and was turned away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle tentative de %1 pour rejoindre la partie : refusée.</translation>
     </message>
     <message>
         <source>Turned away %1 connections from %2 (%3).</source>
         <extracomment>%1 a number, %2 an address or &quot;N other addresses&quot;, %3 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 connexions refusées depuis %2 (%3).</translation>
     </message>
     <message>
         <source>%1 other addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 autres adresses</translation>
     </message>
     <message>
         <source>too many waiting to log in</source>
         <extracomment>Why the host turned connections away</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trop de connexions en attente d&apos;identification</translation>
     </message>
     <message>
         <source>too many connections</source>
         <extracomment>Why the host turned connections away</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trop de connexions</translation>
     </message>
     <message>
         <source>removed</source>
         <extracomment>Why the host turned connections away: the player was removed from the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>retiré de la partie</translation>
     </message>
     <message>
         <source>table locked</source>
         <extracomment>Why the host turned connections away</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>table verrouillée</translation>
     </message>
     <message>
         <source>%1 chats: %2</source>
         <extracomment>A chat line: %1 a player&apos;s name, %2 what they typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 écrit : %2</translation>
     </message>
     <message>
         <source>%1 says: %2</source>
         <extracomment>A phrase button&apos;s line: %1 a player&apos;s name, %2 the phrase</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dit : %2</translation>
     </message>
 </context>
 </TS>
