@@ -332,11 +332,11 @@
     </message>
     <message>
         <source>Host a game</source>
-        <translation>Héberger une partie</translation>
+        <translation>Héberger</translation>
     </message>
     <message>
         <source>Join a game</source>
-        <translation>Rejoindre une partie</translation>
+        <translation>Rejoindre</translation>
     </message>
     <message>
         <source>Status</source>
@@ -344,11 +344,11 @@
     </message>
     <message>
         <source>Play Tavlix with others</source>
-        <translation>Jouer à Tavlix avec d&apos;autres joueurs</translation>
+        <translation>Jouer à Tavlix à plusieurs</translation>
     </message>
     <message>
         <source>To host, press &quot;Host a game&quot;; the others enter your address and press &quot;Join a game&quot;. The host must accept connections on TCP port 7772; the game asks the home router to open it.</source>
-        <translation>Pour héberger, appuyez sur « Héberger une partie » ; les autres saisissent votre adresse et appuient sur « Rejoindre une partie ». L&apos;hôte doit accepter les connexions sur le port TCP 7772 ; le jeu demande au routeur de la maison de l&apos;ouvrir.</translation>
+        <translation>Pour héberger, appuyez sur « Héberger » ; les autres saisissent votre adresse et appuient sur « Rejoindre ». L&apos;hôte doit accepter les connexions sur le port TCP 7772 ; le jeu demande au routeur de la maison de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Give the other players one of these addresses:</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>Download The Orvel Lobby Now to play this  and other exciting games online with other players! </source>
-        <translation>Téléchargez l&apos;Orvel Lobby dès maintenant pour jouer en ligne à ce jeu et à d&apos;autres jeux passionnants avec d&apos;autres joueurs ! </translation>
+        <translation>Téléchargez l&apos;Orvel Lobby dès maintenant pour jouer en ligne à ce jeu et à bien d&apos;autres jeux passionnants ! </translation>
     </message>
     <message>
         <source>Download And Install The Orvel Lobby Now</source>
@@ -1522,9 +1522,9 @@ permis).&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Adresse de l&apos;hôte&lt;/b&gt; : l&apos;ordinateur qui fait tourner la partie, sous
 forme de nom ou d&apos;adresse comme 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Appuyez sur &lt;b&gt;Héberger une partie&lt;/b&gt; pour faire tourner la partie sur
+&lt;p&gt;Appuyez sur &lt;b&gt;Héberger&lt;/b&gt; pour faire tourner la partie sur
 votre ordinateur ; les autres vous rejoignent avec l&apos;adresse de votre
-ordinateur. Appuyez sur &lt;b&gt;Rejoindre une partie&lt;/b&gt; pour rejoindre la partie à
+ordinateur. Appuyez sur &lt;b&gt;Rejoindre&lt;/b&gt; pour rejoindre la partie à
 l&apos;adresse de l&apos;hôte. Le lanceur retient les deux champs, et sa ligne d&apos;état
 affiche Partie en cours tant que votre partie est ouverte, puis Partie terminée
 quand elle se ferme.&lt;/p&gt;
@@ -1641,7 +1641,7 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     </message>
     <message>
         <source>Spy List</source>
-        <translation>Spectateurs</translation>
+        <translation>Public</translation>
     </message>
     <message>
         <source>&amp;Remove From Game</source>
