@@ -35,7 +35,7 @@
     <message>
         <source>Column %1, row %2: %3</source>
         <extracomment>A board cell for screen readers: column, row and the four pictures of its tile</extracomment>
-        <translation>Colonne %1, ligne %2 : %3</translation>
+        <translation>Colonne %1, ligne %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Cannot open Webpage</source>
-        <translation>Impossible d&apos;ouvrir la page web</translation>
+        <translation>Impossible d’ouvrir la page web</translation>
     </message>
 </context>
 <context>
@@ -98,7 +98,7 @@
     <message>
         <source>Doh</source>
         <extracomment>The chatter sounds menu: each item names a short recorded sound</extracomment>
-        <translation>D&apos;oh</translation>
+        <translation>D’oh</translation>
     </message>
     <message>
         <source>Cough</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Where have you been?</source>
-        <translation>Où étiez-vous passé ?</translation>
+        <translation>Où étiez-vous passé&#xa0;?</translation>
     </message>
     <message>
         <source>Snoring</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Man Laughing</source>
-        <translation>Rire d&apos;homme</translation>
+        <translation>Rire d’homme</translation>
     </message>
     <message>
         <source>Crying</source>
@@ -183,7 +183,7 @@
     <message>
         <source>%1: &lt;Chatter Sound&gt; %2</source>
         <extracomment>A line in the chat: %1 a player&apos;s name, %2 the name of the sound they played</extracomment>
-        <translation>%1 : &lt;Bruitage&gt; %2</translation>
+        <translation>%1&#xa0;: &lt;Bruitage&gt; %2</translation>
     </message>
 </context>
 <context>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>You have a differnt version of the game then the host.</source>
-        <translation>Vous avez une autre version du jeu que l&apos;hôte.</translation>
+        <translation>Vous avez une autre version du jeu que l’hôte.</translation>
     </message>
     <message>
         <source>Game is full</source>
@@ -227,15 +227,15 @@
     </message>
     <message>
         <source>Cannot host the game on port 7772 (%1).</source>
-        <translation>Impossible d&apos;héberger la partie sur le port 7772 (%1).</translation>
+        <translation>Impossible d’héberger la partie sur le port 7772 (%1).</translation>
     </message>
     <message>
         <source>Could not connect to %1: %2.</source>
-        <translation>Connexion à %1 impossible : %2.</translation>
+        <translation>Connexion à %1 impossible&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The connection to the host was lost.</source>
-        <translation>La connexion avec l&apos;hôte a été perdue.</translation>
+        <translation>La connexion avec l’hôte a été perdue.</translation>
     </message>
     <message>
         <source>You</source>
@@ -253,7 +253,7 @@
     <message>
         <source>Tile %1: %2</source>
         <extracomment>A hand tile for screen readers: its slot number and its four pictures</extracomment>
-        <translation>Tuile %1 : %2</translation>
+        <translation>Tuile %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>No games on your network yet.</source>
-        <translation>Aucune partie sur votre réseau pour l&apos;instant.</translation>
+        <translation>Aucune partie sur votre réseau pour l’instant.</translation>
     </message>
 </context>
 <context>
@@ -320,15 +320,15 @@
     </message>
     <message>
         <source>Host address</source>
-        <translation>Adresse de l&apos;hôte</translation>
+        <translation>Adresse de l’hôte</translation>
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation>Votre &amp;nom :</translation>
+        <translation>Votre &amp;nom&#xa0;:</translation>
     </message>
     <message>
         <source>Host &amp;address:</source>
-        <translation>&amp;Adresse de l&apos;hôte :</translation>
+        <translation>&amp;Adresse de l’hôte&#xa0;:</translation>
     </message>
     <message>
         <source>Host a game</source>
@@ -348,23 +348,23 @@
     </message>
     <message>
         <source>To host, press &quot;Host a game&quot;; the others enter your address and press &quot;Join a game&quot;. The host must accept connections on TCP port 7772; the game asks the home router to open it.</source>
-        <translation>Pour héberger, appuyez sur « Héberger » ; les autres saisissent votre adresse et appuient sur « Rejoindre ». L&apos;hôte doit accepter les connexions sur le port TCP 7772 ; le jeu demande au routeur de la maison de l&apos;ouvrir.</translation>
+        <translation>Pour héberger, appuyez sur «&#xa0;Héberger&#xa0;»&#xa0;; les autres saisissent votre adresse et appuient sur «&#xa0;Rejoindre&#xa0;». L’hôte doit accepter les connexions sur le port TCP 7772&#xa0;; le jeu demande au routeur de la maison de l’ouvrir.</translation>
     </message>
     <message>
         <source>Give the other players one of these addresses:</source>
-        <translation>Donnez aux autres joueurs l&apos;une de ces adresses :</translation>
+        <translation>Donnez aux autres joueurs l’une de ces adresses&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Games on your network:</source>
-        <translation>&amp;Parties sur votre réseau :</translation>
+        <translation>&amp;Parties sur votre réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Ready: host a game, or join the game at the host address.</source>
-        <translation>Prêt : hébergez une partie, ou rejoignez celle qui se trouve à l&apos;adresse de l&apos;hôte.</translation>
+        <translation>Prêt&#xa0;: hébergez une partie, ou rejoignez celle qui se trouve à l’adresse de l’hôte.</translation>
     </message>
     <message>
         <source>Port %1 on 127.0.0.1 is in use (%2), so this window cannot tell whether the game runs. Hosting and joining still work.</source>
-        <translation>Le port %1 de 127.0.0.1 est occupé (%2) : cette fenêtre ne peut donc pas savoir si le jeu tourne. Héberger et rejoindre une partie fonctionnent quand même.</translation>
+        <translation>Le port %1 de 127.0.0.1 est occupé (%2)&#xa0;: cette fenêtre ne peut donc pas savoir si le jeu tourne. Héberger et rejoindre une partie fonctionnent quand même.</translation>
     </message>
     <message>
         <source>Please enter your name.</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>Please enter the host&apos;s address: a host name, or an address such as 192.168.1.20 or 2001:db8::20.</source>
-        <translation>Veuillez saisir l&apos;adresse de l&apos;hôte : un nom d&apos;hôte, ou une adresse comme 192.168.1.20 ou 2001:db8::20.</translation>
+        <translation>Veuillez saisir l’adresse de l’hôte&#xa0;: un nom d’hôte, ou une adresse comme 192.168.1.20 ou 2001:db8::20.</translation>
     </message>
     <message>
         <source>Could not start the game (%1).</source>
@@ -380,15 +380,15 @@
     </message>
     <message>
         <source>Starting the game: hosting as %1.</source>
-        <translation>Lancement du jeu : vous hébergez sous le nom %1.</translation>
+        <translation>Lancement du jeu&#xa0;: vous hébergez sous le nom %1.</translation>
     </message>
     <message>
         <source>Starting the game: joining %1 as %2.</source>
-        <translation>Lancement du jeu : vous rejoignez %1 sous le nom %2.</translation>
+        <translation>Lancement du jeu&#xa0;: vous rejoignez %1 sous le nom %2.</translation>
     </message>
     <message>
         <source>This window cannot show whether it runs: the presence port is in use.</source>
-        <translation>Cette fenêtre ne peut pas savoir si le jeu tourne : le port de présence est occupé.</translation>
+        <translation>Cette fenêtre ne peut pas savoir si le jeu tourne&#xa0;: le port de présence est occupé.</translation>
     </message>
     <message>
         <source>Game running</source>
@@ -400,15 +400,15 @@
     </message>
     <message>
         <source>On your network:</source>
-        <translation>Sur votre réseau :</translation>
+        <translation>Sur votre réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Over IPv6:</source>
-        <translation>En IPv6 :</translation>
+        <translation>En IPv6&#xa0;:</translation>
     </message>
     <message>
         <source>On the internet:</source>
-        <translation>Sur Internet :</translation>
+        <translation>Sur Internet&#xa0;:</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -420,47 +420,47 @@
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Impossible d&apos;écrire dans %1</translation>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
 </context>
 <context>
     <name>PhraseButtons</name>
     <message>
         <source>Way To Go!</source>
-        <translation>Bien joué !</translation>
+        <translation>Bien joué&#xa0;!</translation>
     </message>
     <message>
         <source>Good One!</source>
-        <translation>Joli coup !</translation>
+        <translation>Joli coup&#xa0;!</translation>
     </message>
     <message>
         <source>Nice Try!</source>
-        <translation>Bien essayé !</translation>
+        <translation>Bien essayé&#xa0;!</translation>
     </message>
     <message>
         <source>Excellent!</source>
-        <translation>Excellent !</translation>
+        <translation>Excellent&#xa0;!</translation>
     </message>
     <message>
         <source>Brilliant!</source>
-        <translation>Brillant !</translation>
+        <translation>Brillant&#xa0;!</translation>
     </message>
     <message>
         <source>Wow, WTG!</source>
         <extracomment>WTG: &quot;way to go&quot;</extracomment>
-        <translation>Waouh, bravo !</translation>
+        <translation>Waouh, bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Thanks!</source>
-        <translation>Merci !</translation>
+        <translation>Merci&#xa0;!</translation>
     </message>
     <message>
         <source>Way To Go Teamie!</source>
-        <translation>Bravo l&apos;équipe !</translation>
+        <translation>Bravo l’équipe&#xa0;!</translation>
     </message>
     <message>
         <source>Good Game Everyone!</source>
-        <translation>Belle partie à tous !</translation>
+        <translation>Belle partie à tous&#xa0;!</translation>
     </message>
     <message>
         <source>Phrase %1</source>
@@ -479,11 +479,11 @@
     </message>
     <message>
         <source>&amp;Set to Just Watch</source>
-        <translation>&amp;Activer « Juste regarder »</translation>
+        <translation>&amp;Activer «&#xa0;Juste regarder&#xa0;»</translation>
     </message>
     <message>
         <source>&amp;Unset Just Watch</source>
-        <translation>&amp;Désactiver « Juste regarder »</translation>
+        <translation>&amp;Désactiver «&#xa0;Juste regarder&#xa0;»</translation>
     </message>
     <message>
         <source>You are Connected.</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>Complete four-tile square formations to earn points!</source>
-        <translation>Formez des carrés de 4 tuiles pour gagner des points !</translation>
+        <translation>Formez des carrés de 4 tuiles pour gagner des points&#xa0;!</translation>
     </message>
     <message>
         <source>DONE</source>
@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>A tile placed here completes four four-tile squares at once!</source>
-        <translation>Une tuile posée ici complète quatre carrés d&apos;un coup !</translation>
+        <translation>Une tuile posée ici complète quatre carrés d’un coup&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>Welcome to Tavlix by Orvel Software</source>
-        <translation>Bienvenue dans Tavlix d&apos;Orvel Software</translation>
+        <translation>Bienvenue dans Tavlix d’Orvel Software</translation>
     </message>
     <message>
         <source>Status</source>
@@ -586,7 +586,7 @@
     </message>
     <message>
         <source>Round: %1 of %2</source>
-        <translation>Manche : %1 sur %2</translation>
+        <translation>Manche&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Rounds</source>
@@ -598,21 +598,21 @@
     </message>
     <message>
         <source>Winner!</source>
-        <translation>Victoire !</translation>
+        <translation>Victoire&#xa0;!</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
         <extracomment>A seat&apos;s score for screen readers: the player&apos;s name and the points</extracomment>
-        <translation>%1 : %2 points</translation>
+        <translation>%1&#xa0;: %2 points</translation>
     </message>
     <message>
         <source>%1: no last points</source>
         <extracomment>For screen readers: %1 is a player&apos;s name, %2 the points of the last placement</extracomment>
-        <translation>%1 : aucun point au dernier coup</translation>
+        <translation>%1&#xa0;: aucun point au dernier coup</translation>
     </message>
     <message>
         <source>%1: last points %2</source>
-        <translation>%1 : dernier coup %2</translation>
+        <translation>%1&#xa0;: dernier coup %2</translation>
     </message>
     <message>
         <source>You have started a game.</source>
@@ -649,19 +649,19 @@
     </message>
     <message>
         <source>You have Won the Game!</source>
-        <translation>Vous avez gagné la partie !</translation>
+        <translation>Vous avez gagné la partie&#xa0;!</translation>
     </message>
     <message>
         <source>%1 has Won the Game!</source>
-        <translation>%1 a gagné la partie !</translation>
+        <translation>%1 a gagné la partie&#xa0;!</translation>
     </message>
     <message>
         <source>Game Over!</source>
-        <translation>Partie terminée !</translation>
+        <translation>Partie terminée&#xa0;!</translation>
     </message>
     <message>
         <source>You are not connected</source>
-        <translation>Pas de connexion à l&apos;hôte</translation>
+        <translation>Pas de connexion à l’hôte</translation>
     </message>
     <message>
         <source>%1 is just watching</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>Orvel Software web site</source>
-        <translation>Site web d&apos;Orvel Software</translation>
+        <translation>Site web d’Orvel Software</translation>
     </message>
     <message>
         <source>Version </source>
@@ -713,7 +713,7 @@
     <name>TavlixProgram</name>
     <message>
         <source>The table is locked: nobody new can join.</source>
-        <translation>La table est verrouillée : aucun nouveau joueur ne peut rejoindre la partie.</translation>
+        <translation>La table est verrouillée&#xa0;: aucun nouveau joueur ne peut rejoindre la partie.</translation>
     </message>
     <message>
         <source>The table is open again.</source>
@@ -721,19 +721,19 @@
     </message>
     <message>
         <source>The computer plays Expert.</source>
-        <translation>L&apos;ordinateur joue au niveau Expert.</translation>
+        <translation>L’ordinateur joue au niveau Expert.</translation>
     </message>
     <message>
         <source>The computer plays Strong.</source>
-        <translation>L&apos;ordinateur joue au niveau Fort.</translation>
+        <translation>L’ordinateur joue au niveau Fort.</translation>
     </message>
     <message>
         <source>Your game is not shown to launchers on your network, since that needs the Avahi service (avahi-daemon), which is not running here. Players can still join you by address.</source>
-        <translation>Votre partie n&apos;est pas visible des lanceurs de votre réseau, car il faut pour cela le service Avahi (avahi-daemon), qui ne tourne pas ici. Les joueurs peuvent toujours vous rejoindre par votre adresse.</translation>
+        <translation>Votre partie n’est pas visible des lanceurs de votre réseau, car il faut pour cela le service Avahi (avahi-daemon), qui ne tourne pas ici. Les joueurs peuvent toujours vous rejoindre par votre adresse.</translation>
     </message>
     <message>
         <source>Players on your network can join you at %1.</source>
-        <translation>Les joueurs de votre réseau peuvent vous rejoindre à l&apos;adresse %1.</translation>
+        <translation>Les joueurs de votre réseau peuvent vous rejoindre à l’adresse %1.</translation>
     </message>
     <message>
         <source>this machine</source>
@@ -741,58 +741,58 @@
     </message>
     <message>
         <source>Players on the internet can join you at %1.</source>
-        <translation>Les joueurs sur Internet peuvent vous rejoindre à l&apos;adresse %1.</translation>
+        <translation>Les joueurs sur Internet peuvent vous rejoindre à l’adresse %1.</translation>
     </message>
     <message>
         <source>Your router opened port %1; it did not tell its address on the internet.</source>
-        <translation>Votre routeur a ouvert le port %1, mais n&apos;a pas indiqué son adresse sur Internet.</translation>
+        <translation>Votre routeur a ouvert le port %1, mais n’a pas indiqué son adresse sur Internet.</translation>
     </message>
     <message>
         <source>Your internet provider shares its IPv4 address among many homes, so players on the internet cannot reach you over IPv4.</source>
-        <translation>Votre fournisseur d&apos;accès partage son adresse IPv4 entre de nombreux foyers : les joueurs sur Internet ne peuvent donc pas vous joindre en IPv4.</translation>
+        <translation>Votre fournisseur d’accès partage son adresse IPv4 entre de nombreux foyers&#xa0;: les joueurs sur Internet ne peuvent donc pas vous joindre en IPv4.</translation>
     </message>
     <message>
         <source>The game could not ask your router to open port %1: %2. Players outside your network can join only if you forward port %1 to %3.</source>
-        <translation>Le jeu n&apos;a pas pu demander à votre routeur d&apos;ouvrir le port %1 : %2. Les joueurs extérieurs à votre réseau ne peuvent vous rejoindre que si vous redirigez le port %1 vers %3.</translation>
+        <translation>Le jeu n’a pas pu demander à votre routeur d’ouvrir le port %1&#xa0;: %2. Les joueurs extérieurs à votre réseau ne peuvent vous rejoindre que si vous redirigez le port %1 vers %3.</translation>
     </message>
     <message>
         <source>Your router did not open port %1 (%2). Players outside your network can join only if you forward port %1 to %3.</source>
-        <translation>Votre routeur n&apos;a pas ouvert le port %1 (%2). Les joueurs extérieurs à votre réseau ne peuvent vous rejoindre que si vous redirigez le port %1 vers %3.</translation>
+        <translation>Votre routeur n’a pas ouvert le port %1 (%2). Les joueurs extérieurs à votre réseau ne peuvent vous rejoindre que si vous redirigez le port %1 vers %3.</translation>
     </message>
     <message>
         <source>Your router did not keep port %1 open (%2). The game keeps asking it.</source>
-        <translation>Votre routeur n&apos;a pas gardé le port %1 ouvert (%2). Le jeu continue de le lui demander.</translation>
+        <translation>Votre routeur n’a pas gardé le port %1 ouvert (%2). Le jeu continue de le lui demander.</translation>
     </message>
     <message>
         <source>Players with IPv6 can join you at %1.</source>
-        <translation>Les joueurs en IPv6 peuvent vous rejoindre à l&apos;adresse %1.</translation>
+        <translation>Les joueurs en IPv6 peuvent vous rejoindre à l’adresse %1.</translation>
     </message>
     <message>
         <source>The game could not ask your router to open port %1 for IPv6: %2.</source>
-        <translation>Le jeu n&apos;a pas pu demander à votre routeur d&apos;ouvrir le port %1 en IPv6 : %2.</translation>
+        <translation>Le jeu n’a pas pu demander à votre routeur d’ouvrir le port %1 en IPv6&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Your router did not open port %1 for IPv6 (%2).</source>
-        <translation>Votre routeur n&apos;a pas ouvert le port %1 en IPv6 (%2).</translation>
+        <translation>Votre routeur n’a pas ouvert le port %1 en IPv6 (%2).</translation>
     </message>
     <message>
         <source>Your router did not keep port %1 open for IPv6 (%2). The game keeps asking it.</source>
-        <translation>Votre routeur n&apos;a pas gardé le port %1 ouvert en IPv6 (%2). Le jeu continue de le lui demander.</translation>
+        <translation>Votre routeur n’a pas gardé le port %1 ouvert en IPv6 (%2). Le jeu continue de le lui demander.</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Impossible d&apos;écrire dans %1</translation>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
 </context>
 <context>
     <name>Tchat</name>
     <message>
         <source>Tavlix by Orvel Software</source>
-        <translation>Tavlix d&apos;Orvel Software</translation>
+        <translation>Tavlix d’Orvel Software</translation>
     </message>
     <message>
         <source>Orvel Software web site</source>
-        <translation>Site web d&apos;Orvel Software</translation>
+        <translation>Site web d’Orvel Software</translation>
     </message>
     <message>
         <source>Text &amp;Color</source>
@@ -865,7 +865,7 @@
     </message>
     <message>
         <source>&amp;Bot Speed</source>
-        <translation>&amp;Vitesse de l&apos;ordinateur</translation>
+        <translation>&amp;Vitesse de l’ordinateur</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>Computer &amp;Strength</source>
-        <translation>&amp;Niveau de l&apos;ordinateur</translation>
+        <translation>&amp;Niveau de l’ordinateur</translation>
     </message>
     <message>
         <source>&amp;Strong</source>
@@ -966,11 +966,11 @@
     <name>Tdownload</name>
     <message>
         <source>Please close the game and open the Orvel Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
-        <translation>Veuillez fermer le jeu et ouvrir l&apos;Orvel Lobby avec l&apos;icône de votre bureau ou depuis le menu Démarrer de Windows.</translation>
+        <translation>Veuillez fermer le jeu et ouvrir l’Orvel Lobby avec l’icône de votre bureau ou depuis le menu Démarrer de Windows.</translation>
     </message>
     <message>
         <source>An Error has Occurred.</source>
-        <translation>Une erreur s&apos;est produite.</translation>
+        <translation>Une erreur s’est produite.</translation>
     </message>
     <message>
         <source>No download</source>
@@ -978,19 +978,19 @@
     </message>
     <message>
         <source>Download The Orvel Lobby</source>
-        <translation>Télécharger l&apos;Orvel Lobby</translation>
+        <translation>Télécharger l’Orvel Lobby</translation>
     </message>
     <message>
         <source>The Orvel Lobby</source>
-        <translation>L&apos;Orvel Lobby</translation>
+        <translation>L’Orvel Lobby</translation>
     </message>
     <message>
         <source>Download The Orvel Lobby Now to play this  and other exciting games online with other players! </source>
-        <translation>Téléchargez l&apos;Orvel Lobby dès maintenant pour jouer en ligne à ce jeu et à bien d&apos;autres jeux passionnants ! </translation>
+        <translation>Téléchargez l’Orvel Lobby dès maintenant pour jouer en ligne à ce jeu et à bien d’autres jeux passionnants&#xa0;! </translation>
     </message>
     <message>
         <source>Download And Install The Orvel Lobby Now</source>
-        <translation>Télécharger et installer l&apos;Orvel Lobby</translation>
+        <translation>Télécharger et installer l’Orvel Lobby</translation>
     </message>
     <message>
         <source>Stop Download</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>To proceed to the game without the ability to play against others click the button below.</source>
-        <translation>Pour jouer sans pouvoir affronter d&apos;autres joueurs, cliquez sur le bouton ci-dessous.</translation>
+        <translation>Pour jouer sans pouvoir affronter d’autres joueurs, cliquez sur le bouton ci-dessous.</translation>
     </message>
     <message>
         <source>Play Solo Game</source>
@@ -1014,23 +1014,23 @@
     </message>
     <message>
         <source>If you already have The Orvel Lobby and you wish to play with others then click the button below to close this game and open The Orvel Lobby.</source>
-        <translation>Si vous avez déjà l&apos;Orvel Lobby et souhaitez jouer avec d&apos;autres, cliquez sur le bouton ci-dessous pour fermer ce jeu et ouvrir l&apos;Orvel Lobby.</translation>
+        <translation>Si vous avez déjà l’Orvel Lobby et souhaitez jouer avec d’autres, cliquez sur le bouton ci-dessous pour fermer ce jeu et ouvrir l’Orvel Lobby.</translation>
     </message>
     <message>
         <source>Play with Others</source>
-        <translation>Jouer avec d&apos;autres</translation>
+        <translation>Jouer avec d’autres</translation>
     </message>
     <message>
         <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
-        <translation>Remarque : même si vous jouez hors ligne, vous devez configurer votre PARE-FEU pour permettre au jeu d&apos;accéder aux composants Internet.</translation>
+        <translation>Remarque&#xa0;: même si vous jouez hors ligne, vous devez configurer votre PARE-FEU pour permettre au jeu d’accéder aux composants Internet.</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. It is one of the game&apos;s own files.</source>
-        <translation>Impossible de créer le fichier « %1 ». C&apos;est l&apos;un des fichiers du jeu.</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». C’est l’un des fichiers du jeu.</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Loading</source>
@@ -1046,7 +1046,7 @@
     </message>
     <message>
         <source>Downloading: %1</source>
-        <translation>Téléchargement : %1</translation>
+        <translation>Téléchargement&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Number of Rounds: </source>
-        <translation>Manches : </translation>
+        <translation>Manches&#xa0;: </translation>
     </message>
     <message>
         <source>Number of Rounds</source>
@@ -1109,22 +1109,22 @@ instructions, then press &lt;b&gt;Start Game&lt;/b&gt; and give it a try. Have f
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;Bonjour, et bienvenue dans Tavlix !&lt;/p&gt;
+&lt;p&gt;Bonjour, et bienvenue dans Tavlix&#xa0;!&lt;/p&gt;
 &lt;p&gt;Tavlix est né de nombreuses soirées passées à poser des tuiles sur la table
 de la cuisine. Nous voulions un jeu vite appris, assez calme pour bavarder en
 jouant, et qui fasse quand même réfléchir à deux fois avant chaque coup. Chaque
 tuile porte quatre images (un cœur, une étoile, un anneau et une goutte), une
 sur chaque côté, et chaque côté qui touche une autre tuile doit montrer la même
 image que la tuile voisine.&lt;/p&gt;
-&lt;p&gt;Vous pouvez jouer seul contre l&apos;ordinateur, ou retrouver des amis sur le
-réseau de la maison ou sur Internet, jusqu&apos;à six joueurs autour d&apos;un même
+&lt;p&gt;Vous pouvez jouer seul contre l’ordinateur, ou retrouver des amis sur le
+réseau de la maison ou sur Internet, jusqu’à six joueurs autour d’un même
 plateau, plus quelques spectateurs. Discutez dans le chat, envoyez une phrase
-d&apos;un seul clic, faites entendre un bruitage farfelu à toute la table, et tenez
+d’un seul clic, faites entendre un bruitage farfelu à toute la table, et tenez
 le bilan de vos parties contre les personnes que vous rencontrez.&lt;/p&gt;
-&lt;p&gt;Si vous n&apos;avez jamais joué, appuyez sur &lt;b&gt;Ctrl+I&lt;/b&gt; pour voir les
+&lt;p&gt;Si vous n’avez jamais joué, appuyez sur &lt;b&gt;Ctrl+I&lt;/b&gt; pour voir les
 instructions rapides, puis sur &lt;b&gt;Commencer&lt;/b&gt;, et lancez-vous. Amusez-vous
-bien !&lt;/p&gt;
-&lt;p&gt;L&apos;équipe d&apos;Orvel Software&lt;/p&gt;
+bien&#xa0;!&lt;/p&gt;
+&lt;p&gt;L’équipe d’Orvel Software&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -1171,48 +1171,48 @@ other players&apos; windows close.&lt;/p&gt;
         <translation>
 &lt;p&gt;&lt;b&gt;Jouer seul.&lt;/b&gt; Lancé seul, Tavlix ouvre une partie en solo contre le
 joueur ordinateur Klot. Appuyez sur le bouton &lt;b&gt;Commencer&lt;/b&gt; du plateau (ou
-Fichier, Commencer la partie) pour commencer. Une partie en solo n&apos;a pas besoin
+Fichier, Commencer la partie) pour commencer. Une partie en solo n’a pas besoin
 de connexion à Internet, mais le jeu se parle à lui-même par les composants
-réseau de votre ordinateur : si un pare-feu vous le demande, autorisez Tavlix à
+réseau de votre ordinateur&#xa0;: si un pare-feu vous le demande, autorisez Tavlix à
 utiliser le réseau sur cet ordinateur.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Jouer avec d&apos;autres.&lt;/b&gt; Les parties avec d&apos;autres personnes se lancent
+&lt;p&gt;&lt;b&gt;Jouer avec d’autres.&lt;/b&gt; Les parties avec d’autres personnes se lancent
 depuis le lanceur du lobby (voir &lt;i&gt;Le Lobby&lt;/i&gt;). Un joueur héberge la partie,
-tous les autres rejoignent l&apos;hôte. Le premier joueur de la liste est
-généralement l&apos;hôte.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Héberger.&lt;/b&gt; L&apos;ordinateur de l&apos;hôte doit accepter les connexions
-entrantes sur le port TCP 7772 ; autorisez Tavlix dans son pare-feu. Quand vous
-hébergez, le chat vous indique où les autres peuvent vous rejoindre : « Les
-joueurs de votre réseau peuvent vous rejoindre à l&apos;adresse… » pour chaque
+tous les autres rejoignent l’hôte. Le premier joueur de la liste est
+généralement l’hôte.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Héberger.&lt;/b&gt; L’ordinateur de l’hôte doit accepter les connexions
+entrantes sur le port TCP 7772&#xa0;; autorisez Tavlix dans son pare-feu. Quand vous
+hébergez, le chat vous indique où les autres peuvent vous rejoindre&#xa0;: «&#xa0;Les
+joueurs de votre réseau peuvent vous rejoindre à l’adresse…&#xa0;» pour chaque
 adresse de votre ordinateur sur ses réseaux, pour les amis de la même
 maison.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Héberger depuis chez soi.&lt;/b&gt; La plupart des foyers accèdent à Internet
 par un routeur, qui ne laisse entrer personne de lui-même. Pendant que vous
-hébergez, Tavlix demande à votre routeur d&apos;ouvrir le port 7772 pour votre
+hébergez, Tavlix demande à votre routeur d’ouvrir le port 7772 pour votre
 ordinateur (par NAT-PMP ou UPnP, que la plupart des routeurs proposent), pour
 une heure à la fois, en renouvelant la demande toutes les demi-heures, et le
 referme quand vous quittez la partie. Si le routeur accepte, le chat affiche
-« Les joueurs sur Internet peuvent vous rejoindre à l&apos;adresse… » avec votre
-adresse sur Internet : donnez cette adresse à vos amis. Le jeu ne prend jamais
-d&apos;autre port et n&apos;attend jamais le routeur : vous pouvez jouer pendant qu&apos;il
+«&#xa0;Les joueurs sur Internet peuvent vous rejoindre à l’adresse…&#xa0;» avec votre
+adresse sur Internet&#xa0;: donnez cette adresse à vos amis. Le jeu ne prend jamais
+d’autre port et n’attend jamais le routeur&#xa0;: vous pouvez jouer pendant qu’il
 répond.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Quand le routeur refuse.&lt;/b&gt; Le chat indique alors pourquoi (« Votre
-routeur n&apos;a pas ouvert le port 7772… ») et donne l&apos;adresse de votre ordinateur.
+&lt;p&gt;&lt;b&gt;Quand le routeur refuse.&lt;/b&gt; Le chat indique alors pourquoi («&#xa0;Votre
+routeur n’a pas ouvert le port 7772…&#xa0;») et donne l’adresse de votre ordinateur.
 Activez UPnP ou NAT-PMP dans la page de réglages du routeur, ou redirigez-y
 vous-même le port TCP 7772 vers cette adresse. Si le port mène déjà à un autre
-ordinateur, terminez d&apos;abord la partie sur celui-ci, ou redirigez le port
+ordinateur, terminez d’abord la partie sur celui-ci, ou redirigez le port
 vous-même. Les joueurs de votre propre réseau peuvent toujours vous rejoindre
-aux adresses qu&apos;affiche le chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Inconnus.&lt;/b&gt; Un port ouvert l&apos;est pour tout le monde. Une connexion doit
-s&apos;identifier dans les 15 secondes, une même adresse ne peut pas réessayer sans
+aux adresses qu’affiche le chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Inconnus.&lt;/b&gt; Un port ouvert l’est pour tout le monde. Une connexion doit
+s’identifier dans les 15 secondes, une même adresse ne peut pas réessayer sans
 cesse, et un joueur que vous retirez de la partie ne peut pas revenir tant que
 vous hébergez. Tout ce que le jeu refuse, il vous le signale dans le chat.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Pour désactiver.&lt;/b&gt; Options, Ouvrir le port du routeur désactive cette
-fonction (ou la réactive) aussitôt, même pendant que vous hébergez ; Tavlix
+fonction (ou la réactive) aussitôt, même pendant que vous hébergez&#xa0;; Tavlix
 ferme alors le port sur le routeur. Ce choix est conservé pour les parties
 suivantes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Perte de l&apos;hôte.&lt;/b&gt; C&apos;est la copie de Tavlix de l&apos;hôte qui fait tourner
-la partie pour tout le monde. Si l&apos;hôte s&apos;en va ou perd la connexion, la partie
-s&apos;arrête pour tous et les fenêtres des autres joueurs se ferment.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Perte de l’hôte.&lt;/b&gt; C’est la copie de Tavlix de l’hôte qui fait tourner
+la partie pour tout le monde. Si l’hôte s’en va ou perd la connexion, la partie
+s’arrête pour tous et les fenêtres des autres joueurs se ferment.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -1242,32 +1242,32 @@ leads.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;Les joueurs posent une tuile chacun à leur tour. Quand c&apos;est votre tour, la
-ligne d&apos;état sous le plateau affiche &lt;b&gt;À vous de jouer.&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Les joueurs posent une tuile chacun à leur tour. Quand c’est votre tour, la
+ligne d’état sous le plateau affiche &lt;b&gt;À vous de jouer.&lt;/b&gt;&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Poser une tuile.&lt;/b&gt; Cliquez sur une tuile de votre main pour la lever,
 puis cliquez sur la case du plateau où elle doit aller. Cliquez de nouveau sur
-une tuile levée pour la reposer. Une tuile peut aller n&apos;importe où sur le
+une tuile levée pour la reposer. Une tuile peut aller n’importe où sur le
 plateau, à condition que chaque côté qui touche une autre tuile montre la même
 image que le côté de cette tuile qui le touche. Les tuiles ne sont jamais
 tournées. Une tuile posée est aussitôt remplacée par une tuile de la
 pioche.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Jouer au clavier.&lt;/b&gt; Appuyez sur &lt;b&gt;Ctrl+B&lt;/b&gt; (Affichage, Aller au
-plateau) pour aller au plateau depuis n&apos;importe quel endroit de la fenêtre, ou
+plateau) pour aller au plateau depuis n’importe quel endroit de la fenêtre, ou
 cliquez sur le plateau ou sur une tuile de votre main. Les flèches du clavier
 déplacent un curseur de case en case sur le plateau. Les touches &lt;b&gt;1&lt;/b&gt; à
 &lt;b&gt;7&lt;/b&gt; lèvent ou reposent les tuiles de votre main, comptées depuis la
 gauche. &lt;b&gt;Entrée&lt;/b&gt; ou &lt;b&gt;Espace&lt;/b&gt; pose la tuile levée sur la case du
 curseur, comme un clic. &lt;b&gt;Échap&lt;/b&gt; la repose, et ferme les fenêtres de
-l&apos;aide, du bilan, des phrases et des spectateurs.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Points.&lt;/b&gt; Une tuile rapporte des points pour chaque tuile qu&apos;elle
-touche, et davantage pour chaque carré de quatre tuiles qu&apos;elle complète (voir
+l’aide, du bilan, des phrases et des spectateurs.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Points.&lt;/b&gt; Une tuile rapporte des points pour chaque tuile qu’elle
+touche, et davantage pour chaque carré de quatre tuiles qu’elle complète (voir
 &lt;i&gt;Décompte des points&lt;/i&gt;).&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Manches.&lt;/b&gt; Quand plus aucun joueur ne peut poser de tuile, la manche
 se termine et une nouvelle commence avec un plateau vide et de nouvelles
-mains ; les scores sont conservés. Un joueur qui ne peut pas jouer attend
+mains&#xa0;; les scores sont conservés. Un joueur qui ne peut pas jouer attend
 simplement pendant que les autres continuent.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Victoire.&lt;/b&gt; Après la dernière manche, le joueur qui a le plus de points
-gagne. En cas d&apos;égalité en tête, on joue d&apos;autres manches jusqu&apos;à ce qu&apos;un
+gagne. En cas d’égalité en tête, on joue d’autres manches jusqu’à ce qu’un
 seul joueur mène.&lt;/p&gt;
 </translation>
     </message>
@@ -1290,7 +1290,7 @@ last round wins the game.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;Une tuile posée rapporte des points selon le nombre de tuiles qu&apos;elle touche :&lt;/p&gt;
+&lt;p&gt;Une tuile posée rapporte des points selon le nombre de tuiles qu’elle touche&#xa0;:&lt;/p&gt;
 &lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;touche 1 tuile&lt;/td&gt;&lt;td align=&quot;right&quot;&gt;&lt;b&gt;5&lt;/b&gt; points&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;touche 2 tuiles&lt;/td&gt;&lt;td align=&quot;right&quot;&gt;&lt;b&gt;15&lt;/b&gt; points&lt;/td&gt;&lt;/tr&gt;
@@ -1299,9 +1299,9 @@ last round wins the game.&lt;/p&gt;
 &lt;/table&gt;
 &lt;p&gt;En plus, chaque carré de quatre tuiles (un bloc de 2 sur 2 tuiles) que la
 tuile complète rapporte &lt;b&gt;50&lt;/b&gt; points. Une tuile posée dans un trou entouré
-de tuiles peut compléter jusqu&apos;à quatre carrés d&apos;un coup : 50 points pour ses
+de tuiles peut compléter jusqu’à quatre carrés d’un coup&#xa0;: 50 points pour ses
 quatre voisines, plus 200 pour les carrés.&lt;/p&gt;
-&lt;p&gt;Les points de votre dernier coup s&apos;affichent à côté de votre score et, un
+&lt;p&gt;Les points de votre dernier coup s’affichent à côté de votre score et, un
 instant, au-dessus du plateau. Le joueur qui a le meilleur score à la fin de la
 dernière manche gagne la partie.&lt;/p&gt;
 </translation>
@@ -1371,67 +1371,67 @@ buttons. They are kept for your next games.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;&lt;b&gt;Juste regarder&lt;/b&gt; (Options, Juste regarder). Faites une pause :
-l&apos;ordinateur joue à votre place jusqu&apos;à ce que vous choisissiez de nouveau
-cette option. Pendant ce temps, votre place affiche une paire d&apos;yeux.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Vitesse de l&apos;ordinateur&lt;/b&gt; (Options, Vitesse de l&apos;ordinateur). Le temps
-que les joueurs ordinateur réfléchissent avant de jouer : Lente (2 secondes),
+&lt;p&gt;&lt;b&gt;Juste regarder&lt;/b&gt; (Options, Juste regarder). Faites une pause&#xa0;:
+l’ordinateur joue à votre place jusqu’à ce que vous choisissiez de nouveau
+cette option. Pendant ce temps, votre place affiche une paire d’yeux.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Vitesse de l’ordinateur&lt;/b&gt; (Options, Vitesse de l’ordinateur). Le temps
+que les joueurs ordinateur réfléchissent avant de jouer&#xa0;: Lente (2 secondes),
 Normale (1 seconde) ou Rapide (une demi-seconde). Le changement compte dès le
-prochain coup de l&apos;ordinateur.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Niveau de l&apos;ordinateur&lt;/b&gt; (Options, Niveau de l&apos;ordinateur). La force de
-jeu de l&apos;ordinateur. Classique, le choix de départ, prend le premier
+prochain coup de l’ordinateur.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Niveau de l’ordinateur&lt;/b&gt; (Options, Niveau de l’ordinateur). La force de
+jeu de l’ordinateur. Classique, le choix de départ, prend le premier
 emplacement trouvé où sa tuile touche le plus de tuiles, et ne compte jamais
-les points. Fort évalue chaque emplacement pour chaque tuile de sa main : les
-points immédiats, les carrés de quatre tuiles qu&apos;il complète, les carrés qu&apos;il
-laisserait au joueur suivant, et les tuiles qu&apos;il garde pour plus tard. Expert
-voit plus loin : il distribue au hasard, de nombreuses fois, les tuiles qu&apos;il
+les points. Fort évalue chaque emplacement pour chaque tuile de sa main&#xa0;: les
+points immédiats, les carrés de quatre tuiles qu’il complète, les carrés qu’il
+laisserait au joueur suivant, et les tuiles qu’il garde pour plus tard. Expert
+voit plus loin&#xa0;: il distribue au hasard, de nombreuses fois, les tuiles qu’il
 ne voit pas, joue les tours suivants dans chaque donne, et garde le coup qui
 réussit le mieux en moyenne. Il réfléchit pendant la pause que fixe la vitesse
-de l&apos;ordinateur. Comme vous, ils ne voient que le plateau, les scores et leurs
+de l’ordinateur. Comme vous, ils ne voient que le plateau, les scores et leurs
 propres tuiles. Le joueur qui héberge choisit le niveau de chaque place que
-joue l&apos;ordinateur ; le changement compte dès le prochain coup de
-l&apos;ordinateur.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Sons&lt;/b&gt; (Options, Sons du jeu ; Bruitages des joueurs ; Son du tour).
+joue l’ordinateur&#xa0;; le changement compte dès le prochain coup de
+l’ordinateur.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Sons&lt;/b&gt; (Options, Sons du jeu&#xa0;; Bruitages des joueurs&#xa0;; Son du tour).
 Sons du jeu active ou coupe les sons du jeu. Bruitages des joueurs coupe les
 bruitages que les autres joueurs vous envoient. Son du tour choisit entre le
-son Classique et le Nouveau son qui vous annonce que c&apos;est votre tour.&lt;/p&gt;
+son Classique et le Nouveau son qui vous annonce que c’est votre tour.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Montrer les cases possibles&lt;/b&gt; (Options, Montrer les cases possibles).
 Quand vous avez levé une tuile pendant votre tour, chaque case où cette tuile
-peut aller est marquée d&apos;un léger cadre.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Ouvrir le port du routeur&lt;/b&gt; (Options, Ouvrir le port du routeur ;
+peut aller est marquée d’un léger cadre.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ouvrir le port du routeur&lt;/b&gt; (Options, Ouvrir le port du routeur&#xa0;;
 activé au départ). Pendant que vous hébergez une partie, Tavlix demande au
-routeur de la maison de laisser entrer les joueurs d&apos;Internet sur le port 7772
-(voir &lt;i&gt;Connexion&lt;/i&gt;). Désactivez cette option pour garder le routeur fermé ;
+routeur de la maison de laisser entrer les joueurs d’Internet sur le port 7772
+(voir &lt;i&gt;Connexion&lt;/i&gt;). Désactivez cette option pour garder le routeur fermé&#xa0;;
 le port est alors fermé aussitôt.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Visible sur le réseau&lt;/b&gt; (Options, Visible sur le réseau ; activé au
+&lt;p&gt;&lt;b&gt;Visible sur le réseau&lt;/b&gt; (Options, Visible sur le réseau&#xa0;; activé au
 départ). Pendant que vous hébergez une partie, les lanceurs du lobby des
 joueurs de votre réseau la montrent sous &lt;i&gt;Parties sur votre réseau&lt;/i&gt;, avec
-les joueurs et l&apos;état de la partie, pour qu&apos;ils puissent la rejoindre d&apos;un
-double-clic. Désactivez cette option, par exemple sur le Wi-Fi d&apos;un café, et
+les joueurs et l’état de la partie, pour qu’ils puissent la rejoindre d’un
+double-clic. Désactivez cette option, par exemple sur le Wi-Fi d’un café, et
 votre partie disparaît aussitôt de leurs listes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Verrouiller la table&lt;/b&gt; (Options, Verrouiller la table ; désactivé à
-chaque lancement). Une fois vos amis installés, verrouillez la table : plus
+&lt;p&gt;&lt;b&gt;Verrouiller la table&lt;/b&gt; (Options, Verrouiller la table&#xa0;; désactivé à
+chaque lancement). Une fois vos amis installés, verrouillez la table&#xa0;: plus
 aucun nouveau joueur ne peut rejoindre la partie, mais un ami dont la connexion
 a coupé peut tout de même revenir. Le chat vous indique qui le jeu a
 refusé.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Texte du chat&lt;/b&gt; (Options, Couleur du texte ; Taille du texte ;
-Arrêter le défilement du chat ; Effacer le chat). Couleur du texte choisit la
+&lt;p&gt;&lt;b&gt;Texte du chat&lt;/b&gt; (Options, Couleur du texte&#xa0;; Taille du texte&#xa0;;
+Arrêter le défilement du chat&#xa0;; Effacer le chat). Couleur du texte choisit la
 couleur de vos lignes dans le chat, Taille du texte la taille de tout le texte
 du chat. Arrêter le défilement du chat (Ctrl+S) empêche le chat de sauter à la
-dernière ligne pendant que vous relisez ; Effacer le chat le vide. Tapez
-&lt;b&gt;/me&lt;/b&gt; et un espace avant votre texte pour l&apos;envoyer comme une action
+dernière ligne pendant que vous relisez&#xa0;; Effacer le chat le vide. Tapez
+&lt;b&gt;/me&lt;/b&gt; et un espace avant votre texte pour l’envoyer comme une action
 (&amp;quot;/me salue&amp;quot; affiche votre nom suivi de salue).&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Position de la fenêtre&lt;/b&gt; (Options, Replacer la fenêtre). Remet la
-fenêtre principale en haut à gauche de l&apos;écran, à sa taille d&apos;origine. La
-position et la taille de la fenêtre sont mémorisées d&apos;une partie à
-l&apos;autre.&lt;/p&gt;
+fenêtre principale en haut à gauche de l’écran, à sa taille d’origine. La
+position et la taille de la fenêtre sont mémorisées d’une partie à
+l’autre.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Boutons de phrases&lt;/b&gt; (les boutons P1 à P9 au-dessus du chat). Chacun
-envoie sa phrase dans le chat d&apos;un seul clic ; laissez la souris sur un bouton
-pour voir sa phrase. Un bouton de phrase ne sert qu&apos;une fois toutes les
+envoie sa phrase dans le chat d’un seul clic&#xa0;; laissez la souris sur un bouton
+pour voir sa phrase. Un bouton de phrase ne sert qu’une fois toutes les
 2 secondes. Le bouton en forme de note, à côté, envoie un bruitage que tout le
 monde entend.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Bilan&lt;/b&gt; (Affichage, Voir le bilan). Compte vos parties et vos
-victoires. Cochez un joueur sous Joueurs de la partie pour le suivre : dès
+victoires. Cochez un joueur sous Joueurs de la partie pour le suivre&#xa0;: dès
 lors, le bilan compte vos parties contre ce joueur, et qui a gagné, au total et
 pour cette session. Décochez un joueur suivi pour effacer son bilan.
 Réinitialiser remet tout à zéro.&lt;/p&gt;
@@ -1460,16 +1460,16 @@ https://www.gnu.org/licenses/.&lt;/p&gt;
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
 &lt;p&gt;&lt;b&gt;Tavlix&lt;/b&gt;&lt;br&gt;Copyright &amp;copy; 2026 Orvel Software&lt;/p&gt;
-&lt;p&gt;Ce programme est un logiciel libre : vous pouvez le redistribuer et/ou le
+&lt;p&gt;Ce programme est un logiciel libre&#xa0;: vous pouvez le redistribuer et/ou le
 modifier selon les termes de la Licence publique générale GNU (GNU General
 Public License) telle que publiée par la Free Software Foundation, soit la
 version 3 de la licence, soit (à votre choix) toute version ultérieure.&lt;/p&gt;
-&lt;p&gt;Ce programme est distribué dans l&apos;espoir qu&apos;il sera utile, mais SANS AUCUNE
-GARANTIE ; sans même la garantie implicite de QUALITÉ MARCHANDE ou
-d&apos;ADÉQUATION À UN USAGE PARTICULIER. Consultez la GNU General Public License
+&lt;p&gt;Ce programme est distribué dans l’espoir qu’il sera utile, mais SANS AUCUNE
+GARANTIE&#xa0;; sans même la garantie implicite de QUALITÉ MARCHANDE ou
+d’ADÉQUATION À UN USAGE PARTICULIER. Consultez la GNU General Public License
 pour plus de détails.&lt;/p&gt;
 &lt;p&gt;Vous devriez avoir reçu une copie de la GNU General Public License avec ce
-programme (le fichier LICENSE qui l&apos;accompagne). Si ce n&apos;est pas le cas,
+programme (le fichier LICENSE qui l’accompagne). Si ce n’est pas le cas,
 consultez https://www.gnu.org/licenses/.&lt;/p&gt;
 </translation>
     </message>
@@ -1505,45 +1505,45 @@ other last word joins.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;L&apos;Orvel Lobby est un programme à part, où les joueurs se retrouvent et
-lancent des parties à plusieurs. Il lance Tavlix pour chaque joueur d&apos;une
-partie avec trois informations : le nom du joueur, l&apos;adresse de l&apos;hôte, et si
+&lt;p&gt;L’Orvel Lobby est un programme à part, où les joueurs se retrouvent et
+lancent des parties à plusieurs. Il lance Tavlix pour chaque joueur d’une
+partie avec trois informations&#xa0;: le nom du joueur, l’adresse de l’hôte, et si
 ce joueur héberge la partie. Pendant la partie, le lobby peut savoir si Tavlix
 est toujours ouvert.&lt;/p&gt;
-&lt;p&gt;Une partie en solo affiche la fenêtre Télécharger l&apos;Orvel Lobby : elle peut
-télécharger le lobby pour vous, et &lt;b&gt;Jouer avec d&apos;autres&lt;/b&gt; lance un lobby
+&lt;p&gt;Une partie en solo affiche la fenêtre Télécharger l’Orvel Lobby&#xa0;: elle peut
+télécharger le lobby pour vous, et &lt;b&gt;Jouer avec d’autres&lt;/b&gt; lance un lobby
 déjà installé.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Le lanceur Linux.&lt;/b&gt; Sous Linux, le lobby s&apos;appelle &lt;b&gt;orvellobby&lt;/b&gt; ;
+&lt;p&gt;&lt;b&gt;Le lanceur Linux.&lt;/b&gt; Sous Linux, le lobby s’appelle &lt;b&gt;orvellobby&lt;/b&gt;&#xa0;;
 il est compilé et installé à côté de tavlix. Lancez-le et remplissez sa
-fenêtre :&lt;/p&gt;
+fenêtre&#xa0;:&lt;/p&gt;
 &lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Votre nom&lt;/b&gt; : le nom que voient les autres joueurs (les espaces sont
+&lt;li&gt;&lt;b&gt;Votre nom&lt;/b&gt;&#xa0;: le nom que voient les autres joueurs (les espaces sont
 permis).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Adresse de l&apos;hôte&lt;/b&gt; : l&apos;ordinateur qui fait tourner la partie, sous
-forme de nom ou d&apos;adresse comme 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Adresse de l’hôte&lt;/b&gt;&#xa0;: l’ordinateur qui fait tourner la partie, sous
+forme de nom ou d’adresse comme 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Appuyez sur &lt;b&gt;Héberger&lt;/b&gt; pour faire tourner la partie sur
-votre ordinateur ; les autres vous rejoignent avec l&apos;adresse de votre
+votre ordinateur&#xa0;; les autres vous rejoignent avec l’adresse de votre
 ordinateur. Appuyez sur &lt;b&gt;Rejoindre&lt;/b&gt; pour rejoindre la partie à
-l&apos;adresse de l&apos;hôte. Le lanceur retient les deux champs, et sa ligne d&apos;état
+l’adresse de l’hôte. Le lanceur retient les deux champs, et sa ligne d’état
 affiche Partie en cours tant que votre partie est ouverte, puis Partie terminée
 quand elle se ferme.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Parties sur votre réseau.&lt;/b&gt; La liste du lanceur montre les parties
-hébergées sur le réseau de votre maison, avec le nom de l&apos;hôte, l&apos;adresse, les
-joueurs et l&apos;état, par exemple &lt;i&gt;Ann (192.168.1.20), 2 joueurs, manche 2 sur
-3&lt;/i&gt;. Choisissez-en une pour remplir l&apos;adresse de l&apos;hôte, ou double-cliquez
+hébergées sur le réseau de votre maison, avec le nom de l’hôte, l’adresse, les
+joueurs et l’état, par exemple &lt;i&gt;Ann (192.168.1.20), 2 joueurs, manche 2 sur
+3&lt;/i&gt;. Choisissez-en une pour remplir l’adresse de l’hôte, ou double-cliquez
 dessus (ou appuyez sur Entrée) pour la rejoindre directement. La liste a besoin
 du service Avahi (avahi-daemon), que font tourner la plupart des bureaux
-Linux ; sans lui, rejoignez par l&apos;adresse.&lt;/p&gt;
+Linux&#xa0;; sans lui, rejoignez par l’adresse.&lt;/p&gt;
 &lt;p&gt;Vous pouvez aussi lancer Tavlix vous-même avec les trois mêmes informations
 en ligne de commande, par exemple &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; pour
-héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
+héberger&#xa0;; tout autre dernier mot rejoint la partie.&lt;/p&gt;
 </translation>
     </message>
     <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
-        <translation>&lt;h3&gt;Historique&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Première version : parties en solo contre l&apos;ordinateur, parties hébergées et rejointes jusqu&apos;à six joueurs et trois spectateurs, chat avec boutons de phrases et bruitages, bilan, instructions rapides et cette aide.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>&lt;h3&gt;Historique&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Première version&#xa0;: parties en solo contre l’ordinateur, parties hébergées et rejointes jusqu’à six joueurs et trois spectateurs, chat avec boutons de phrases et bruitages, bilan, instructions rapides et cette aide.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Overview</source>
@@ -1622,11 +1622,11 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     </message>
     <message>
         <source>Phrase Button %1:</source>
-        <translation>Phrase %1 :</translation>
+        <translation>Phrase %1&#xa0;:</translation>
     </message>
     <message>
         <source>Buttons can only be used once every 2 seconds</source>
-        <translation>Un bouton ne sert qu&apos;une fois toutes les 2 secondes</translation>
+        <translation>Un bouton ne sert qu’une fois toutes les 2 secondes</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1656,11 +1656,11 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     <name>Ttallylist</name>
     <message>
         <source>Opponent&apos;s Tally</source>
-        <translation>Bilan de l&apos;adversaire</translation>
+        <translation>Bilan de l’adversaire</translation>
     </message>
     <message>
         <source>Opponent Wins:</source>
-        <translation>Victoires adverses :</translation>
+        <translation>Victoires adverses&#xa0;:</translation>
     </message>
     <message>
         <source>Tavlix - Tally List</source>
@@ -1680,7 +1680,7 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     </message>
     <message>
         <source>Total Games:</source>
-        <translation>Parties jouées :</translation>
+        <translation>Parties jouées&#xa0;:</translation>
     </message>
     <message>
         <source>Your Wins</source>
@@ -1702,15 +1702,15 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     </message>
     <message>
         <source>Your Wins:</source>
-        <translation>Vos victoires :</translation>
+        <translation>Vos victoires&#xa0;:</translation>
     </message>
     <message>
         <source>Neither Won:</source>
-        <translation>Aucun des deux :</translation>
+        <translation>Aucun des deux&#xa0;:</translation>
     </message>
     <message>
         <source>Tick a player of the current game to keep a tally of your games against them; untick to stop.</source>
-        <translation>Cochez un joueur pour suivre vos parties contre lui ; décochez-le pour arrêter.</translation>
+        <translation>Cochez un joueur pour suivre vos parties contre lui&#xa0;; décochez-le pour arrêter.</translation>
     </message>
     <message>
         <source>Reset Tally</source>
@@ -1722,11 +1722,11 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     </message>
     <message>
         <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
-        <translation>Le bilan de %1 va être supprimé. Voulez-vous vraiment le supprimer ?</translation>
+        <translation>Le bilan de %1 va être supprimé. Voulez-vous vraiment le supprimer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 Wins:</source>
-        <translation>Victoires de %1 :</translation>
+        <translation>Victoires de %1&#xa0;:</translation>
     </message>
     <message>
         <source>%1&apos;s Tally</source>
@@ -1734,7 +1734,7 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     </message>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
-        <translation>Voulez-vous vraiment réinitialiser le bilan ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser le bilan&#xa0;?</translation>
     </message>
     <message>
         <source>The damaged file is kept as %1.</source>
@@ -1742,14 +1742,14 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     </message>
     <message>
         <source>The file is left as it is; results of this game are not saved.</source>
-        <translation>Le fichier est laissé tel quel ; les résultats de cette partie ne sont pas enregistrés.</translation>
+        <translation>Le fichier est laissé tel quel&#xa0;; les résultats de cette partie ne sont pas enregistrés.</translation>
     </message>
 </context>
 <context>
     <name>WireLines</name>
     <message>
         <source>%1 tried to join again and was turned away.</source>
-        <translation>Nouvelle tentative de %1 pour rejoindre la partie : refusée.</translation>
+        <translation>Nouvelle tentative de %1 pour rejoindre la partie&#xa0;: refusée.</translation>
     </message>
     <message>
         <source>Turned away %1 connections from %2 (%3).</source>
@@ -1763,7 +1763,7 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     <message>
         <source>too many waiting to log in</source>
         <extracomment>Why the host turned connections away</extracomment>
-        <translation>trop de connexions en attente d&apos;identification</translation>
+        <translation>trop de connexions en attente d’identification</translation>
     </message>
     <message>
         <source>too many connections</source>
@@ -1783,12 +1783,12 @@ héberger ; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     <message>
         <source>%1 chats: %2</source>
         <extracomment>A chat line: %1 a player&apos;s name, %2 what they typed</extracomment>
-        <translation>%1 écrit : %2</translation>
+        <translation>%1 écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 says: %2</source>
         <extracomment>A phrase button&apos;s line: %1 a player&apos;s name, %2 the phrase</extracomment>
-        <translation>%1 dit : %2</translation>
+        <translation>%1 dit&#xa0;: %2</translation>
     </message>
 </context>
 </TS>
