@@ -199,7 +199,7 @@
     <message>
         <source>no answer within %1 s</source>
         <extracomment>%1 is a number of seconds</extracomment>
-        <translation>aucune réponse en %1 s</translation>
+        <translation>aucune réponse en %1&#xa0;s</translation>
     </message>
     <message>
         <source>the name cannot be looked up</source>
@@ -1042,7 +1042,7 @@
     </message>
     <message>
         <source>Download Aborted</source>
-        <translation>Téléchargement interrompu</translation>
+        <translation>Téléchargement annulé</translation>
     </message>
     <message>
         <source>Downloading: %1</source>
