@@ -189,23 +189,6 @@
 <context>
     <name>ClientConnection</name>
     <message>
-        <source>nothing answers on port %1 there</source>
-        <translation>rien ne répond sur le port %1 à cette adresse</translation>
-    </message>
-    <message>
-        <source>that address cannot be reached</source>
-        <translation>cette adresse est injoignable</translation>
-    </message>
-    <message>
-        <source>no answer within %1 s</source>
-        <extracomment>%1 is a number of seconds</extracomment>
-        <translation>aucune réponse en %1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>the name cannot be looked up</source>
-        <translation>le nom est introuvable</translation>
-    </message>
-    <message>
         <source>%1 has a different version of the game then you.</source>
         <translation>%1 a une autre version du jeu que vous.</translation>
     </message>
@@ -241,6 +224,33 @@
         <source>You</source>
         <extracomment>The player&apos;s own name in a solo game</extracomment>
         <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Could not join %1: the lobby&apos;s address &quot;%2&quot; in the settings is not host:port.</source>
+        <translation>Impossible de rejoindre %1&#xa0;: l’adresse du lobby «&#xa0;%2&#xa0;» dans les réglages n’est pas de la forme hôte:port.</translation>
+    </message>
+    <message>
+        <source>Connected through the lobby&apos;s relay.</source>
+        <translation>Connexion par le relais du lobby.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectFailure</name>
+    <message>
+        <source>nothing answers on port %1 there</source>
+        <translation>rien ne répond sur le port %1 à cette adresse</translation>
+    </message>
+    <message>
+        <source>that address cannot be reached</source>
+        <translation>cette adresse est injoignable</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>aucune réponse en %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>the name cannot be looked up</source>
+        <translation>le nom est introuvable</translation>
     </message>
 </context>
 <context>
@@ -306,6 +316,70 @@
         <source>%1 at %2, %3, %4</source>
         <extracomment>A game on the network: the host&apos;s name, its address, the players, its state</extracomment>
         <translation>%1 (%2), %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyDirectory</name>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>réponse du lobby&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyJoin</name>
+    <message>
+        <source>Could not connect to the lobby at %1: %2.</source>
+        <translation>Connexion au lobby à l’adresse %1 impossible&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>There is no table with the invite code %1.</source>
+        <translation>Aucune table n’a le code d’invitation %1.</translation>
+    </message>
+    <message>
+        <source>the table was closed</source>
+        <translation>la table a été fermée</translation>
+    </message>
+    <message>
+        <source>the host did not answer</source>
+        <translation>l’hôte n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>too many wrong codes from your address; wait a minute</source>
+        <translation>trop de codes erronés depuis votre adresse&#xa0;; attendez une minute</translation>
+    </message>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>réponse du lobby&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Could not join the table %1: %2.</source>
+        <translation>Impossible de rejoindre la table %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyLink</name>
+    <message>
+        <source>the lobby did not answer within %1 s</source>
+        <translation>le lobby n’a pas répondu en %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>the lobby sent what this game does not understand</source>
+        <translation>le lobby a envoyé une réponse que ce jeu ne comprend pas</translation>
+    </message>
+    <message>
+        <source>the connection to the lobby was lost</source>
+        <translation>la connexion au lobby a été perdue</translation>
+    </message>
+    <message>
+        <source>the lobby closed the connection</source>
+        <translation>le lobby a fermé la connexion</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyRegistration</name>
+    <message>
+        <source>the lobby refused the table: %1</source>
+        <translation>le lobby a refusé la table&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +495,44 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d’écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Games on the &amp;internet:</source>
+        <translation>Parties sur &amp;Internet&#xa0;:</translation>
+    </message>
+    <message>
+        <source>An invite code is a &quot;+&quot; and 8 letters and digits, such as +K7QX-M2PA.</source>
+        <translation>Un code d’invitation est un «&#xa0;+&#xa0;» suivi de 8 lettres et chiffres, par exemple +K7QX-M2PA.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineGamesList</name>
+    <message>
+        <source>Games on the internet</source>
+        <translation>Parties sur Internet</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1).</source>
+        <translation>Le lobby est injoignable (%1).</translation>
+    </message>
+    <message>
+        <source>Asking the lobby for its games ...</source>
+        <translation>Demande des parties au lobby…</translation>
+    </message>
+    <message>
+        <source>No public games in the lobby yet.</source>
+        <translation>Aucune partie publique dans le lobby pour l’instant.</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>aucune réponse en %1&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>OrvelLobby</name>
+    <message>
+        <source>The lobby&apos;s address in the settings is not host:port.</source>
+        <translation>L’adresse du lobby dans les réglages n’est pas de la forme hôte:port.</translation>
     </message>
 </context>
 <context>
@@ -582,6 +694,7 @@
     </message>
     <message>
         <source>Status</source>
+        <extracomment>For screen readers: what the line at the bottom of the board is</extracomment>
         <translation>État</translation>
     </message>
     <message>
@@ -783,6 +896,22 @@
         <source>Unable to write to %1</source>
         <translation>Impossible d’écrire dans %1</translation>
     </message>
+    <message>
+        <source>Your table is listed in the lobby.</source>
+        <translation>Votre table figure dans la liste du lobby.</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1); players on your network, or who can reach your address, can still join you.</source>
+        <translation>Le lobby est injoignable (%1)&#xa0;; les joueurs de votre réseau, ou qui peuvent atteindre votre adresse, peuvent toujours vous rejoindre.</translation>
+    </message>
+    <message>
+        <source>its address &quot;%1&quot; in the settings is not host:port</source>
+        <translation>son adresse «&#xa0;%1&#xa0;» dans les réglages n’est pas de la forme hôte:port</translation>
+    </message>
+    <message>
+        <source>Friends can join you with the invite code %1.</source>
+        <translation>Vos amis peuvent vous rejoindre avec le code d’invitation %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tchat</name>
@@ -801,10 +930,6 @@
     <message>
         <source>Text Si&amp;ze</source>
         <translation>&amp;Taille du texte</translation>
-    </message>
-    <message>
-        <source>Scr&amp;oll Chat Off</source>
-        <translation>Arrêter le &amp;défilement du chat</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
@@ -856,11 +981,12 @@
     </message>
     <message>
         <source>&amp;Classic</source>
-        <extracomment>Computer strength</extracomment>
+        <extracomment>The game&apos;s original one: a turn sound, and a computer strength (one text for both)</extracomment>
         <translation>&amp;Classique</translation>
     </message>
     <message>
         <source>&amp;New</source>
+        <extracomment>A turn sound: the newer recording</extracomment>
         <translation>&amp;Nouveau</translation>
     </message>
     <message>
@@ -960,6 +1086,34 @@
     <message>
         <source>&amp;System Default</source>
         <translation>&amp;Langue du système</translation>
+    </message>
+    <message>
+        <source>Scroll Ch&amp;at Off</source>
+        <translation>Arrêter le &amp;défilement du chat</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Invite Code</source>
+        <translation>Copier le code d’&amp;invitation</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online</source>
+        <extracomment>Submenu: whether a hosted table is shown to players on the internet</extracomment>
+        <translation>Jouer en l&amp;igne</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <extracomment>Play Online: the table is not told to the lobby on the internet</extracomment>
+        <translation>&amp;Désactivé</translation>
+    </message>
+    <message>
+        <source>&amp;Invite Only</source>
+        <extracomment>Play Online: only players given the invite code find the table</extracomment>
+        <translation>Sur &amp;invitation</translation>
+    </message>
+    <message>
+        <source>&amp;Public</source>
+        <extracomment>Play Online: the table is listed for everyone on the internet</extracomment>
+        <translation>&amp;Public</translation>
     </message>
 </context>
 <context>
@@ -1125,94 +1279,6 @@ le bilan de vos parties contre les personnes que vous rencontrez.&lt;/p&gt;
 instructions rapides, puis sur &lt;b&gt;Commencer&lt;/b&gt;, et lancez-vous. Amusez-vous
 bien&#xa0;!&lt;/p&gt;
 &lt;p&gt;L’équipe d’Orvel Software&lt;/p&gt;
-</translation>
-    </message>
-    <message>
-        <source>
-&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
-the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
-File, Start Game) to begin. A solo game needs no internet connection, but it
-does talk to itself over the network components of your computer: if a
-firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
-lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
-else joins the host. The first player in the list is usually the host.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
-TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
-where the others can join you: &quot;Players on your network can join you at ...&quot;
-for each address of your computer on its networks, for friends in the same
-home.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
-which lets nobody in on its own. While you host, Tavlix asks your router to
-open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
-offer), for an hour at a time and again every half hour, and closes it again
-when you leave the game. If the router agrees, the chat says &quot;Players on the
-internet can join you at ...&quot; with your address on the internet: give that
-address to your friends. The game never takes another port, and never waits
-for the router: you can play while it answers.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
-not open port 7772 ...&quot;), and names the address of your computer. Switch on
-UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
-that address there by hand. If the port already leads to another computer,
-end the game there first or forward the port by hand. Players on your own
-network can always join you at the addresses the chat shows.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
-in within 15 seconds, one address may not try again and again, and a player
-you remove from the game cannot come back while you host. What the game turns
-away, it tells you in the chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
-on again) at once, also while you host; Tavlix then closes the port on the
-router. The choice is kept for the next games.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
-everyone. If the host leaves or is disconnected, all game play ends and the
-other players&apos; windows close.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;&lt;b&gt;Jouer seul.&lt;/b&gt; Lancé seul, Tavlix ouvre une partie en solo contre le
-joueur ordinateur Klot. Appuyez sur le bouton &lt;b&gt;Commencer&lt;/b&gt; du plateau (ou
-Fichier, Commencer la partie) pour commencer. Une partie en solo n’a pas besoin
-de connexion à Internet, mais le jeu se parle à lui-même par les composants
-réseau de votre ordinateur&#xa0;: si un pare-feu vous le demande, autorisez Tavlix à
-utiliser le réseau sur cet ordinateur.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Jouer avec d’autres.&lt;/b&gt; Les parties avec d’autres personnes se lancent
-depuis le lanceur du lobby (voir &lt;i&gt;Le Lobby&lt;/i&gt;). Un joueur héberge la partie,
-tous les autres rejoignent l’hôte. Le premier joueur de la liste est
-généralement l’hôte.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Héberger.&lt;/b&gt; L’ordinateur de l’hôte doit accepter les connexions
-entrantes sur le port TCP 7772&#xa0;; autorisez Tavlix dans son pare-feu. Quand vous
-hébergez, le chat vous indique où les autres peuvent vous rejoindre&#xa0;: «&#xa0;Les
-joueurs de votre réseau peuvent vous rejoindre à l’adresse…&#xa0;» pour chaque
-adresse de votre ordinateur sur ses réseaux, pour les amis de la même
-maison.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Héberger depuis chez soi.&lt;/b&gt; La plupart des foyers accèdent à Internet
-par un routeur, qui ne laisse entrer personne de lui-même. Pendant que vous
-hébergez, Tavlix demande à votre routeur d’ouvrir le port 7772 pour votre
-ordinateur (par NAT-PMP ou UPnP, que la plupart des routeurs proposent), pour
-une heure à la fois, en renouvelant la demande toutes les demi-heures, et le
-referme quand vous quittez la partie. Si le routeur accepte, le chat affiche
-«&#xa0;Les joueurs sur Internet peuvent vous rejoindre à l’adresse…&#xa0;» avec votre
-adresse sur Internet&#xa0;: donnez cette adresse à vos amis. Le jeu ne prend jamais
-d’autre port et n’attend jamais le routeur&#xa0;: vous pouvez jouer pendant qu’il
-répond.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Quand le routeur refuse.&lt;/b&gt; Le chat indique alors pourquoi («&#xa0;Votre
-routeur n’a pas ouvert le port 7772…&#xa0;») et donne l’adresse de votre ordinateur.
-Activez UPnP ou NAT-PMP dans la page de réglages du routeur, ou redirigez-y
-vous-même le port TCP 7772 vers cette adresse. Si le port mène déjà à un autre
-ordinateur, terminez d’abord la partie sur celui-ci, ou redirigez le port
-vous-même. Les joueurs de votre propre réseau peuvent toujours vous rejoindre
-aux adresses qu’affiche le chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Inconnus.&lt;/b&gt; Un port ouvert l’est pour tout le monde. Une connexion doit
-s’identifier dans les 15 secondes, une même adresse ne peut pas réessayer sans
-cesse, et un joueur que vous retirez de la partie ne peut pas revenir tant que
-vous hébergez. Tout ce que le jeu refuse, il vous le signale dans le chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Pour désactiver.&lt;/b&gt; Options, Ouvrir le port du routeur désactive cette
-fonction (ou la réactive) aussitôt, même pendant que vous hébergez&#xa0;; Tavlix
-ferme alors le port sur le routeur. Ce choix est conservé pour les parties
-suivantes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Perte de l’hôte.&lt;/b&gt; C’est la copie de Tavlix de l’hôte qui fait tourner
-la partie pour tout le monde. Si l’hôte s’en va ou perd la connexion, la partie
-s’arrête pour tous et les fenêtres des autres joueurs se ferment.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -1474,73 +1540,6 @@ consultez https://www.gnu.org/licenses/.&lt;/p&gt;
 </translation>
     </message>
     <message>
-        <source>
-&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
-multi-player games. It starts Tavlix for every player of a game with three
-things: the player&apos;s name, the address of the host, and whether this player
-hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
-&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
-lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
-is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
-address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
-you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
-the host address. The launcher remembers both entries, and its status line
-says Game running while your game is open and Game ended once it
-closes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
-your home network, with the host&apos;s name, the address, the players and the
-state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
-Choose one to fill in the host address, or double-click it (or press Enter
-on it) to join straight away. The list needs the Avahi service
-(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
-&lt;p&gt;You can also start Tavlix yourself with the same three things on the
-command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host; any
-other last word joins.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;L’Orvel Lobby est un programme à part, où les joueurs se retrouvent et
-lancent des parties à plusieurs. Il lance Tavlix pour chaque joueur d’une
-partie avec trois informations&#xa0;: le nom du joueur, l’adresse de l’hôte, et si
-ce joueur héberge la partie. Pendant la partie, le lobby peut savoir si Tavlix
-est toujours ouvert.&lt;/p&gt;
-&lt;p&gt;Une partie en solo affiche la fenêtre Télécharger l’Orvel Lobby&#xa0;: elle peut
-télécharger le lobby pour vous, et &lt;b&gt;Jouer avec d’autres&lt;/b&gt; lance un lobby
-déjà installé.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Le lanceur Linux.&lt;/b&gt; Sous Linux, le lobby s’appelle &lt;b&gt;orvellobby&lt;/b&gt;&#xa0;;
-il est compilé et installé à côté de tavlix. Lancez-le et remplissez sa
-fenêtre&#xa0;:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Votre nom&lt;/b&gt;&#xa0;: le nom que voient les autres joueurs (les espaces sont
-permis).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Adresse de l’hôte&lt;/b&gt;&#xa0;: l’ordinateur qui fait tourner la partie, sous
-forme de nom ou d’adresse comme 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Appuyez sur &lt;b&gt;Héberger&lt;/b&gt; pour faire tourner la partie sur
-votre ordinateur&#xa0;; les autres vous rejoignent avec l’adresse de votre
-ordinateur. Appuyez sur &lt;b&gt;Rejoindre&lt;/b&gt; pour rejoindre la partie à
-l’adresse de l’hôte. Le lanceur retient les deux champs, et sa ligne d’état
-affiche Partie en cours tant que votre partie est ouverte, puis Partie terminée
-quand elle se ferme.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Parties sur votre réseau.&lt;/b&gt; La liste du lanceur montre les parties
-hébergées sur le réseau de votre maison, avec le nom de l’hôte, l’adresse, les
-joueurs et l’état, par exemple &lt;i&gt;Ann (192.168.1.20), 2 joueurs, manche 2 sur
-3&lt;/i&gt;. Choisissez-en une pour remplir l’adresse de l’hôte, ou double-cliquez
-dessus (ou appuyez sur Entrée) pour la rejoindre directement. La liste a besoin
-du service Avahi (avahi-daemon), que font tourner la plupart des bureaux
-Linux&#xa0;; sans lui, rejoignez par l’adresse.&lt;/p&gt;
-&lt;p&gt;Vous pouvez aussi lancer Tavlix vous-même avec les trois mêmes informations
-en ligne de commande, par exemple &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; pour
-héberger&#xa0;; tout autre dernier mot rejoint la partie.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
         <translation>&lt;h3&gt;Historique&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Première version&#xa0;: parties en solo contre l’ordinateur, parties hébergées et rejointes jusqu’à six joueurs et trois spectateurs, chat avec boutons de phrases et bruitages, bilan, instructions rapides et cette aide.&lt;/li&gt;&lt;/ul&gt;</translation>
@@ -1589,6 +1588,217 @@ héberger&#xa0;; tout autre dernier mot rejoint la partie.&lt;/p&gt;
     <message>
         <source>Done</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
+the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
+File, Start Game) to begin. A solo game needs no internet connection, but it
+does talk to itself over the network components of your computer: if a
+firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
+lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
+else joins the host. The first player in the list is usually the host.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
+TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
+where the others can join you: &quot;Players on your network can join you at ...&quot;
+for each address of your computer on its networks, for friends in the same
+home.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
+which lets nobody in on its own. While you host, Tavlix asks your router to
+open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
+offer), for an hour at a time and again every half hour, and closes it again
+when you leave the game. If the router agrees, the chat says &quot;Players on the
+internet can join you at ...&quot; with your address on the internet: give that
+address to your friends. The game never takes another port, and never waits
+for the router: you can play while it answers.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
+not open port 7772 ...&quot;), and names the address of your computer. Switch on
+UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
+that address there by hand. If the port already leads to another computer,
+end the game there first or forward the port by hand. Players on your own
+network can always join you at the addresses the chat shows.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
+in within 15 seconds, one address may not try again and again, and a player
+you remove from the game cannot come back while you host. What the game turns
+away, it tells you in the chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
+on again) at once, also while you host; Tavlix then closes the port on the
+router. The choice is kept for the next games.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing online with an invite code.&lt;/b&gt; Many homes let nobody in, and
+no router setting changes that. So when you host, Tavlix also registers your
+table with the Orvel lobby on the internet, and the chat says &quot;Friends can
+join you with the invite code ...&quot; with a code such as +K7QX-M2PA. Send your
+friends the code (File, Copy Invite Code puts it on the clipboard); it stays
+the same every time you host. A friend joins with the code in place of an
+address, in the lobby or on the command line. Where your computer cannot be
+reached, the lobby relays the game between you: the chat of your friend says
+&quot;Connected through the lobby&apos;s relay.&quot;, and the game plays exactly the same.
+The relay only passes the game&apos;s own messages on and keeps none of them.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Play Online.&lt;/b&gt; Options, Play Online chooses what the lobby may do:
+Off (never contact it), Invite Only (your table is found by its code only;
+the usual choice) or Public (it is also listed in every lobby window, for
+anyone to join). A change applies at once. If the lobby cannot be reached,
+the chat says so once, and players on your network can still join you; the
+game tries again every few minutes. Lock Table, removing a player and the
+limits for strangers work for players who come through the lobby as for
+everyone else.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
+everyone. If the host leaves or is disconnected, all game play ends and the
+other players&apos; windows close.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;&lt;b&gt;Jouer seul.&lt;/b&gt; Lancé seul, Tavlix ouvre une partie en solo contre le
+joueur ordinateur Klot. Appuyez sur le bouton &lt;b&gt;Commencer&lt;/b&gt; du plateau (ou
+Fichier, Commencer la partie) pour commencer. Une partie en solo n’a pas besoin
+de connexion à Internet, mais le jeu se parle à lui-même par les composants
+réseau de votre ordinateur&#xa0;: si un pare-feu vous le demande, autorisez Tavlix à
+utiliser le réseau sur cet ordinateur.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jouer avec d’autres.&lt;/b&gt; Les parties avec d’autres personnes se lancent
+depuis le lanceur du lobby (voir &lt;i&gt;Le Lobby&lt;/i&gt;). Un joueur héberge la partie,
+tous les autres rejoignent l’hôte. Le premier joueur de la liste est
+généralement l’hôte.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Héberger.&lt;/b&gt; L’ordinateur de l’hôte doit accepter les connexions
+entrantes sur le port TCP 7772&#xa0;; autorisez Tavlix dans son pare-feu. Quand vous
+hébergez, le chat vous indique où les autres peuvent vous rejoindre&#xa0;: «&#xa0;Les
+joueurs de votre réseau peuvent vous rejoindre à l’adresse…&#xa0;» pour chaque
+adresse de votre ordinateur sur ses réseaux, pour les amis de la même
+maison.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Héberger depuis chez soi.&lt;/b&gt; La plupart des foyers accèdent à Internet
+par un routeur, qui ne laisse entrer personne de lui-même. Pendant que vous
+hébergez, Tavlix demande à votre routeur d’ouvrir le port 7772 pour votre
+ordinateur (par NAT-PMP ou UPnP, que la plupart des routeurs proposent), pour
+une heure à la fois, en renouvelant la demande toutes les demi-heures, et le
+referme quand vous quittez la partie. Si le routeur accepte, le chat affiche
+«&#xa0;Les joueurs sur Internet peuvent vous rejoindre à l’adresse…&#xa0;» avec votre
+adresse sur Internet&#xa0;: donnez cette adresse à vos amis. Le jeu ne prend jamais
+d’autre port et n’attend jamais le routeur&#xa0;: vous pouvez jouer pendant qu’il
+répond.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Quand le routeur refuse.&lt;/b&gt; Le chat indique alors pourquoi («&#xa0;Votre
+routeur n’a pas ouvert le port 7772…&#xa0;») et donne l’adresse de votre ordinateur.
+Activez UPnP ou NAT-PMP dans la page de réglages du routeur, ou redirigez-y
+vous-même le port TCP 7772 vers cette adresse. Si le port mène déjà à un autre
+ordinateur, terminez d’abord la partie sur celui-ci, ou redirigez le port
+vous-même. Les joueurs de votre propre réseau peuvent toujours vous rejoindre
+aux adresses qu’affiche le chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Inconnus.&lt;/b&gt; Un port ouvert l’est pour tout le monde. Une connexion doit
+s’identifier dans les 15 secondes, une même adresse ne peut pas réessayer sans
+cesse, et un joueur que vous retirez de la partie ne peut pas revenir tant que
+vous hébergez. Tout ce que le jeu refuse, il vous le signale dans le chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Pour désactiver.&lt;/b&gt; Options, Ouvrir le port du routeur désactive cette
+fonction (ou la réactive) aussitôt, même pendant que vous hébergez&#xa0;; Tavlix
+ferme alors le port sur le routeur. Ce choix est conservé pour les parties
+suivantes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jouer en ligne avec un code d’invitation.&lt;/b&gt; Beaucoup de foyers ne
+laissent entrer personne, et aucun réglage du routeur n’y change rien. C’est
+pourquoi, quand vous hébergez, Tavlix inscrit aussi votre table auprès du lobby
+Orvel sur Internet, et le chat affiche «&#xa0;Vos amis peuvent vous rejoindre avec
+le code d’invitation…&#xa0;» avec un code comme +K7QX-M2PA. Envoyez ce code à vos
+amis (Fichier, Copier le code d’invitation le met dans le presse-papiers)&#xa0;; il
+reste le même chaque fois que vous hébergez. Un ami rejoint la partie avec le
+code à la place d’une adresse, dans le lobby ou en ligne de commande. Si votre
+ordinateur est injoignable, le lobby relaie la partie entre vous&#xa0;: le chat de
+votre ami affiche «&#xa0;Connexion par le relais du lobby.&#xa0;», et la partie se joue
+exactement de la même façon. Le relais ne fait que transmettre les messages du
+jeu et n’en garde aucun.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jouer en ligne.&lt;/b&gt; Options, Jouer en ligne choisit ce que le lobby a le
+droit de faire&#xa0;: Désactivé (ne jamais le contacter), Sur invitation (votre
+table ne se trouve que par son code&#xa0;; le choix habituel) ou Public (elle
+figure aussi dans la liste de chaque fenêtre du lobby, et tout le monde peut
+la rejoindre). Un changement s’applique aussitôt. Si le lobby est injoignable,
+le chat le signale une fois, et les joueurs de votre réseau peuvent toujours
+vous rejoindre&#xa0;; le jeu réessaie toutes les quelques minutes. Verrouiller la
+table, retirer un joueur et les limites imposées aux inconnus valent pour les
+joueurs venus par le lobby comme pour tous les autres.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Perte de l’hôte.&lt;/b&gt; C’est la copie de Tavlix de l’hôte qui fait tourner
+la partie pour tout le monde. Si l’hôte s’en va ou perd la connexion, la partie
+s’arrête pour tous et les fenêtres des autres joueurs se ferment.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
+multi-player games. It starts Tavlix for every player of a game with three
+things: the player&apos;s name, the address of the host, and whether this player
+hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
+&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
+lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
+is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
+address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
+you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
+the host address. The launcher remembers both entries, and its status line
+says Game running while your game is open and Game ended once it
+closes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
+your home network, with the host&apos;s name, the address, the players and the
+state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
+Choose one to fill in the host address, or double-click it (or press Enter
+on it) to join straight away. The list needs the Avahi service
+(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on the internet.&lt;/b&gt; The second list shows the public tables at
+the Orvel lobby on the internet, for example &lt;i&gt;Ann at +K7QX-M2PA, 2 players,
+waiting&lt;/i&gt;, and asks the lobby again every 15 seconds; press F5 to ask at
+once. Choose one to put its invite code in the host address, or double-click
+it (or press Enter on it) to join. The host address also takes an invite
+code that a friend sent you, such as +K7QX-M2PA; letter case and the &quot;-&quot; do
+not matter.&lt;/p&gt;
+&lt;p&gt;You can also start Tavlix yourself with the same three things on the
+command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host, or
+&lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt; to join a friend&apos;s table by its invite
+code; any other last word joins.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;L’Orvel Lobby est un programme à part, où les joueurs se retrouvent et
+lancent des parties à plusieurs. Il lance Tavlix pour chaque joueur d’une
+partie avec trois informations&#xa0;: le nom du joueur, l’adresse de l’hôte, et si
+ce joueur héberge la partie. Pendant la partie, le lobby peut savoir si Tavlix
+est toujours ouvert.&lt;/p&gt;
+&lt;p&gt;Une partie en solo affiche la fenêtre Télécharger l’Orvel Lobby&#xa0;: elle peut
+télécharger le lobby pour vous, et &lt;b&gt;Jouer avec d’autres&lt;/b&gt; lance un lobby
+déjà installé.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Le lanceur Linux.&lt;/b&gt; Sous Linux, le lobby s’appelle &lt;b&gt;orvellobby&lt;/b&gt;&#xa0;;
+il est compilé et installé à côté de tavlix. Lancez-le et remplissez sa
+fenêtre&#xa0;:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Votre nom&lt;/b&gt;&#xa0;: le nom que voient les autres joueurs (les espaces sont
+permis).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Adresse de l’hôte&lt;/b&gt;&#xa0;: l’ordinateur qui fait tourner la partie, sous
+forme de nom ou d’adresse comme 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Appuyez sur &lt;b&gt;Héberger&lt;/b&gt; pour faire tourner la partie sur
+votre ordinateur&#xa0;; les autres vous rejoignent avec l’adresse de votre
+ordinateur. Appuyez sur &lt;b&gt;Rejoindre&lt;/b&gt; pour rejoindre la partie à
+l’adresse de l’hôte. Le lanceur retient les deux champs, et sa ligne d’état
+affiche Partie en cours tant que votre partie est ouverte, puis Partie terminée
+quand elle se ferme.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Parties sur votre réseau.&lt;/b&gt; La liste du lanceur montre les parties
+hébergées sur le réseau de votre maison, avec le nom de l’hôte, l’adresse, les
+joueurs et l’état, par exemple &lt;i&gt;Ann (192.168.1.20), 2 joueurs, manche 2 sur
+3&lt;/i&gt;. Choisissez-en une pour remplir l’adresse de l’hôte, ou double-cliquez
+dessus (ou appuyez sur Entrée) pour la rejoindre directement. La liste a besoin
+du service Avahi (avahi-daemon), que font tourner la plupart des bureaux
+Linux&#xa0;; sans lui, rejoignez par l’adresse.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Parties sur Internet.&lt;/b&gt; La seconde liste montre les tables
+publiques du lobby Orvel sur Internet, par exemple &lt;i&gt;Ann (+K7QX-M2PA),
+2 joueurs, en attente&lt;/i&gt;, et redemande la liste au lobby toutes les
+15 secondes&#xa0;; appuyez sur F5 pour la redemander aussitôt. Choisissez-en une
+pour mettre son code d’invitation dans l’adresse de l’hôte, ou double-cliquez
+dessus (ou appuyez sur Entrée) pour la rejoindre. L’adresse de l’hôte accepte
+aussi un code d’invitation qu’un ami vous a envoyé, comme +K7QX-M2PA&#xa0;; les
+majuscules, les minuscules et le «&#xa0;-&#xa0;» n’ont pas d’importance.&lt;/p&gt;
+&lt;p&gt;Vous pouvez aussi lancer Tavlix vous-même avec les trois mêmes informations
+en ligne de commande, par exemple &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; pour
+héberger, ou &lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt; pour rejoindre la table d’un
+ami par son code d’invitation&#xa0;; tout autre dernier mot rejoint la partie.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1999,16 @@ héberger&#xa0;; tout autre dernier mot rejoint la partie.&lt;/p&gt;
         <source>%1 says: %2</source>
         <extracomment>A phrase button&apos;s line: %1 a player&apos;s name, %2 the phrase</extracomment>
         <translation>%1 dit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is removed: %2 and the name %1 stay away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name, %2 an address or address block such as 2001:db8:64::/64</extracomment>
+        <translation>Exclusion de %1&#xa0;: %2 et le nom %1 restent à l’écart tant que vous hébergez.</translation>
+    </message>
+    <message>
+        <source>%1 is removed: the name %1 stays away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name</extracomment>
+        <translation>Exclusion de %1&#xa0;: le nom %1 reste à l’écart tant que vous hébergez.</translation>
     </message>
 </context>
 </TS>
