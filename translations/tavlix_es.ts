@@ -328,15 +328,15 @@
     </message>
     <message>
         <source>Host &amp;address:</source>
-        <translation>&amp;Dirección del anfitrión:</translation>
+        <translation>&amp;Anfitrión:</translation>
     </message>
     <message>
         <source>Host a game</source>
-        <translation>Crear una partida</translation>
+        <translation>Crear partida</translation>
     </message>
     <message>
         <source>Join a game</source>
-        <translation>Unirse a una partida</translation>
+        <translation>Unirse a partida</translation>
     </message>
     <message>
         <source>Status</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>To host, press &quot;Host a game&quot;; the others enter your address and press &quot;Join a game&quot;. The host must accept connections on TCP port 7772; the game asks the home router to open it.</source>
-        <translation>Para ser el anfitrión, pulsa «Crear una partida»; los demás escriben tu dirección y pulsan «Unirse a una partida». El anfitrión debe aceptar conexiones en el puerto TCP 7772; el juego pide al router de casa que lo abra.</translation>
+        <translation>Para ser el anfitrión, pulsa «Crear partida»; los demás escriben tu dirección y pulsan «Unirse a partida». El anfitrión debe aceptar conexiones en el puerto TCP 7772; el juego pide al router de casa que lo abra.</translation>
     </message>
     <message>
         <source>Give the other players one of these addresses:</source>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>Ready: host a game, or join the game at the host address.</source>
-        <translation>Todo listo: crea una partida o únete a la de la dirección del anfitrión.</translation>
+        <translation>Todo listo: crea una partida o únete a la del anfitrión.</translation>
     </message>
     <message>
         <source>Port %1 on 127.0.0.1 is in use (%2), so this window cannot tell whether the game runs. Hosting and joining still work.</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Game Option</source>
-        <translation>Opciones de la partida</translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Number of Rounds: </source>
@@ -1513,11 +1513,11 @@ se compila e instala junto a tavlix. Ábrelo y rellena su ventana:&lt;/p&gt;
 &lt;ul&gt;
 &lt;li&gt;&lt;b&gt;Tu nombre&lt;/b&gt;: el nombre que ven los demás jugadores (puede tener
 espacios).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Dirección del anfitrión&lt;/b&gt;: el equipo que ejecuta la partida, como
-nombre o como dirección, por ejemplo 192.168.1.20 o 2001:db8::20.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Anfitrión&lt;/b&gt;: el equipo que ejecuta la partida, por su nombre o por
+una dirección como 192.168.1.20 o 2001:db8::20.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Pulsa &lt;b&gt;Crear una partida&lt;/b&gt; para ejecutar la partida en tu equipo; los
-demás se unen con la dirección de tu equipo. Pulsa &lt;b&gt;Unirse a una
+&lt;p&gt;Pulsa &lt;b&gt;Crear partida&lt;/b&gt; para ejecutar la partida en tu equipo; los
+demás se unen con la dirección de tu equipo. Pulsa &lt;b&gt;Unirse a
 partida&lt;/b&gt; para unirte a la partida de la dirección del anfitrión. El
 lanzador recuerda ambos datos, y su línea de estado dice Partida en curso
 mientras tu partida está abierta y Partida terminada cuando se cierra.&lt;/p&gt;
@@ -1634,7 +1634,7 @@ anfitrión; con cualquier otra última palabra te unes a la partida.&lt;/p&gt;
     </message>
     <message>
         <source>Spy List</source>
-        <translation>Lista de espectadores</translation>
+        <translation>Público</translation>
     </message>
     <message>
         <source>&amp;Remove From Game</source>
