@@ -190,7 +190,7 @@
     <name>ClientConnection</name>
     <message>
         <source>nothing answers on port %1 there</source>
-        <translation>nada responde allí en el puerto %1</translation>
+        <translation>nadie responde allí en el puerto %1</translation>
     </message>
     <message>
         <source>that address cannot be reached</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>%1 is Connected.</source>
-        <translation>%1 está conectado.</translation>
+        <translation>%1 se ha conectado.</translation>
     </message>
     <message>
         <source>You are spying.</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>No one has a move. Ending Round..</source>
-        <translation>Nadie tiene jugada. Termina la ronda...</translation>
+        <translation>Nadie tiene jugada. Fin de la ronda...</translation>
     </message>
     <message>
         <source>You have Won the Game!</source>
@@ -1119,7 +1119,7 @@ que su vecina.&lt;/p&gt;
 &lt;p&gt;Puedes jugar en solitario contra la máquina, o reunirte con amigos en tu
 red de casa o por internet, con hasta seis jugadores en un mismo tablero y
 algunas personas más mirando. Chatea, envía una frase con un solo clic, haz
-sonar un sonido divertido para toda la mesa y lleva un recuento de cómo te va
+que toda la mesa oiga un sonido divertido y lleva un recuento de cómo te va
 contra las personas con las que juegas.&lt;/p&gt;
 &lt;p&gt;Si nunca has jugado, pulsa &lt;b&gt;Ctrl+I&lt;/b&gt; para ver las instrucciones
 rápidas; luego pulsa &lt;b&gt;Empezar partida&lt;/b&gt; y pruébalo. ¡Que te diviertas!&lt;/p&gt;
@@ -1168,7 +1168,7 @@ other players&apos; windows close.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;&lt;b&gt;Jugar en solitario.&lt;/b&gt; Si lo abres por sí solo, Tavlix empieza una
+&lt;p&gt;&lt;b&gt;Jugar en solitario.&lt;/b&gt; Si lo abres directamente, Tavlix empieza una
 partida en solitario contra el jugador automático Klot. Pulsa el botón
 &lt;b&gt;Empezar partida&lt;/b&gt; del tablero (o Archivo, Empezar partida) para comenzar.
 Una partida en solitario no necesita conexión a internet, pero el juego sí se
@@ -1250,8 +1250,8 @@ dibujo que el lado de esa ficha con el que se toca. Las fichas nunca se giran.
 Cada ficha colocada se repone al instante desde la reserva.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Jugar con el teclado.&lt;/b&gt; Pulsa &lt;b&gt;Ctrl+B&lt;/b&gt; (Ver, Ir al tablero) para
 ir al tablero desde cualquier parte de la ventana, o haz clic en el tablero o
-en una ficha de la mano. Las teclas de flecha mueven una casilla cursor por el
-tablero. Las teclas &lt;b&gt;1&lt;/b&gt; a &lt;b&gt;7&lt;/b&gt; levantan o bajan las fichas de tu
+en una ficha de la mano. Las teclas de flecha mueven el cursor de casilla en
+casilla por el tablero. Las teclas &lt;b&gt;1&lt;/b&gt; a &lt;b&gt;7&lt;/b&gt; levantan o bajan las fichas de tu
 mano, contadas desde la izquierda. &lt;b&gt;Enter&lt;/b&gt; o &lt;b&gt;Espacio&lt;/b&gt; coloca la
 ficha levantada en la casilla del cursor, igual que un clic. &lt;b&gt;Esc&lt;/b&gt; la
 vuelve a bajar y cierra las ventanas de ayuda, recuento, frases y
@@ -1376,7 +1376,8 @@ piensan los jugadores automáticos antes de mover: Lenta (2 segundos), Normal
 siguiente jugada de la máquina.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Nivel de la máquina&lt;/b&gt; (Opciones, Nivel de la máquina). Lo bien que
 juega la máquina. Clásico, la opción inicial, elige el primer lugar que
-encuentra donde su ficha toca más fichas, y nunca cuenta puntos. Fuerte
+encuentra donde su ficha toca el mayor número de fichas, y nunca cuenta
+puntos. Fuerte
 valora cada lugar para cada ficha de su mano: los puntos inmediatos, los
 cuadrados de cuatro fichas que completa, los cuadrados que dejaría al
 siguiente jugador y las fichas que se guarda para más adelante. Experto mira
@@ -1766,7 +1767,7 @@ anfitrión; con cualquier otra última palabra te unes a la partida.&lt;/p&gt;
     <message>
         <source>removed</source>
         <extracomment>Why the host turned connections away: the player was removed from the game</extracomment>
-        <translation>expulsado</translation>
+        <translation>jugador expulsado</translation>
     </message>
     <message>
         <source>table locked</source>
