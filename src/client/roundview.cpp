@@ -81,7 +81,7 @@ void RoundView::createSeatControls(QWidget *panelBoard)
         UiText::set(s.score, staticMetaObject, QT_TR_NOOP("Score of seat %1"), UiText::Role::AccessibleDescription, {QString::number(n)});
         UiText::set(s.bonus, staticMetaObject, QT_TR_NOOP("Last points of seat %1"), UiText::Role::AccessibleDescription, {QString::number(n)});
         s.name->fullTextChanged = [this, n] { nameSeatValues(n); };
-        nameSeatValues(n);
+        UiText::onChange(s.score, 0, [this, n] { nameSeatValues(n); });
 
         auto *eyes = new WatchingEyes(panelBoard);
         eyes->setObjectName("image_eyes" + seatNumber(n));

@@ -122,8 +122,7 @@ QuickInstructions::QuickInstructions(QWidget *panelBoard) : QWidget(panelBoard)
         auto *image = new HelpPicture(picture, this);
         image->setObjectName(QStringLiteral("image_help%1").arg(picture));
         image->setGeometry(places[picture - 1]);
-        UiText::bind(image, 0, [image, picture](const QString &) { image->setAccessibleName(quickPictureCaption(picture)); },
-                     "QuickInstructions", "");
+        UiText::onChange(image, 0, [image, picture] { image->setAccessibleName(quickPictureCaption(picture)); });
         image->tiles = tiles;
     }
 
