@@ -1,5 +1,7 @@
 #include "wirelines.h"
 
+#include "uitext.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -61,24 +63,6 @@ QRegularExpression patternOf(const QString &english)
     return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
 }
 
-// Fills %1.. in one pass, so an argument holding "%2" stays as it is.
-QString fill(const QString &text, const QStringList &arguments)
-{
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('%') && i + 1 < text.size() && text[i + 1].isDigit()) {
-            const int n = text[i + 1].digitValue();
-            if (n >= 1 && n <= arguments.size()) {
-                out += arguments[n - 1];
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
-}
-
 template <std::size_t N>
 std::optional<QString> match(const Template (&table)[N], const QString &line);
 
@@ -100,7 +84,7 @@ std::optional<QString> match(const Template (&table)[N], const QString &line)
             const QString argument = m.captured(n);
             arguments.append((t.translatedArguments >> (n - 1)) & 1 ? fragment(argument) : argument);
         }
-        return fill(QCoreApplication::translate("WireLines", t.english), arguments);
+        return UiText::translated("WireLines", t.english, arguments);
     }
     return std::nullopt;
 }

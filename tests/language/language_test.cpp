@@ -9,13 +9,17 @@
 #include "program.h"
 #include "randomsource.h"
 #include "tchat.h"
+#include "stringgrid.h"
+#include "tallyfile.h"
 #include "thelp.h"
+#include "ttallylist.h"
 #include "uitext.h"
 #include "wirelines.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -66,6 +70,8 @@ TEST_F(LanguageChoice, TheStoredLanguageIsUsedFromTheStartAndTheMenuChangesAndSa
     Tchat &window = program->mainWindow();
     EXPECT_EQ(Language::current(), "de");
     EXPECT_TRUE(window.item("Language_de")->isChecked());
+    for (const char *code : {"de", "es", "fr", "pt_BR"})
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/i18n/tavlix_%1.qm").arg(code))) << code << " is built in";
     // Qt's own texts and the numbers follow.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
     EXPECT_EQ(QLocale().toString(1234567), "1.234.567");
@@ -129,6 +135,37 @@ TEST_F(WireLinesInAnotherLanguage, TemplatesAreTranslatedWithTheirOwnWordsAndTyp
     EXPECT_TRUE(WireLines::chatText("%2 chats: hi").contains("%2"));
     EXPECT_EQ(WireLines::chatText("Bo waves"), "Bo waves");
     EXPECT_EQ(WireLines::hostNotice("Something else."), "Something else.");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LanguageChoice, TheTallyWindowWritesNumbersAsTheLanguageDoesAndTheFileKeepsItsDigits)
+{
+    const std::string path = QDir(folder.path()).filePath("Tavlixtally.tld").toStdString();
+    StringGrid grid(9, 1);
+    for (int col = 0; col < 9; ++col)
+        grid.setCell(col, 0, "0");
+    grid.setCell(1, 0, "1234");
+    saveTally(path, grid);
+    QFile stored(QString::fromStdString(path));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray bytes = stored.readAll();
+    stored.close();
+
+    Language::apply("de");
+    {
+        Ttallylist tally(QString::fromStdString(path), desktop);
+        EXPECT_EQ(tally.findChild<QLabel *>("mylabel_1")->text(), "1.234");
+        tally.saveTally();
+    }
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), bytes) << "the same table, the same bytes";
+
+    Language::apply("en");
+    Ttallylist english(QString::fromStdString(path), desktop);
+    EXPECT_EQ(english.findChild<QLabel *>("mylabel_1")->text(), "1234");
 }
 
 } // namespace
