@@ -23,7 +23,11 @@
 #   8. lost connection: seconds from a peer's network vanishing to its seat
 #      being freed, with the connection settings as shipped (needs root).
 #   9. open port: 1,000 connects from one address in 10 s, while a seated
-#      player's requests are timed and a player from another address joins.
+#      player's requests are timed and a player from another address joins;
+#      strangers at four addresses that keep within every limit (19 connects
+#      a minute, a login and 255 lines behind it) while a seated player's
+#      chat echo is timed; 12 addresses holding the table by rotation while
+#      a newcomer joins.
 #
 #   tools/bench.sh [N ...]     sections N (default: all); the tables also go
 #                              to build-bench/bench-report.md
@@ -405,6 +409,20 @@ echo "10 s and never logs in; the player at 127.0.0.1 asks the host something ev
 echo "at 127.0.0.3 joins."
 echo
 "$tools/tavlix_benchclients" flood --connects 1000 --seconds 10 --host "$tools/tavlix_benchhost"
+echo
+echo "### 9b. The patient stranger: within every limit"
+echo
+echo "Strangers at four addresses (127.0.0.2 to .5) each open 19 connections a minute, one short of the limit, for 30 s;"
+echo "each sends CMD_logininfo+0+1.0.0+ and 255 one-byte lines behind it. The seated player at 127.0.0.1 chats every 600 ms."
+echo
+"$tools/tavlix_benchclients" probe --seconds 30 --host "$tools/tavlix_benchhost"
+echo
+echo "### 9c. The table held by rotation"
+echo
+echo "Strangers at 12 addresses each replace their connection every 1.9 s for 20 s while a player sits at 127.0.0.3;"
+echo "halfway a newcomer at 127.0.0.4 joins."
+echo
+"$tools/tavlix_benchclients" rotation --seconds 20 --host "$tools/tavlix_benchhost"
 fi
 
 echo

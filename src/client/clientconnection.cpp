@@ -261,14 +261,15 @@ void ClientConnection::sockRead(int)
 void ClientConnection::sockInfo(TSocketInfo info, const QString &text)
 {
     if (info == TSocketInfo::Error) {
-        const int code = ConnectionLiveness::errorCodeOf(text);
+        const int code = m_sock->LastError();
         if (m_link == Link::Connecting)
             couldNotConnect(isLookupFailure(text) ? lookupFailureReason() : connectFailureReason(code, m_sock->PortName()));
         else if (m_link == Link::Connected && ConnectionLiveness::meansConnectionLost(code))
             connectionFailed(tr("The connection to the host was lost."));
         return;
     }
-    if (text != QLatin1String("Socket Closed") || m_link == Link::Failed)
+    // The endpoint's one Close info is its "Socket Closed".
+    if (info != TSocketInfo::Close || m_link == Link::Failed)
         return;
     // What the host sent before it closed ("CMD_full", a last chat line) is
     // still queued: hand it on first, then close the window.

@@ -209,6 +209,11 @@ void TavlixProgram::wireConnection()
         m_chat->item(QStringLiteral("LockTable1"))->setEnabled(true);
     };
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
+    // The host knows its own player's connection by the socket this copy
+    // opened, not by the loopback address a tunnel gives every stranger.
+    m_server->setOwnClient([this](const SocketAddress &peer) {
+        return m_connection && m_connection->sock()->IsLocalEnd(peer);
+    });
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
     m_chat->phraseButtons().setPhraseLock([this] { return m_connection->phrasesLocked(); },

@@ -70,6 +70,8 @@ void Tchat::FormCreate()
     // The reset of the game display (clearall) runs once the program has
     // created the board and round views on this panel.
     m_random.randomize();
+    // The deal of a real host comes from the system's randomness.
+    m_random.useSystemRandomness();
     m_state.ishost = false;
     m_state.whoseturn = 0;
 }

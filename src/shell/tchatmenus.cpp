@@ -59,7 +59,9 @@ void Tchat::createMenus()
     UiText::set(turnSound, staticMetaObject, QT_TR_NOOP("&Turn Sound"));
     turnSound->menuAction()->setObjectName(QStringLiteral("TurnSound1"));
     m_turnSoundGroup = new QActionGroup(this);
+    //: The game's original one: a turn sound, and a computer strength (one text for both)
     QAction *classic = addCheckItem(turnSound, "Classic1", QT_TR_NOOP("&Classic"), true);
+    //: A turn sound: the newer recording
     QAction *newSound = addCheckItem(turnSound, "New1", QT_TR_NOOP("&New"), false);
     classic->setData(0);
     newSound->setData(1);
@@ -92,7 +94,6 @@ void Tchat::createMenus()
     strength->menuAction()->setObjectName(QStringLiteral("ComputerStrength1"));
     m_botLevelGroup = new QActionGroup(this);
     const struct { const char *name; const char *caption; BotLevel level; } levels[] = {
-        //: Computer strength
         {"LevelClassic1", QT_TR_NOOP("&Classic"), BotLevel::Classic},
         //: Computer strength
         {"LevelStrong1", QT_TR_NOOP("&Strong"), BotLevel::Strong},
