@@ -582,6 +582,7 @@
     </message>
     <message>
         <source>Status</source>
+        <extracomment>For screen readers: what the line at the bottom of the board is</extracomment>
         <translation>Estado</translation>
     </message>
     <message>
@@ -687,6 +688,17 @@
         <source>START GAME</source>
         <extracomment>Painted on the start button; keep it short, in capitals</extracomment>
         <translation>EMPEZAR</translation>
+    </message>
+</context>
+<context>
+    <name>TServer</name>
+    <message>
+        <source>%1 is removed: %2 and the name %1 stay away while you host.</source>
+        <translation>Se ha expulsado a %1: ni %2 ni el nombre %1 podrán volver mientras seas el anfitrión.</translation>
+    </message>
+    <message>
+        <source>%1 is removed: the name %1 stays away while you host.</source>
+        <translation>Se ha expulsado a %1: el nombre %1 no podrá volver mientras seas el anfitrión.</translation>
     </message>
 </context>
 <context>
@@ -856,11 +868,12 @@
     </message>
     <message>
         <source>&amp;Classic</source>
-        <extracomment>Computer strength</extracomment>
+        <extracomment>The game&apos;s original one: a turn sound, and a computer strength (one text for both)</extracomment>
         <translation>&amp;Clásico</translation>
     </message>
     <message>
         <source>&amp;New</source>
+        <extracomment>A turn sound: the newer recording</extracomment>
         <translation>&amp;Nuevo</translation>
     </message>
     <message>
