@@ -24,6 +24,21 @@ void TServer::Sock1Accept(TSock *sender)
     admit(connection, *peer, own ? Arrival::Own : Arrival::Direct);
 }
 
+void TServer::admitRelayed(TSock *connection, const SocketAddress &player, const QByteArray &leftover)
+{
+    // Owned as an accepted connection is, and torn down with the others.
+    connection->setParent(&Sock1);
+    connection->setKeepAlive(true);
+    admit(connection, player, Arrival::Relayed);
+    if (leftover.isEmpty())
+        return;
+    // Only compared: a connection that was turned away is gone.
+    for (int seat = 1; seat <= MaxSeats; ++seat) {
+        if (m_seats[seat].sock == connection && !receivedBytes(seat, leftover))
+            disconnectsock(seat);
+    }
+}
+
 void TServer::admit(TSock *connection, const SocketAddress &judgedAs, Arrival arrival)
 {
     // Nothing of a connection reaches the host before it has a place.

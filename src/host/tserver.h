@@ -115,6 +115,11 @@ public:
     // of every connection (see the class comment). `judgedAs` is the address
     // Admission judges and remembers it by.
     void admit(TSock *connection, const SocketAddress &judgedAs, Arrival arrival);
+    // A player whom the meeting service relays: `connection` (dialled to the
+    // service by this copy) carries the game, the bytes in `leftover` came
+    // on it already, and `player` is the player's own address, which the
+    // service named. Admitted as Relayed; the host owns the connection.
+    void admitRelayed(TSock *connection, const SocketAddress &player, const QByteArray &leftover = {});
 
     // Read-only views of the seat table and the game.
     const SeatTable &seats() const { return m_seats; }

@@ -6,6 +6,7 @@
 #include "admission.h"
 #include "eventloop.h"
 
+#include <QTcpServer>
 #include <QTimer>
 
 #include <cstring>
@@ -405,4 +406,51 @@ TEST(AdmissionReports, RefusalsFromTwoHundredThousandBlocksKeepBoundedMemory)
     const QStringList lines = admission.dueReports(10000000);
     ASSERT_EQ(lines.size(), 6);
     EXPECT_EQ(lines.last(), "Turned away 199995 connections from 199995 other addresses (table locked).");
+}
+
+// A player relayed by the meeting service arrives on a connection this copy
+// dialled itself (here to a stand-in for the service on this machine, so
+// its socket has a loopback peer): he is judged by the address the service
+// names, never taken for the hosting player's own, and the bytes that came
+// with the pairing are his first.
+TEST_F(OpenPort, ARelayedPlayerIsJudgedByTheAddressTheServiceNames)
+{
+    holdClock();
+    connectAndLogin("Blue");
+    QTcpServer service;
+    ASSERT_TRUE(service.listen(QHostAddress::LocalHost, 0));
+    std::vector<std::unique_ptr<QTcpSocket>> joiners;
+    const auto relayed = [&](const char *player, const QByteArray &leftover = {}) -> QTcpSocket & {
+        auto *dialled = new TSock;
+        dialled->setHostName(QStringLiteral("127.0.0.1"));
+        dialled->setPortName(QString::number(service.serverPort()));
+        dialled->Open();
+        EXPECT_TRUE(service.waitForNewConnection(5000));
+        joiners.emplace_back(service.nextPendingConnection());
+        // Paired, as the service's answer on it says.
+        EXPECT_TRUE(waitUntil([dialled] { return dialled->Connected(); }));
+        server.admitRelayed(dialled, *SocketAddress::fromLiteral(QString::fromLatin1(player)), leftover);
+        return *joiners.back();
+    };
+    const auto hears = [](QTcpSocket &joiner, const QByteArray &bytes) {
+        QByteArray heard;
+        return waitUntil([&] { return (heard += joiner.readAll()).contains(bytes); });
+    };
+
+    QTcpSocket &bo = relayed("198.51.100.6", "CMD_logininfo+2+1.0.0+Bo\xFF");
+    ASSERT_TRUE(hears(bo, ff("CMD_sendlogininfo+2")));
+    ASSERT_TRUE(waitUntil([this] { return server.seats()[2].name == "Bo"; }));
+    EXPECT_FALSE(server.ownConnection(2));
+    // A service on the host's own machine names a loopback address: still a
+    // stranger, who waits to log in like any other.
+    QTcpSocket &local = relayed("127.0.0.1");
+    ASSERT_TRUE(hears(local, ff("CMD_sendlogininfo+3")));
+    EXPECT_FALSE(server.ownConnection(3));
+
+    server.setTableLocked(true);
+    QTcpSocket &stranger = relayed("203.0.113.66");
+    EXPECT_TRUE(hears(stranger, ff("CMD_full+")));
+    now += Admission::limits().reportGatherMs;
+    server.admissionReportTimer();
+    EXPECT_EQ(notices, QStringList{"Turned away 1 connections from 203.0.113.66 (table locked)."});
 }

@@ -127,6 +127,12 @@ TEST_F(WireLinesInAnotherLanguage, TemplatesAreTranslatedWithTheirOwnWordsAndTyp
     EXPECT_TRUE(notice.contains("(" + UiText::translated("WireLines", "removed") + ")")) << notice.toStdString();
     EXPECT_EQ(WireLines::hostNotice("Ann tried to join again and was turned away."),
               UiText::translated("WireLines", "%1 tried to join again and was turned away.", {"Ann"}));
+    // A name that comes twice must be the same name twice.
+    EXPECT_EQ(WireLines::hostNotice("Green is removed: 2001:db8:64::/64 and the name Green stay away while you host."),
+              UiText::translated("WireLines", "%1 is removed: %2 and the name %1 stay away while you host.",
+                                 {"Green", "2001:db8:64::/64"}));
+    EXPECT_EQ(WireLines::hostNotice("Bo is removed: the name Green stays away while you host."),
+              "Bo is removed: the name Green stays away while you host.");
 
     // What a player typed is never taken for the program's words, even
     // where it reads like them, and a name holding "%2" stays a name.

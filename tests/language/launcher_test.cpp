@@ -6,6 +6,7 @@
 #include "eventloop.h"
 #include "langameslist.h"
 #include "lobbywindow.h"
+#include "onlinegameslist.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,6 +18,11 @@ struct NoBrowser : GameBrowser
     void start() override {}
 };
 
+struct SilentLobby : OnlineDirectory
+{
+    void refresh() override {}
+};
+
 using PseudoLauncher = PseudoLanguage;
 
 TEST_F(PseudoLauncher, EveryTextIsTranslatedAndFits)
@@ -25,12 +31,15 @@ TEST_F(PseudoLauncher, EveryTextIsTranslatedAndFits)
     LobbyWindow lobby(QStringLiteral("/nonexistent/tavlix"), QDir(folder.path()).filePath("orvellobby.ini"),
                       [](const QString &, const QStringList &) { return false; });
     lobby.showGamesAround(std::make_unique<NoBrowser>());
+    lobby.showOnlineGames(std::make_unique<SilentLobby>());
     lobby.show();
     spinFor(20);
     EXPECT_TRUE(none(textProblems(&lobby)));
     auto *games = lobby.findChild<LanGamesList *>();
     ASSERT_TRUE(games);
-    for (const QString &row : games->rowTexts())
+    auto *online = lobby.findChild<OnlineGamesList *>();
+    ASSERT_TRUE(online);
+    for (const QString &row : games->rowTexts() + online->rowTexts())
         EXPECT_TRUE(isPseudo(row)) << row.toStdString();
 }
 
