@@ -189,23 +189,6 @@
 <context>
     <name>ClientConnection</name>
     <message>
-        <source>nothing answers on port %1 there</source>
-        <translation>nadie responde allí en el puerto %1</translation>
-    </message>
-    <message>
-        <source>that address cannot be reached</source>
-        <translation>no se puede llegar a esa dirección</translation>
-    </message>
-    <message>
-        <source>no answer within %1 s</source>
-        <extracomment>%1 is a number of seconds</extracomment>
-        <translation>sin respuesta en %1 s</translation>
-    </message>
-    <message>
-        <source>the name cannot be looked up</source>
-        <translation>no se puede resolver el nombre</translation>
-    </message>
-    <message>
         <source>%1 has a different version of the game then you.</source>
         <translation>%1 tiene una versión del juego distinta de la tuya.</translation>
     </message>
@@ -241,6 +224,33 @@
         <source>You</source>
         <extracomment>The player&apos;s own name in a solo game</extracomment>
         <translation>Tú</translation>
+    </message>
+    <message>
+        <source>Could not join %1: the lobby&apos;s address &quot;%2&quot; in the settings is not host:port.</source>
+        <translation>No ha sido posible unirse a %1: la dirección del lobby «%2» de la configuración no tiene el formato host:puerto.</translation>
+    </message>
+    <message>
+        <source>Connected through the lobby&apos;s relay.</source>
+        <translation>Conexión establecida a través de la retransmisión del lobby.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectFailure</name>
+    <message>
+        <source>nothing answers on port %1 there</source>
+        <translation>nadie responde allí en el puerto %1</translation>
+    </message>
+    <message>
+        <source>that address cannot be reached</source>
+        <translation>no se puede llegar a esa dirección</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>sin respuesta en %1 s</translation>
+    </message>
+    <message>
+        <source>the name cannot be looked up</source>
+        <translation>no se puede resolver el nombre</translation>
     </message>
 </context>
 <context>
@@ -306,6 +316,70 @@
         <source>%1 at %2, %3, %4</source>
         <extracomment>A game on the network: the host&apos;s name, its address, the players, its state</extracomment>
         <translation>%1 en %2, %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyDirectory</name>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>respuesta del lobby: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyJoin</name>
+    <message>
+        <source>Could not connect to the lobby at %1: %2.</source>
+        <translation>No se pudo conectar con el lobby en %1: %2.</translation>
+    </message>
+    <message>
+        <source>There is no table with the invite code %1.</source>
+        <translation>No hay ninguna mesa con el código de invitación %1.</translation>
+    </message>
+    <message>
+        <source>the table was closed</source>
+        <translation>la mesa ya no está disponible</translation>
+    </message>
+    <message>
+        <source>the host did not answer</source>
+        <translation>el anfitrión no ha respondido</translation>
+    </message>
+    <message>
+        <source>too many wrong codes from your address; wait a minute</source>
+        <translation>demasiados códigos erróneos desde tu dirección; espera un minuto</translation>
+    </message>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>respuesta del lobby: %1</translation>
+    </message>
+    <message>
+        <source>Could not join the table %1: %2.</source>
+        <translation>No ha sido posible unirse a la mesa %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyLink</name>
+    <message>
+        <source>the lobby did not answer within %1 s</source>
+        <translation>el lobby no ha respondido en %1 s</translation>
+    </message>
+    <message>
+        <source>the lobby sent what this game does not understand</source>
+        <translation>el lobby ha enviado algo que este juego no entiende</translation>
+    </message>
+    <message>
+        <source>the connection to the lobby was lost</source>
+        <translation>se ha perdido la conexión con el lobby</translation>
+    </message>
+    <message>
+        <source>the lobby closed the connection</source>
+        <translation>el lobby ha cerrado la conexión</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyRegistration</name>
+    <message>
+        <source>the lobby refused the table: %1</source>
+        <translation>el lobby ha rechazado la mesa: %1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +495,44 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Games on the &amp;internet:</source>
+        <translation>Partidas en &amp;internet:</translation>
+    </message>
+    <message>
+        <source>An invite code is a &quot;+&quot; and 8 letters and digits, such as +K7QX-M2PA.</source>
+        <translation>Un código de invitación es un «+» seguido de 8 letras y cifras, como +K7QX-M2PA.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineGamesList</name>
+    <message>
+        <source>Games on the internet</source>
+        <translation>Partidas en internet</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1).</source>
+        <translation>No se puede contactar con el lobby (%1).</translation>
+    </message>
+    <message>
+        <source>Asking the lobby for its games ...</source>
+        <translation>Consultando las partidas del lobby...</translation>
+    </message>
+    <message>
+        <source>No public games in the lobby yet.</source>
+        <translation>Todavía no hay partidas públicas en el lobby.</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>sin respuesta en %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>OrvelLobby</name>
+    <message>
+        <source>The lobby&apos;s address in the settings is not host:port.</source>
+        <translation>La dirección del lobby en la configuración no tiene el formato host:puerto.</translation>
     </message>
 </context>
 <context>
@@ -691,17 +803,6 @@
     </message>
 </context>
 <context>
-    <name>TServer</name>
-    <message>
-        <source>%1 is removed: %2 and the name %1 stay away while you host.</source>
-        <translation>Se ha expulsado a %1: ni %2 ni el nombre %1 podrán volver mientras seas el anfitrión.</translation>
-    </message>
-    <message>
-        <source>%1 is removed: the name %1 stays away while you host.</source>
-        <translation>Se ha expulsado a %1: el nombre %1 no podrá volver mientras seas el anfitrión.</translation>
-    </message>
-</context>
-<context>
     <name>Tabout</name>
     <message>
         <source>Tavlix - About</source>
@@ -795,6 +896,22 @@
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
     </message>
+    <message>
+        <source>Your table is listed in the lobby.</source>
+        <translation>Tu mesa aparece en el lobby.</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1); players on your network, or who can reach your address, can still join you.</source>
+        <translation>No se puede contactar con el lobby (%1); los jugadores de tu red, o los que puedan llegar a tu dirección, pueden unirse igualmente.</translation>
+    </message>
+    <message>
+        <source>its address &quot;%1&quot; in the settings is not host:port</source>
+        <translation>su dirección «%1» de la configuración no tiene el formato host:puerto</translation>
+    </message>
+    <message>
+        <source>Friends can join you with the invite code %1.</source>
+        <translation>Tus amigos pueden unirse con el código de invitación %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tchat</name>
@@ -813,10 +930,6 @@
     <message>
         <source>Text Si&amp;ze</source>
         <translation>Tamaño del te&amp;xto</translation>
-    </message>
-    <message>
-        <source>Scr&amp;oll Chat Off</source>
-        <translation>No desplazar el c&amp;hat</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
@@ -973,6 +1086,34 @@
     <message>
         <source>&amp;System Default</source>
         <translation>Idioma del &amp;sistema</translation>
+    </message>
+    <message>
+        <source>Scroll Ch&amp;at Off</source>
+        <translation>No desplazar el c&amp;hat</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Invite Code</source>
+        <translation>Copiar código de &amp;invitación</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online</source>
+        <extracomment>Submenu: whether a hosted table is shown to players on the internet</extracomment>
+        <translation>Jugar en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <extracomment>Play Online: the table is not told to the lobby on the internet</extracomment>
+        <translation>&amp;Desactivado</translation>
+    </message>
+    <message>
+        <source>&amp;Invite Only</source>
+        <extracomment>Play Online: only players given the invite code find the table</extracomment>
+        <translation>Solo con &amp;invitación</translation>
+    </message>
+    <message>
+        <source>&amp;Public</source>
+        <extracomment>Play Online: the table is listed for everyone on the internet</extracomment>
+        <translation>&amp;Pública</translation>
     </message>
 </context>
 <context>
@@ -1137,93 +1278,6 @@ contra las personas con las que juegas.&lt;/p&gt;
 &lt;p&gt;Si nunca has jugado, pulsa &lt;b&gt;Ctrl+I&lt;/b&gt; para ver las instrucciones
 rápidas; luego pulsa &lt;b&gt;Empezar partida&lt;/b&gt; y pruébalo. ¡Que te diviertas!&lt;/p&gt;
 &lt;p&gt;El equipo de Orvel Software&lt;/p&gt;
-</translation>
-    </message>
-    <message>
-        <source>
-&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
-the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
-File, Start Game) to begin. A solo game needs no internet connection, but it
-does talk to itself over the network components of your computer: if a
-firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
-lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
-else joins the host. The first player in the list is usually the host.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
-TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
-where the others can join you: &quot;Players on your network can join you at ...&quot;
-for each address of your computer on its networks, for friends in the same
-home.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
-which lets nobody in on its own. While you host, Tavlix asks your router to
-open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
-offer), for an hour at a time and again every half hour, and closes it again
-when you leave the game. If the router agrees, the chat says &quot;Players on the
-internet can join you at ...&quot; with your address on the internet: give that
-address to your friends. The game never takes another port, and never waits
-for the router: you can play while it answers.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
-not open port 7772 ...&quot;), and names the address of your computer. Switch on
-UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
-that address there by hand. If the port already leads to another computer,
-end the game there first or forward the port by hand. Players on your own
-network can always join you at the addresses the chat shows.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
-in within 15 seconds, one address may not try again and again, and a player
-you remove from the game cannot come back while you host. What the game turns
-away, it tells you in the chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
-on again) at once, also while you host; Tavlix then closes the port on the
-router. The choice is kept for the next games.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
-everyone. If the host leaves or is disconnected, all game play ends and the
-other players&apos; windows close.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;&lt;b&gt;Jugar en solitario.&lt;/b&gt; Si lo abres directamente, Tavlix empieza una
-partida en solitario contra el jugador automático Klot. Pulsa el botón
-&lt;b&gt;Empezar partida&lt;/b&gt; del tablero (o Archivo, Empezar partida) para comenzar.
-Una partida en solitario no necesita conexión a internet, pero el juego sí se
-comunica consigo mismo a través de los componentes de red de tu equipo: si un
-cortafuegos te pregunta, permite que Tavlix use la red en este equipo.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Jugar con otras personas.&lt;/b&gt; Las partidas con otras personas se
-inician desde el lanzador del lobby (consulta &lt;i&gt;El lobby&lt;/i&gt;). Un jugador es
-el anfitrión de la partida y todos los demás se unen a él. El primer jugador
-de la lista suele ser el anfitrión.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Ser el anfitrión.&lt;/b&gt; El equipo del anfitrión debe aceptar conexiones
-entrantes en el puerto TCP 7772; permite Tavlix en su cortafuegos. Cuando eres
-el anfitrión, el chat te dice dónde pueden unirse los demás: «Los jugadores de
-tu red pueden unirse a tu partida en ...» para cada dirección que tiene tu
-equipo en sus redes, pensado para amigos que están en la misma casa.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Ser el anfitrión desde casa.&lt;/b&gt; La mayoría de los hogares se conectan
-a internet a través de un router, que por sí solo no deja entrar a nadie.
-Mientras eres el anfitrión, Tavlix pide a tu router que abra el puerto 7772
-para tu equipo (mediante NAT-PMP o UPnP, que ofrecen la mayoría de los
-routers), durante una hora cada vez y de nuevo cada media hora, y lo vuelve a
-cerrar cuando sales de la partida. Si el router acepta, el chat dice «Los
-jugadores en internet pueden unirse a tu partida en ...» con tu dirección en
-internet: da esa dirección a tus amigos. El juego nunca usa otro puerto y nunca
-espera al router: puedes jugar mientras responde.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Cuando el router se niega.&lt;/b&gt; El chat te dice entonces por qué («Tu
-router no ha abierto el puerto 7772 ...») e indica la dirección de tu equipo.
-Activa UPnP o NAT-PMP en la página de configuración del router, o redirige
-allí a mano el puerto TCP 7772 a esa dirección. Si el puerto ya lleva a otro
-equipo, termina primero la partida en ese equipo o redirige el puerto a mano.
-Los jugadores de tu propia red siempre pueden unirse en las direcciones que
-muestra el chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Desconocidos.&lt;/b&gt; Un puerto abierto está abierto para todo el mundo.
-Una conexión debe identificarse en 15 segundos, una misma dirección no puede
-intentarlo una y otra vez, y un jugador al que expulses de la partida no puede
-volver mientras seas el anfitrión. Lo que el juego rechaza, te lo cuenta en el
-chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Desactivarlo.&lt;/b&gt; Opciones, Abrir puerto en el router lo desactiva (o lo
-vuelve a activar) al instante, también mientras eres el anfitrión; Tavlix
-cierra entonces el puerto en el router. La elección se guarda para las
-próximas partidas.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Si el anfitrión se va.&lt;/b&gt; La copia de Tavlix del anfitrión dirige la
-partida para todos. Si el anfitrión sale o se desconecta, la partida termina
-para todos y las ventanas de los demás jugadores se cierran.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -1483,71 +1537,6 @@ consulta https://www.gnu.org/licenses/.&lt;/p&gt;
 </translation>
     </message>
     <message>
-        <source>
-&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
-multi-player games. It starts Tavlix for every player of a game with three
-things: the player&apos;s name, the address of the host, and whether this player
-hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
-&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
-lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
-is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
-address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
-you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
-the host address. The launcher remembers both entries, and its status line
-says Game running while your game is open and Game ended once it
-closes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
-your home network, with the host&apos;s name, the address, the players and the
-state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
-Choose one to fill in the host address, or double-click it (or press Enter
-on it) to join straight away. The list needs the Avahi service
-(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
-&lt;p&gt;You can also start Tavlix yourself with the same three things on the
-command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host; any
-other last word joins.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;Orvel Lobby es un programa aparte donde los jugadores se encuentran y
-empiezan partidas multijugador. Abre Tavlix para cada jugador de una partida
-con tres datos: el nombre del jugador, la dirección del anfitrión y si ese
-jugador es el anfitrión. Mientras la partida está en curso, el lobby puede
-saber que Tavlix sigue abierto.&lt;/p&gt;
-&lt;p&gt;Una partida en solitario muestra la ventana Descargar Orvel Lobby: puede
-descargarte el lobby, y &lt;b&gt;Jugar con otros&lt;/b&gt; abre un lobby ya
-instalado.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;El lanzador para Linux.&lt;/b&gt; En Linux, el lobby es &lt;b&gt;orvellobby&lt;/b&gt;, que
-se compila e instala junto a tavlix. Ábrelo y rellena su ventana:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Tu nombre&lt;/b&gt;: el nombre que ven los demás jugadores (puede tener
-espacios).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Anfitrión&lt;/b&gt;: el equipo que ejecuta la partida, por su nombre o por
-una dirección como 192.168.1.20 o 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Pulsa &lt;b&gt;Crear partida&lt;/b&gt; para ejecutar la partida en tu equipo; los
-demás se unen con la dirección de tu equipo. Pulsa &lt;b&gt;Unirse a
-partida&lt;/b&gt; para unirte a la partida de la dirección del anfitrión. El
-lanzador recuerda ambos datos, y su línea de estado dice Partida en curso
-mientras tu partida está abierta y Partida terminada cuando se cierra.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Partidas en tu red.&lt;/b&gt; La lista del lanzador muestra las partidas
-creadas en la red de tu casa, con el nombre del anfitrión, la dirección, los
-jugadores y el estado, por ejemplo &lt;i&gt;Ann en 192.168.1.20, 2 jugadores, ronda
-2 de 3&lt;/i&gt;. Elige una para rellenar la dirección del anfitrión, o haz doble
-clic en ella (o pulsa Enter sobre ella) para unirte directamente. La lista
-necesita el servicio Avahi (avahi-daemon), que ejecutan la mayoría de los
-escritorios Linux; sin él, únete por dirección.&lt;/p&gt;
-&lt;p&gt;También puedes abrir Tavlix tú mismo con esos tres datos en la línea de
-comandos, por ejemplo &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; para ser el
-anfitrión; con cualquier otra última palabra te unes a la partida.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
         <translation>&lt;h3&gt;Historial de versiones&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Versión %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Primera versión: partidas en solitario contra la máquina, partidas en red con anfitrión para hasta seis jugadores y tres espectadores, chat con botones de frases y sonidos del chat, el recuento, las instrucciones rápidas y esta ayuda.&lt;/li&gt;&lt;/ul&gt;</translation>
@@ -1596,6 +1585,215 @@ anfitrión; con cualquier otra última palabra te unes a la partida.&lt;/p&gt;
     <message>
         <source>Done</source>
         <translation>Listo</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
+the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
+File, Start Game) to begin. A solo game needs no internet connection, but it
+does talk to itself over the network components of your computer: if a
+firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
+lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
+else joins the host. The first player in the list is usually the host.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
+TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
+where the others can join you: &quot;Players on your network can join you at ...&quot;
+for each address of your computer on its networks, for friends in the same
+home.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
+which lets nobody in on its own. While you host, Tavlix asks your router to
+open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
+offer), for an hour at a time and again every half hour, and closes it again
+when you leave the game. If the router agrees, the chat says &quot;Players on the
+internet can join you at ...&quot; with your address on the internet: give that
+address to your friends. The game never takes another port, and never waits
+for the router: you can play while it answers.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
+not open port 7772 ...&quot;), and names the address of your computer. Switch on
+UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
+that address there by hand. If the port already leads to another computer,
+end the game there first or forward the port by hand. Players on your own
+network can always join you at the addresses the chat shows.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
+in within 15 seconds, one address may not try again and again, and a player
+you remove from the game cannot come back while you host. What the game turns
+away, it tells you in the chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
+on again) at once, also while you host; Tavlix then closes the port on the
+router. The choice is kept for the next games.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing online with an invite code.&lt;/b&gt; Many homes let nobody in, and
+no router setting changes that. So when you host, Tavlix also registers your
+table with the Orvel lobby on the internet, and the chat says &quot;Friends can
+join you with the invite code ...&quot; with a code such as +K7QX-M2PA. Send your
+friends the code (File, Copy Invite Code puts it on the clipboard); it stays
+the same every time you host. A friend joins with the code in place of an
+address, in the lobby or on the command line. Where your computer cannot be
+reached, the lobby relays the game between you: the chat of your friend says
+&quot;Connected through the lobby&apos;s relay.&quot;, and the game plays exactly the same.
+The relay only passes the game&apos;s own messages on and keeps none of them.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Play Online.&lt;/b&gt; Options, Play Online chooses what the lobby may do:
+Off (never contact it), Invite Only (your table is found by its code only;
+the usual choice) or Public (it is also listed in every lobby window, for
+anyone to join). A change applies at once. If the lobby cannot be reached,
+the chat says so once, and players on your network can still join you; the
+game tries again every few minutes. Lock Table, removing a player and the
+limits for strangers work for players who come through the lobby as for
+everyone else.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
+everyone. If the host leaves or is disconnected, all game play ends and the
+other players&apos; windows close.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;&lt;b&gt;Jugar en solitario.&lt;/b&gt; Si lo abres directamente, Tavlix empieza una
+partida en solitario contra el jugador automático Klot. Pulsa el botón
+&lt;b&gt;Empezar partida&lt;/b&gt; del tablero (o Archivo, Empezar partida) para comenzar.
+Una partida en solitario no necesita conexión a internet, pero el juego sí se
+comunica consigo mismo a través de los componentes de red de tu equipo: si un
+cortafuegos te pregunta, permite que Tavlix use la red en este equipo.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jugar con otras personas.&lt;/b&gt; Las partidas con otras personas se
+inician desde el lanzador del lobby (consulta &lt;i&gt;El lobby&lt;/i&gt;). Un jugador es
+el anfitrión de la partida y todos los demás se unen a él. El primer jugador
+de la lista suele ser el anfitrión.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ser el anfitrión.&lt;/b&gt; El equipo del anfitrión debe aceptar conexiones
+entrantes en el puerto TCP 7772; permite Tavlix en su cortafuegos. Cuando eres
+el anfitrión, el chat te dice dónde pueden unirse los demás: «Los jugadores de
+tu red pueden unirse a tu partida en ...» para cada dirección que tiene tu
+equipo en sus redes, pensado para amigos que están en la misma casa.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ser el anfitrión desde casa.&lt;/b&gt; La mayoría de los hogares se conectan
+a internet a través de un router, que por sí solo no deja entrar a nadie.
+Mientras eres el anfitrión, Tavlix pide a tu router que abra el puerto 7772
+para tu equipo (mediante NAT-PMP o UPnP, que ofrecen la mayoría de los
+routers), durante una hora cada vez y de nuevo cada media hora, y lo vuelve a
+cerrar cuando sales de la partida. Si el router acepta, el chat dice «Los
+jugadores en internet pueden unirse a tu partida en ...» con tu dirección en
+internet: da esa dirección a tus amigos. El juego nunca usa otro puerto y nunca
+espera al router: puedes jugar mientras responde.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Cuando el router se niega.&lt;/b&gt; El chat te dice entonces por qué («Tu
+router no ha abierto el puerto 7772 ...») e indica la dirección de tu equipo.
+Activa UPnP o NAT-PMP en la página de configuración del router, o redirige
+allí a mano el puerto TCP 7772 a esa dirección. Si el puerto ya lleva a otro
+equipo, termina primero la partida en ese equipo o redirige el puerto a mano.
+Los jugadores de tu propia red siempre pueden unirse en las direcciones que
+muestra el chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Desconocidos.&lt;/b&gt; Un puerto abierto está abierto para todo el mundo.
+Una conexión debe identificarse en 15 segundos, una misma dirección no puede
+intentarlo una y otra vez, y un jugador al que expulses de la partida no puede
+volver mientras seas el anfitrión. Lo que el juego rechaza, te lo cuenta en el
+chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Desactivarlo.&lt;/b&gt; Opciones, Abrir puerto en el router lo desactiva (o lo
+vuelve a activar) al instante, también mientras eres el anfitrión; Tavlix
+cierra entonces el puerto en el router. La elección se guarda para las
+próximas partidas.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jugar en línea con un código de invitación.&lt;/b&gt; Muchos hogares no dejan
+entrar a nadie, y ningún ajuste del router lo cambia. Por eso, cuando eres el
+anfitrión, Tavlix también registra tu mesa en el lobby de Orvel en internet, y
+el chat dice «Tus amigos pueden unirse con el código de invitación ...» con un
+código como +K7QX-M2PA. Envía el código a tus amigos (Archivo, Copiar código
+de invitación lo copia al portapapeles); es el mismo cada vez que eres el
+anfitrión. Un amigo se une con el código en lugar de una dirección, en el
+lobby o en la línea de comandos. Si no se puede llegar a tu equipo, el lobby
+hace de intermediario y retransmite la partida: el chat de tu amigo dice
+«Conexión establecida a través de la retransmisión del lobby.», y la partida
+se juega exactamente igual. La retransmisión solo pasa los mensajes del
+propio juego y no guarda ninguno.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jugar en línea.&lt;/b&gt; Opciones, Jugar en línea elige lo que puede hacer el
+lobby: Desactivado (no contactar nunca con él), Solo con invitación (tu mesa
+solo se encuentra por su código; la opción habitual) o Pública (además
+aparece en la ventana de todos los lanzadores, para que se una quien quiera).
+El cambio se aplica al instante. Si no se puede contactar con el lobby, el
+chat lo dice una vez, y los jugadores de tu red pueden unirse igualmente; el
+juego vuelve a intentarlo cada pocos minutos. Cerrar la mesa, expulsar a un
+jugador y los límites para desconocidos funcionan igual para los jugadores
+que llegan por el lobby que para todos los demás.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Si el anfitrión se va.&lt;/b&gt; La copia de Tavlix del anfitrión dirige la
+partida para todos. Si el anfitrión sale o se desconecta, la partida termina
+para todos y las ventanas de los demás jugadores se cierran.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
+multi-player games. It starts Tavlix for every player of a game with three
+things: the player&apos;s name, the address of the host, and whether this player
+hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
+&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
+lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
+is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
+address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
+you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
+the host address. The launcher remembers both entries, and its status line
+says Game running while your game is open and Game ended once it
+closes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
+your home network, with the host&apos;s name, the address, the players and the
+state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
+Choose one to fill in the host address, or double-click it (or press Enter
+on it) to join straight away. The list needs the Avahi service
+(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on the internet.&lt;/b&gt; The second list shows the public tables at
+the Orvel lobby on the internet, for example &lt;i&gt;Ann at +K7QX-M2PA, 2 players,
+waiting&lt;/i&gt;, and asks the lobby again every 15 seconds; press F5 to ask at
+once. Choose one to put its invite code in the host address, or double-click
+it (or press Enter on it) to join. The host address also takes an invite
+code that a friend sent you, such as +K7QX-M2PA; letter case and the &quot;-&quot; do
+not matter.&lt;/p&gt;
+&lt;p&gt;You can also start Tavlix yourself with the same three things on the
+command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host, or
+&lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt; to join a friend&apos;s table by its invite
+code; any other last word joins.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;Orvel Lobby es un programa aparte donde los jugadores se encuentran y
+empiezan partidas multijugador. Abre Tavlix para cada jugador de una partida
+con tres datos: el nombre del jugador, la dirección del anfitrión y si ese
+jugador es el anfitrión. Mientras la partida está en curso, el lobby puede
+saber que Tavlix sigue abierto.&lt;/p&gt;
+&lt;p&gt;Una partida en solitario muestra la ventana Descargar Orvel Lobby: puede
+descargarte el lobby, y &lt;b&gt;Jugar con otros&lt;/b&gt; abre un lobby ya
+instalado.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;El lanzador para Linux.&lt;/b&gt; En Linux, el lobby es &lt;b&gt;orvellobby&lt;/b&gt;, que
+se compila e instala junto a tavlix. Ábrelo y rellena su ventana:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Tu nombre&lt;/b&gt;: el nombre que ven los demás jugadores (puede tener
+espacios).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Anfitrión&lt;/b&gt;: el equipo que ejecuta la partida, por su nombre o por
+una dirección como 192.168.1.20 o 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Pulsa &lt;b&gt;Crear partida&lt;/b&gt; para ejecutar la partida en tu equipo; los
+demás se unen con la dirección de tu equipo. Pulsa &lt;b&gt;Unirse a
+partida&lt;/b&gt; para unirte a la partida de la dirección del anfitrión. El
+lanzador recuerda ambos datos, y su línea de estado dice Partida en curso
+mientras tu partida está abierta y Partida terminada cuando se cierra.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Partidas en tu red.&lt;/b&gt; La lista del lanzador muestra las partidas
+creadas en la red de tu casa, con el nombre del anfitrión, la dirección, los
+jugadores y el estado, por ejemplo &lt;i&gt;Ann en 192.168.1.20, 2 jugadores, ronda
+2 de 3&lt;/i&gt;. Elige una para rellenar la dirección del anfitrión, o haz doble
+clic en ella (o pulsa Enter sobre ella) para unirte directamente. La lista
+necesita el servicio Avahi (avahi-daemon), que ejecutan la mayoría de los
+escritorios Linux; sin él, únete por dirección.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Partidas en internet.&lt;/b&gt; La segunda lista muestra las mesas públicas
+del lobby de Orvel en internet, por ejemplo &lt;i&gt;Ann en +K7QX-M2PA, 2 jugadores,
+en espera&lt;/i&gt;, y vuelve a consultar al lobby cada 15 segundos; pulsa F5 para
+consultarlo al momento. Elige una para poner su código de invitación en el
+campo Anfitrión, o haz doble clic en ella (o pulsa Enter sobre ella) para
+unirte. El campo Anfitrión también admite un código de invitación que te haya
+enviado un amigo, como +K7QX-M2PA; da igual si usas mayúsculas o minúsculas y
+si pones el «-» o no.&lt;/p&gt;
+&lt;p&gt;También puedes abrir Tavlix tú mismo con esos tres datos en la línea de
+comandos, por ejemplo &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; para ser el
+anfitrión, o &lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt; para unirte a la mesa de un
+amigo con su código de invitación; con cualquier otra última palabra te unes
+a la partida.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1994,16 @@ anfitrión; con cualquier otra última palabra te unes a la partida.&lt;/p&gt;
         <source>%1 says: %2</source>
         <extracomment>A phrase button&apos;s line: %1 a player&apos;s name, %2 the phrase</extracomment>
         <translation>%1 dice: %2</translation>
+    </message>
+    <message>
+        <source>%1 is removed: %2 and the name %1 stay away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name, %2 an address or address block such as 2001:db8:64::/64</extracomment>
+        <translation>Se ha expulsado a %1: ni %2 ni el nombre %1 podrán volver mientras seas el anfitrión.</translation>
+    </message>
+    <message>
+        <source>%1 is removed: the name %1 stays away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name</extracomment>
+        <translation>Se ha expulsado a %1: el nombre %1 no podrá volver mientras seas el anfitrión.</translation>
     </message>
 </context>
 </TS>
