@@ -1168,8 +1168,7 @@ other players&apos; windows close.&lt;/p&gt;
 </source>
         <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
         <translation>
-&lt;p&gt;&lt;b&gt;Jogando sozinho.&lt;/b&gt; Aberto sozinho, o Tavlix começa um jogo solo
-contra o jogador do computador, Klot. Pressione o botão &lt;b&gt;Iniciar jogo&lt;/b&gt; no
+&lt;p&gt;&lt;b&gt;Jogando sozinho.&lt;/b&gt; Aberto diretamente, sem o lobby, o Tavlix começa um jogo solo contra Klot, o jogador do computador. Pressione o botão &lt;b&gt;Iniciar jogo&lt;/b&gt; no
 tabuleiro (ou Arquivo, Iniciar jogo) para começar. Um jogo solo não precisa
 de conexão com a internet, mas conversa consigo mesmo pelos componentes de
 rede do seu computador: se um firewall perguntar, permita que o Tavlix use a
@@ -1184,7 +1183,7 @@ hospeda, o chat diz onde os outros podem entrar no seu jogo: &quot;Jogadores da
 sua rede podem entrar no seu jogo em ...&quot; para cada endereço do seu computador
 nas redes dele, para amigos na mesma casa.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Hospedando de casa.&lt;/b&gt; A maioria das casas se conecta à internet por
-um roteador, que sozinho não deixa ninguém entrar. Enquanto você hospeda, o
+um roteador, que por si só não deixa ninguém entrar. Enquanto você hospeda, o
 Tavlix pede ao seu roteador que abra a porta 7772 para o seu computador (por
 NAT-PMP ou UPnP, que a maioria dos roteadores oferece), por uma hora de cada
 vez e de novo a cada meia hora, e a fecha quando você sai do jogo. Se o
@@ -1200,8 +1199,7 @@ computador, encerre primeiro o jogo nele ou encaminhe a porta manualmente.
 Jogadores da sua própria rede sempre podem entrar no seu jogo pelos endereços
 que o chat mostra.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Estranhos.&lt;/b&gt; Uma porta aberta fica aberta para todo mundo. Uma
-conexão precisa se identificar em até 15 segundos, um mesmo endereço não pode
-tentar de novo e de novo, e um jogador que você remover do jogo não pode
+conexão precisa se identificar em até 15 segundos, um mesmo endereço não pode ficar tentando sem parar, e um jogador que você remover do jogo não pode
 voltar enquanto você estiver hospedando. O que o jogo recusar, ele avisa no
 chat.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Desligando.&lt;/b&gt; Opções, Abrir porta no roteador desliga isso (ou liga
@@ -1372,15 +1370,14 @@ o seu lugar mostra um par de olhos.&lt;/p&gt;
 tempo os jogadores do computador pensam antes de jogar: Lenta (2 segundos),
 Normal (1 segundo) ou Rápida (meio segundo). A mudança vale a partir da
 próxima jogada do computador.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Força do computador&lt;/b&gt; (Opções, Força do computador). O quanto o
-computador joga bem. Clássico, a primeira opção, pega o primeiro lugar que
+&lt;p&gt;&lt;b&gt;Força do computador&lt;/b&gt; (Opções, Força do computador). O nível de jogo do computador. Clássico, a primeira opção, pega o primeiro lugar que
 encontra onde a peça dele encosta no maior número de peças, e nunca conta
 pontos. Forte avalia cada lugar para cada peça da mão dele: os pontos agora,
 os quadrados de quatro peças que completa, os quadrados que deixaria para o
 próximo jogador e as peças que guarda para depois. Especialista pensa adiante:
 distribui ao acaso, muitas e muitas vezes, as peças que não pode ver, simula
 as próximas jogadas em cada distribuição e fica com a jogada que se sai melhor
-na média. Ele pensa durante a pausa da velocidade do computador. Assim como
+na média. Ele pensa durante a pausa definida em Velocidade do computador. Assim como
 você, eles só veem o tabuleiro, a pontuação e as próprias peças. O jogador
 anfitrião escolhe a força para todos os lugares em que o computador joga; a
 mudança vale a partir da próxima jogada do computador.&lt;/p&gt;
