@@ -1520,14 +1520,14 @@ Escolha um para preencher o endereço do anfitrião, ou dê um clique duplo nele
 Avahi (avahi-daemon), que a maioria dos desktops Linux roda; sem ele, entre
 pelo endereço.&lt;/p&gt;
 &lt;p&gt;Você também pode abrir o Tavlix por conta própria com as mesmas três
-informações na linha de comando, por exemplo 
+informações na linha de comando, por exemplo
 &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; para hospedar; qualquer outra última palavra entra no jogo.&lt;/p&gt;
 </translation>
     </message>
     <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
-        <translation>&lt;h3&gt;Histórico&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Versão %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Primeira versão: jogos solo contra o computador, jogos hospedados por um jogador, com até seis jogadores e três espectadores, chat com botões de frase e sons do chat, o placar, as instruções rápidas e esta ajuda.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>&lt;h3&gt;Histórico&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Versão %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Primeira versão: jogos solo contra o computador, jogos em rede, em que um jogador hospeda e os outros entram, para até seis jogadores e três espectadores, chat com botões de frase e sons do chat, o placar, as instruções rápidas e esta ajuda.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Overview</source>
