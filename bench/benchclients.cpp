@@ -21,6 +21,15 @@
 //       100 ms and, halfway, a player at 127.0.0.3 joins: how the host
 //       treats the stranger, the seated player's answer times during the
 //       flood, and how long the newcomer takes to log in.
+//   tavlix_benchclients probe --seconds S
+//       strangers at 127.0.0.2 to 127.0.0.5 each open 19 connections a
+//       minute (under the limit of 20); each sends a login for no seat and
+//       255 one-byte lines behind it, then closes; a seated player at
+//       127.0.0.1 times the echo of its chat every 600 ms.
+//   tavlix_benchclients rotation --seconds S
+//       strangers at 12 addresses (127.0.0.20 to 127.0.0.31) each replace
+//       their connection every 1.9 s while a player sits at 127.0.0.3;
+//       halfway a newcomer at 127.0.0.4 joins.
 #include "eventwait.h"
 #include "protocol.h"
 #include "rawclient.h"
@@ -472,13 +481,158 @@ int flood(Host &host, int connects, int seconds)
     return joined && host.alive() && open == 0 ? 0 : 1;
 }
 
+// Strangers at `addresses` that each open a connection every `everyMs`
+// (staggered), send `bytes` on connecting and close after `holdMs` (or when
+// the host closes them). Counts what each heard first.
+class Strangers
+{
+public:
+    Strangers(quint16 port, const QStringList &addresses, int everyMs, int holdMs, QByteArray bytes)
+        : m_port(port), m_bytes(std::move(bytes)), m_holdMs(holdMs)
+    {
+        for (int i = 0; i < addresses.size(); ++i) {
+            auto *timer = new QTimer(&m_owner);
+            timer->setInterval(everyMs);
+            const QString address = addresses.at(i);
+            QObject::connect(timer, &QTimer::timeout, [this, address] { open(address); });
+            QTimer::singleShot(everyMs * i / int(addresses.size()), timer, [this, timer, address] {
+                open(address);
+                timer->start();
+            });
+        }
+    }
+    void stop() { qDeleteAll(m_owner.findChildren<QTimer *>(Qt::FindDirectChildrenOnly)); }
+    int opened = 0, greeted = 0, full = 0, silent = 0;
+
+private:
+    void open(const QString &address)
+    {
+        auto *socket = new QTcpSocket(&m_owner);
+        ++opened;
+        auto heard = std::make_shared<bool>(false);
+        QObject::connect(socket, &QTcpSocket::readyRead, [this, socket, heard] {
+            const QByteArray bytes = socket->readAll();
+            if (!*heard && !bytes.isEmpty()) {
+                *heard = true;
+                (bytes.startsWith("CMD_sendlogininfo+") ? greeted : full) += 1;
+            }
+        });
+        QObject::connect(socket, &QTcpSocket::connected, [this, socket] {
+            if (!m_bytes.isEmpty())
+                socket->write(m_bytes);
+        });
+        QObject::connect(socket, &QTcpSocket::disconnected, [this, socket, heard] {
+            if (!*heard) {
+                *heard = true;
+                ++silent;
+            }
+            socket->deleteLater();
+        });
+        QTimer::singleShot(m_holdMs, socket, [socket] { socket->abort(); });
+        socket->bind(QHostAddress(address));
+        socket->connectToHost(QStringLiteral("127.0.0.1"), m_port);
+    }
+
+    QObject m_owner;
+    quint16 m_port;
+    QByteArray m_bytes;
+    int m_holdMs;
+};
+
+// A seated player at 127.0.0.1 who sends a chat line every `everyMs` and
+// times its echo.
+struct ChatEcho
+{
+    ChatEcho(RawClient &seated, int everyMs) : seated(seated)
+    {
+        seated.onMessage = [this](const QByteArray &name, const QByteArray &body, qint64 arrived) {
+            if (name == "CMD_chat" && body.contains(" chats: echo|") && asked != 0) {
+                ms.push_back(double(arrived - asked) / 1e6);
+                asked = 0;
+            }
+        };
+        timer.setInterval(everyMs);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            asked = RawClient::nowNs();
+            this->seated.send("CMD_chat+" + QByteArray::number(this->seated.seat()) + "+echo|clBlack\xFF");
+        });
+        timer.start();
+    }
+    void print(const char *during) const
+    {
+        std::printf("| seated player's chat echo during %s (%zu, every %d ms) | median %.2f ms, p95 %.2f ms, longest "
+                    "%.2f ms | p95 under 250 ms |\n",
+                    during, ms.size(), timer.interval(), percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0));
+    }
+    RawClient &seated;
+    QTimer timer;
+    qint64 asked = 0;
+    std::vector<double> ms;
+};
+
+int probe(Host &host, int seconds)
+{
+    Clients clients;
+    if (!joinAll(clients, 1, host.port()))
+        return 1;
+    ChatEcho echo(*clients.front(), 600);
+    QByteArray bytes = "CMD_logininfo+0+1.0.0+\xFF";
+    for (int i = 0; i < 255; ++i)
+        bytes += "x\xFF";
+    // 19 a minute from each address; each connection is let go after 2 s
+    // unless the host closes it first.
+    Strangers strangers(host.port(), {"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"}, 60000 / 19, 2000, bytes);
+    waitUntil([] { return false; }, seconds * 1000);
+    strangers.stop();
+    echo.timer.stop();
+    std::printf("| measure | figure | goal |\n|---|---|---|\n");
+    std::printf("| strangers' connections (4 addresses, 19 a minute each, over %d s) | %d opened: %d given a place, %d "
+                "answered CMD_full+, %d closed without a word | |\n",
+                seconds, strangers.opened, strangers.greeted, strangers.full, strangers.silent);
+    echo.print("the probe");
+    std::printf("| host alive | %s | yes |\n", host.alive() && clients.front()->connected() ? "yes" : "no");
+    return host.alive() && percentile(echo.ms, 0.95) < 250 ? 0 : 1;
+}
+
+int rotation(Host &host, int seconds)
+{
+    Clients clients;
+    if (!joinAll(clients, 1, host.port()))
+        return 1;
+    RawClient seated("Seated");
+    seated.connectTo(host.port(), QStringLiteral("127.0.0.3"));
+    if (!waitUntil([&] { return seated.loggedIn(); }, 5000))
+        return 1;
+    QStringList addresses;
+    for (int i = 20; i < 32; ++i)
+        addresses << QStringLiteral("127.0.0.%1").arg(i);
+    Strangers strangers(host.port(), addresses, 1900, 1900, {});
+    QElapsedTimer clock;
+    clock.start();
+    waitUntil([&] { return clock.elapsed() >= seconds * 500; }, seconds * 1000);
+    RawClient newcomer("Newcomer");
+    const qint64 joinStart = RawClient::nowNs();
+    newcomer.connectTo(host.port(), QStringLiteral("127.0.0.4"));
+    const bool joined = waitUntil([&] { return newcomer.loggedIn(); }, 5000);
+    const double joinMs = double(RawClient::nowNs() - joinStart) / 1e6;
+    waitUntil([&] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000);
+    strangers.stop();
+    std::printf("| measure | figure | goal |\n|---|---|---|\n");
+    std::printf("| strangers' connections (12 addresses, each replaced every 1.9 s, over %d s) | %d opened: %d given a "
+                "place, %d answered CMD_full+, %d closed without a word | |\n",
+                seconds, strangers.opened, strangers.greeted, strangers.full, strangers.silent);
+    std::printf("| a player at 127.0.0.4 joins halfway, connect to logged in | %s | within 1 s |\n",
+                joined ? qPrintable(QStringLiteral("%1 ms").arg(joinMs, 0, 'f', 1)) : "did not log in");
+    return joined && host.alive() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addPositionalArgument("mode", "latency, relay, games, idle or flood");
+    parser.addPositionalArgument("mode", "latency, relay, games, idle, flood, probe or rotation");
     const QCommandLineOption hostOption("host", "start this host program", "EXE");
     const QCommandLineOption hostArgOption("host-arg", "an argument for the host program", "ARG");
     const QCommandLineOption portOption("port", "join the host listening on this port", "N");
@@ -526,6 +680,10 @@ int main(int argc, char **argv)
         result = idle(host, parser.value(clientsOption).toInt(), parser.value(secondsOption).toInt());
     } else if (mode == "flood") {
         result = flood(host, parser.value(connectsOption).toInt(), parser.value(secondsOption).toInt());
+    } else if (mode == "probe") {
+        result = probe(host, parser.value(secondsOption).toInt());
+    } else if (mode == "rotation") {
+        result = rotation(host, parser.value(secondsOption).toInt());
     } else {
         parser.showHelp(2);
     }

@@ -12,7 +12,14 @@
 # share/doc/tavlix/. An installed copy keeps its settings and tally in the
 # per-user data folder, since the folder of its executable is not writable
 # for its players.
+#
+# A second package, orvellobbyd_<version>_amd64.deb, holds the meeting
+# service: /usr/sbin/orvellobbyd, its manual page orvellobbyd(8) and its
+# systemd unit. The two are CPack components; the game does not depend on
+# the service, which runs on a server.
 include(GNUInstallDirs)
+
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tavlix)
 
 set(TAVLIX_INSTALL_GAMESDIR games CACHE STRING "Folder under the prefix for the tavlix and orvellobby programs")
 
@@ -35,7 +42,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor
 # same bytes.
 find_program(TAVLIX_GZIP gzip REQUIRED)
 set(tavlix_gzipped)
-foreach(source tavlix.6 orvellobby.6 changelog)
+foreach(source tavlix.6 orvellobby.6 orvellobbyd.8 changelog)
   set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/linux/${source}.gz)
   add_custom_command(OUTPUT ${gzipped}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/linux
@@ -55,17 +62,38 @@ endif()
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/linux/changelog.gz ${TAVLIX_LINUX_ASSETS}/copyright
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavlix)
 
+install(TARGETS orvellobbyd RUNTIME DESTINATION ${CMAKE_INSTALL_SBINDIR} COMPONENT orvellobbyd)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/linux/orvellobbyd.8.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man8 COMPONENT orvellobbyd)
+# Under the prefix (/usr/lib/systemd/system in the package), so that an
+# install into a private prefix stays inside it.
+install(FILES ${TAVLIX_LINUX_ASSETS}/orvellobbyd.service
+  DESTINATION lib/systemd/system COMPONENT orvellobbyd)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/linux/changelog.gz ${TAVLIX_LINUX_ASSETS}/copyright
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvellobbyd COMPONENT orvellobbyd)
+
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL tavlix orvellobbyd)
 set(CPACK_PACKAGE_NAME tavlix)
+set(CPACK_DEBIAN_TAVLIX_PACKAGE_NAME tavlix)
+set(CPACK_DEBIAN_ORVELLOBBYD_PACKAGE_NAME orvellobbyd)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Orvel Software")
 set(CPACK_PACKAGE_CONTACT "Orvel Software <tavlix@orvelsoftware.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tile game for up to six players, solo or over the network")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Lay tiles on a shared 10 by 9 board so that every touching side shows the\n\
+set(CPACK_DEBIAN_TAVLIX_DESCRIPTION
+  "tile game for up to six players, solo or over the network\n\
+Lay tiles on a shared 10 by 9 board so that every touching side shows the\n\
 same picture. Play alone against the computer or host and join games over a\n\
 local network or the internet, with chat, phrase buttons, chatter sounds and\n\
 a tally of results.")
+set(CPACK_DEBIAN_ORVELLOBBYD_DESCRIPTION
+  "meeting service that brings Tavlix players together\n\
+A server for the Tavlix tile game: hosting copies register their tables and\n\
+get invite codes, friends join by code, and players whose homes let nobody\n\
+in are relayed through the service. Public tables are listed for everyone.\n\
+One event loop serves thousands of connections, within stated limits per\n\
+address, and the systemd unit confines it.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.orvelsoftware.com")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The programs ship without their debugging information.
@@ -73,7 +101,8 @@ set(CPACK_STRIP_FILES ON)
 # tavlix_1.0.0_amd64.deb: the Debian naming of package, version and
 # architecture.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_TAVLIX_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_ORVELLOBBYD_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The run-time libraries the programs link (Qt, libjpeg, ...) as
 # dpkg-shlibdeps finds them, with their versions.
@@ -82,10 +111,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # first download and the router's libraries when it first hosts for others,
 # all of which dpkg-shlibdeps cannot see (7.85 brought the protocol list the
 # download sets).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4 (>= 7.85), libnatpmp1, libminiupnpc17")
+set(CPACK_DEBIAN_TAVLIX_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4 (>= 7.85), libnatpmp1, libminiupnpc17")
 # The status line and the chat ask for Arial; Liberation Sans has its metrics.
 # Games are found on the local network through the Avahi daemon, whose client
 # library is loaded when first needed; without them the game plays on and
-# joins by address.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, libavahi-client3, avahi-daemon")
+# joins by address. Qt's own texts (standard buttons, the colour chooser)
+# come in the player's language from Qt's translations.
+set(CPACK_DEBIAN_TAVLIX_PACKAGE_RECOMMENDS "fonts-liberation, libavahi-client3, avahi-daemon, qt6-translations-l10n")
 include(CPack)

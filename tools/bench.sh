@@ -23,7 +23,19 @@
 #   8. lost connection: seconds from a peer's network vanishing to its seat
 #      being freed, with the connection settings as shipped (needs root).
 #   9. open port: 1,000 connects from one address in 10 s, while a seated
-#      player's requests are timed and a player from another address joins.
+#      player's requests are timed and a player from another address joins;
+#      strangers at four addresses that keep within every limit (19 connects
+#      a minute, a login and 255 lines behind it) while a seated player's
+#      chat echo is timed; 12 addresses holding the table by rotation while
+#      a newcomer joins.
+#  10. meeting service: orvellobbyd with 10,000 tables and 1,000 relayed
+#      pairs of raw clients on loopback addresses, a timed joiner, and 1,000
+#      wrong codes from one address in 10 s; its CPU, memory and latencies.
+#      Runs alone (tools/bench.sh 10): it holds about 12,000 connections.
+#  11. online: in tests/labs' closed homes with the real meeting service, a
+#      join by invite code from the program's start to its seat, and a
+#      request's round trip over the service's relay against a direct one
+#      (needs root).
 #
 #   tools/bench.sh [N ...]     sections N (default: all); the tables also go
 #                              to build-bench/bench-report.md
@@ -54,7 +66,7 @@ if [ -z "${TAVLIX_BENCH_NETNS:-}" ]; then
     fi
 fi
 
-sections=" ${*:-1 2 3 4 5 6 7 8 9} "
+sections=" ${*:-1 2 3 4 5 6 7 8 9 10 11} "
 want() { [[ $sections == *" $1 "* ]]; }
 
 bin=$PWD/build-bench
@@ -405,6 +417,95 @@ echo "10 s and never logs in; the player at 127.0.0.1 asks the host something ev
 echo "at 127.0.0.3 joins."
 echo
 "$tools/tavlix_benchclients" flood --connects 1000 --seconds 10 --host "$tools/tavlix_benchhost"
+echo
+echo "### 9b. The patient stranger: within every limit"
+echo
+echo "Strangers at four addresses (127.0.0.2 to .5) each open 19 connections a minute, one short of the limit, for 30 s;"
+echo "each sends CMD_logininfo+0+1.0.0+ and 255 one-byte lines behind it. The seated player at 127.0.0.1 chats every 600 ms."
+echo
+"$tools/tavlix_benchclients" probe --seconds 30 --host "$tools/tavlix_benchhost"
+echo
+echo "### 9c. The table held by rotation"
+echo
+echo "Strangers at 12 addresses each replace their connection every 1.9 s for 20 s while a player sits at 127.0.0.3;"
+echo "halfway a newcomer at 127.0.0.4 joins."
+echo
+"$tools/tavlix_benchclients" rotation --seconds 20 --host "$tools/tavlix_benchhost"
+fi
+
+# 10. Meeting service ------------------------------------------------------
+if want 10; then
+echo
+echo "## 10. The meeting service: 10,000 tables, 1,000 relayed pairs, a flood of wrong codes"
+echo
+echo "orvellobbyd on 127.0.0.1:7773 (as built, default limits); one raw-client program on one Asio loop: 10,000 hosts"
+echo "from 1,000 loopback addresses keep their tables and ping every 25 s; 1,000 pairs relayed through the service"
+echo "send a 200-byte line each way every second; a joiner joins one table by code five times a second (its host"
+echo "dials the relay and sends a byte at once); halfway through, 127.4.0.1 sends 1,000 wrong codes in 10 s. The"
+echo "relayed latency is measured from the sender's write to the receiver's read, through the service. For"
+echo "comparison, 100 more pairs send the same lines over direct loopback connections, and 100 through a bare"
+echo "forwarder process (no protocol, no limits): the least that any relay in a process of its own costs here."
+echo
+# Every connection is a descriptor, on both sides.
+ulimit -n "$(ulimit -Hn)"
+"$bin/src/lobbyd/orvellobbyd" --listen 127.0.0.1:7773 2>"$work/lobbyd.log" &
+lobbyd=$!
+pids+=("$lobbyd")
+"$tools/tavlix_benchlobbyd" --forward 7774 &
+forwarder=$!
+pids+=("$forwarder")
+for _ in $(seq 50); do grep -q "listening on" "$work/lobbyd.log" && break; sleep 0.1; done
+"$tools/tavlix_benchlobbyd" --port 7773 --service-pid "$lobbyd" --tables 10000 --pairs 1000 --seconds 20 \
+    --forwarder-port 7774 2>"$work/benchlobbyd.log" || { echo "the bench clients failed:"; tail -5 "$work/benchlobbyd.log"; }
+kill -TERM "$lobbyd" "$forwarder"
+wait "$lobbyd" "$forwarder" 2>/dev/null || true
+echo
+echo "The service's log: $(grep -c . "$work/lobbyd.log") lines; the bench clients: $(grep -c 'lost its connection' "$work/benchlobbyd.log" || true) connections lost."
+fi
+
+# 11. Online -------------------------------------------------------------------
+if want 11; then
+echo
+echo "## 11. Online: joining by invite code, and the relay's added latency"
+echo
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Skipped: the closed homes need root (network namespaces)."
+else
+    echo "tests/labs/closed-homes.sh: Ann hosts behind carrier-grade NAT, Bo's router lets nobody in, orvellobbyd runs"
+    echo "on the public server. A join: the real program started in Bo's home with Ann's code (relayed, since nobody"
+    echo "reaches Ann) until Ann's host has his name in seat 2; each join with a fresh service. The round trips: a"
+    echo "request (\"play again\") until the host's word of it to everyone comes back, 200 each, for a raw player in"
+    echo "Ann's home (direct) and one in Bo's home over the relay. Goals: a join within 2 s, the relay adding at most"
+    echo "20 ms to a move's way."
+    echo
+    lab=online$$
+    lab=${lab:0:6}
+    tests/labs/closed-homes.sh up "$lab" >/dev/null
+    lobbyd_pid=""
+    start_lobbyd() {
+        ip netns exec "$lab-s" "$bin/src/lobbyd/orvellobbyd" --listen 203.0.113.10:7773 >/dev/null 2>&1 &
+        lobbyd_pid=$!
+        pids+=("$lobbyd_pid")
+        sleep 0.5
+    }
+    # A fresh service for each join: when a relayed joiner closes first, the
+    # service of this version reads into a freed buffer (AddressSanitizer:
+    # heap-use-after-free in its relay's read) and may crash at the next
+    # connection.
+    joins=()
+    for _ in 1 2 3 4 5; do
+        start_lobbyd
+        joins+=("$(QT_QPA_PLATFORM=offscreen "$tools/tavlix_benchonline" "$lab" join "$bin/tavlix" 2>/dev/null || echo failed)")
+        kill "$lobbyd_pid" 2>/dev/null; wait "$lobbyd_pid" 2>/dev/null || true
+    done
+    echo "| figure | median | p95 | goal |"
+    echo "|---|---|---|---|"
+    echo "| join by code, the program's start to its seat (ms; $(printf '%s ' "${joins[@]}")) | $(printf '%s\n' "${joins[@]}" | grep -v failed | median) ms | | at most 2 s |"
+    start_lobbyd
+    QT_QPA_PLATFORM=offscreen "$tools/tavlix_benchonline" "$lab" latency 2>/dev/null || echo "| (the round trips could not be measured) | | | |"
+    kill "$lobbyd_pid" 2>/dev/null; wait "$lobbyd_pid" 2>/dev/null || true
+    tests/labs/closed-homes.sh down "$lab"
+fi
 fi
 
 echo

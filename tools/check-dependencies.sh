@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the dependency direction of the libraries: the link graph that
 # `cmake --graphviz` writes must have no cycle, and the Qt-free libraries
-# (common, rules, records, settings) must link no Qt. Prints the project's
+# (common, rules, records, settings, lobbyd) must link no Qt. Prints the project's
 # own arrows and exits non-zero on a violation.
 #
 #   tools/check-dependencies.sh [build directory]     (default: build)
@@ -23,7 +23,7 @@ if ! tsort <<<"$(grep ' tavlix_' <<<"$edges")" >/dev/null 2>"$graph/cycle"; then
   cat "$graph/cycle" >&2
   status=1
 fi
-if grep -E '^tavlix_(common|rules|records|settings) Qt6::' <<<"$edges" >&2; then
+if grep -E '^tavlix_(common|rules|records|settings|lobbyd) Qt6::' <<<"$edges" >&2; then
   echo "A Qt-free library links Qt (above)." >&2
   status=1
 fi

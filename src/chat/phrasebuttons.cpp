@@ -87,7 +87,15 @@ PhraseButtons::PhraseButtons(QWidget *panel, ClientState &state, ChatPane &chat,
         UiText::set(button, staticMetaObject, QT_TR_NOOP("Phrase %1"), UiText::Role::AccessibleName, {QString::number(n)});
         connect(button, &QToolButton::clicked, this, [this, n] { b_phraseClick(n); });
         m_buttons[n - 1] = button;
-        setPhrase(n, tr(BuiltIn[n - 1]));
+        // A built-in phrase follows the language until the settings name
+        // the player's own.
+        UiText::bind(
+            button, 0,
+            [button](const QString &text) {
+                button->setToolTip(text);
+                button->setAccessibleDescription(text);
+            },
+            "PhraseButtons", BuiltIn[n - 1]);
     }
     m_soundButton = makeButton(panel, Count, QStringLiteral("b_phrase10"));
     m_soundButton->setIcon(noteIcon());
@@ -109,6 +117,7 @@ QString PhraseButtons::phrase(int n) const
 
 void PhraseButtons::setPhrase(int n, const QString &text)
 {
+    UiText::forget(button(n), 0);
     button(n)->setToolTip(text);
     button(n)->setAccessibleDescription(text);
 }

@@ -1,5 +1,7 @@
 #include "wirelines.h"
 
+#include "uitext.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -15,8 +17,13 @@ struct Template {
     unsigned translatedArguments = 0;
 };
 
-// What the host tells the hosting player about refused connections.
+// What the host tells the hosting player about removed players and
+// refused connections.
 const Template HostNotices[] = {
+    //: %1 the removed player's name, %2 an address or address block such as 2001:db8:64::/64
+    {QT_TRANSLATE_NOOP("WireLines", "%1 is removed: %2 and the name %1 stay away while you host.")},
+    //: %1 the removed player's name
+    {QT_TRANSLATE_NOOP("WireLines", "%1 is removed: the name %1 stays away while you host.")},
     {QT_TRANSLATE_NOOP("WireLines", "%1 tried to join again and was turned away.")},
     //: %1 a number, %2 an address or "N other addresses", %3 the reason
     {QT_TRANSLATE_NOOP("WireLines", "Turned away %1 connections from %2 (%3)."), 0b110},
@@ -45,38 +52,29 @@ const Template ChatLines[] = {
 };
 
 // The English template as a pattern: each %n any text, the rest literal.
-QRegularExpression patternOf(const QString &english)
+// A marker that comes again ("%1 is removed: ... the name %1 ...") must
+// match the same text again. `markers` gets the n of each capture group.
+QRegularExpression patternOf(const QString &english, QList<int> &markers)
 {
-    static const QRegularExpression marker(QStringLiteral("%(\\d)"));
+    static const QRegularExpression marker(QStringLiteral("%([1-9])"));
     QString pattern = QStringLiteral("^");
     qsizetype at = 0;
+    markers.clear();
     auto it = marker.globalMatch(english);
     while (it.hasNext()) {
         const auto m = it.next();
         pattern += QRegularExpression::escape(english.mid(at, m.capturedStart() - at));
-        pattern += QStringLiteral("(.*?)");
+        const int n = m.captured(1).toInt();
+        if (const qsizetype group = markers.indexOf(n); group >= 0)
+            pattern += QStringLiteral("\\g{%1}").arg(group + 1);
+        else {
+            markers.append(n);
+            pattern += QStringLiteral("(.*?)");
+        }
         at = m.capturedEnd();
     }
     pattern += QRegularExpression::escape(english.mid(at)) + QStringLiteral("$");
     return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
-}
-
-// Fills %1.. in one pass, so an argument holding "%2" stays as it is.
-QString fill(const QString &text, const QStringList &arguments)
-{
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('%') && i + 1 < text.size() && text[i + 1].isDigit()) {
-            const int n = text[i + 1].digitValue();
-            if (n >= 1 && n <= arguments.size()) {
-                out += arguments[n - 1];
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
 }
 
 template <std::size_t N>
@@ -91,16 +89,19 @@ template <std::size_t N>
 std::optional<QString> match(const Template (&table)[N], const QString &line)
 {
     for (const Template &t : table) {
-        const QString english = QString::fromLatin1(t.english);
-        const auto m = patternOf(english).match(line);
+        QList<int> markers;
+        const auto m = patternOf(QString::fromLatin1(t.english), markers).match(line);
         if (!m.hasMatch())
             continue;
         QStringList arguments;
-        for (int n = 1; n <= m.lastCapturedIndex(); ++n) {
-            const QString argument = m.captured(n);
-            arguments.append((t.translatedArguments >> (n - 1)) & 1 ? fragment(argument) : argument);
+        for (qsizetype group = 0; group < markers.size(); ++group) {
+            const int n = markers[group];
+            if (arguments.size() < n)
+                arguments.resize(n);
+            const QString argument = m.captured(int(group) + 1);
+            arguments[n - 1] = (t.translatedArguments >> (n - 1)) & 1 ? fragment(argument) : argument;
         }
-        return fill(QCoreApplication::translate("WireLines", t.english), arguments);
+        return UiText::translated("WireLines", t.english, arguments);
     }
     return std::nullopt;
 }

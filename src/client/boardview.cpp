@@ -133,6 +133,13 @@ void BoardView::focusOutEvent(QFocusEvent *event)
     updateCell(m_cursor.x(), m_cursor.y());
 }
 
+void BoardView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        describeCursor();
+}
+
 void BoardView::describeCursor()
 {
     const tile &t = m_board.at(m_cursor.x(), m_cursor.y());

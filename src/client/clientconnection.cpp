@@ -1,12 +1,13 @@
 #include "clientconnection.h"
 
+#include "connectfailure.h"
 #include "connectionliveness.h"
+#include "invitecode.h"
+#include "lobbyjoin.h"
 #include "presence.h"
 #include "protocol.h"
 
-#include <QCoreApplication>
 #include "tsock.h"
-#include "wsaerrors.h"
 
 #include <QElapsedTimer>
 
@@ -22,37 +23,6 @@ const char *const dispatchNames[] = {
     "CMD_roundstarting", "CMD_showtiles", "CMD_heplace", "CMD_anerror", "CMD_nomoves",
     "CMD_roundend", "CMD_loadboard", "CMD_loadstats",
 };
-
-// Why a connection attempt failed, in the player's words.
-QString connectFailureReason(int wsaCode, const QString &port)
-{
-    switch (wsaCode) {
-    case 10061:
-        return QCoreApplication::translate("ClientConnection", "nothing answers on port %1 there").arg(port);
-    case 10050:
-    case 10051:
-    case 10064:
-    case 10065:
-        return QCoreApplication::translate("ClientConnection", "that address cannot be reached");
-    case 10060:
-        //: %1 is a number of seconds
-        return QCoreApplication::translate("ClientConnection", "no answer within %1 s").arg(ConnectionLiveness::timing().connectTimeoutMs / 1000);
-    default:
-        return WsaErrors::errorText(wsaCode);
-    }
-}
-
-// The transport's words for a host name without an address, whether Open
-// raised them or the Error info of a background lookup carries them.
-bool isLookupFailure(const QString &text)
-{
-    return text.startsWith(QLatin1String("Host Lookup"));
-}
-
-QString lookupFailureReason()
-{
-    return QCoreApplication::translate("ClientConnection", "the name cannot be looked up");
-}
 
 } // namespace
 
@@ -87,9 +57,7 @@ ClientConnection::ClientConnection(ClientState &state, Hooks hooks, QObject *par
     m_sock = std::make_unique<TSock>();
     m_sock->setPortName(QStringLiteral("7772"));
     m_sock->setKeepAlive(true);
-    m_sock->OnConnect = [this](TSock *) { sockConnect(); };
-    m_sock->OnRead = [this](TSock *, int count) { sockRead(count); };
-    m_sock->OnInfo = [this](TSock *, TSocketInfo info, const QString &text) { sockInfo(info, text); };
+    bindSock();
 
     m_connectTimer.setSingleShot(true);
     connect(&m_connectTimer, &QTimer::timeout, this, &ClientConnection::connectTimeout);
@@ -103,6 +71,13 @@ ClientConnection::~ClientConnection()
         m_sock->OnRead = nullptr;
         m_sock->OnConnect = nullptr;
     }
+}
+
+void ClientConnection::bindSock()
+{
+    m_sock->OnConnect = [this](TSock *) { sockConnect(); };
+    m_sock->OnRead = [this](TSock *, int count) { sockRead(count); };
+    m_sock->OnInfo = [this](TSock *, TSocketInfo info, const QString &text) { sockInfo(info, text); };
 }
 
 void ClientConnection::setHandler(const QByteArray &name, wire::Dispatcher::Handler handler)
@@ -135,7 +110,9 @@ void ClientConnection::processparams(const QStringList &parameters)
         hostpress();
         if (m_state.ishost && m_hooks.hostingForOthers)
             m_hooks.hostingForOthers();
-    } else
+    } else if (const std::optional<QString> code = InviteCode::parse(m_state.hostaddress))
+        joinByCode(*code);
+    else
         joinpress();
     openPresence();
 }
@@ -163,6 +140,44 @@ void ClientConnection::joinpress()
     m_hooks.setHostControls(false);
 }
 
+void ClientConnection::joinByCode(const QString &code, bool relay)
+{
+    m_state.loginname = m_state.playername;
+    m_hooks.setHostControls(false);
+    m_link = Link::Connecting;
+    m_directCode.clear();
+    const QString server = m_hooks.lobbyServer ? m_hooks.lobbyServer() : QString();
+    const std::optional<ServiceAddress> service = ServiceAddress::parse(server);
+    if (!service) {
+        connectionFailed(tr("Could not join %1: the lobby's address \"%2\" in the settings is not host:port.")
+                             .arg(code, server));
+        return;
+    }
+    m_lobbyJoin = std::make_unique<LobbyJoin>(*service, code, relay);
+    connect(m_lobbyJoin.get(), &LobbyJoin::direct, this, [this, code](const QString &address, quint16 port) {
+        m_lobbyJoin.release()->deleteLater();
+        m_directCode = code;
+        m_sock->setPortName(QString::number(port));
+        openGameConnection(address);
+    });
+    connect(m_lobbyJoin.get(), &LobbyJoin::relayed, this, [this](TSock *connection, const QByteArray &leftover) {
+        m_lobbyJoin.release()->deleteLater();
+        // The relay is the game connection from now on, as a direct one is.
+        m_sock.reset(connection);
+        m_sock->setKeepAlive(true);
+        bindSock();
+        m_link = Link::Connected;
+        m_hooks.addSystemLine(tr("Connected through the lobby's relay."));
+        if (!leftover.isEmpty())
+            received(leftover);
+    });
+    connect(m_lobbyJoin.get(), &LobbyJoin::refused, this, [this](const QString &line) {
+        m_lobbyJoin.release()->deleteLater();
+        connectionFailed(line);
+    });
+    m_lobbyJoin->start();
+}
+
 void ClientConnection::openGameConnection(const QString &host)
 {
     m_sock->setHostName(host);
@@ -172,7 +187,7 @@ void ClientConnection::openGameConnection(const QString &host)
     } catch (const ESockException &e) {
         // A dotted address that does not parse, say: nothing else can happen.
         const QString text = QString::fromLatin1(e.what());
-        couldNotConnect(isLookupFailure(text) ? lookupFailureReason() : text);
+        couldNotConnect(ConnectFailure::isLookupFailure(text) ? ConnectFailure::lookupReason() : text);
         return;
     }
     // Without a limit of its own an attempt that gets no answer would wait
@@ -184,6 +199,7 @@ void ClientConnection::openGameConnection(const QString &host)
 
 void ClientConnection::sockConnect()
 {
+    m_directCode.clear();
     m_connectTimer.stop();
     m_link = Link::Connected;
 }
@@ -191,11 +207,20 @@ void ClientConnection::sockConnect()
 void ClientConnection::connectTimeout()
 {
     if (m_link == Link::Connecting)
-        couldNotConnect(connectFailureReason(10060, m_sock->PortName()));
+        couldNotConnect(ConnectFailure::reason(10060, m_sock->PortName()));
 }
 
 void ClientConnection::couldNotConnect(const QString &reason)
 {
+    // The host the meeting service named cannot be reached from here after
+    // all: the service relays the game instead.
+    if (!m_directCode.isEmpty()) {
+        m_connectTimer.stop();
+        m_link = Link::Failed; // its "Socket Closed" ends nothing
+        m_sock->Close();
+        joinByCode(QString(std::exchange(m_directCode, {})), true);
+        return;
+    }
     connectionFailed(tr("Could not connect to %1: %2.").arg(m_sock->HostName(), reason));
 }
 
@@ -238,6 +263,11 @@ void ClientConnection::sockRead(int)
     } catch (const ESockException &) {
         return;
     }
+    received(bytes);
+}
+
+void ClientConnection::received(const QByteArray &bytes)
+{
     bool flooding = false;
     for (QByteArray &line : m_framer.feed(bytes)) {
         if (m_receivedlist.size() >= MaxQueuedLines) {
@@ -261,14 +291,15 @@ void ClientConnection::sockRead(int)
 void ClientConnection::sockInfo(TSocketInfo info, const QString &text)
 {
     if (info == TSocketInfo::Error) {
-        const int code = ConnectionLiveness::errorCodeOf(text);
+        const int code = m_sock->LastError();
         if (m_link == Link::Connecting)
-            couldNotConnect(isLookupFailure(text) ? lookupFailureReason() : connectFailureReason(code, m_sock->PortName()));
+            couldNotConnect(ConnectFailure::fromInfo(text, code, m_sock->PortName()));
         else if (m_link == Link::Connected && ConnectionLiveness::meansConnectionLost(code))
             connectionFailed(tr("The connection to the host was lost."));
         return;
     }
-    if (text != QLatin1String("Socket Closed") || m_link == Link::Failed)
+    // The endpoint's one Close info is its "Socket Closed".
+    if (info != TSocketInfo::Close || m_link == Link::Failed)
         return;
     // What the host sent before it closed ("CMD_full", a last chat line) is
     // still queued: hand it on first, then close the window.

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class LobbyJoin;
 class TSock;
 enum class TSocketInfo;
 
@@ -45,6 +46,9 @@ public:
         std::function<void()> closeMainWindow;
         // This copy hosts a game for others (not a solo game); optional.
         std::function<void()> hostingForOthers;
+        // Where the meeting service is ("host:port"), asked when a player
+        // joins by invite code; optional.
+        std::function<QString()> lobbyServer;
     };
 
     // Messages that may wait in receivedlist. Timer1 works off about a
@@ -64,6 +68,11 @@ public:
     void processparams(const QStringList &parameters);
     void hostpress();
     void joinpress();
+    // Joins the table of an invite code ("+K7QX-M2PA") through the meeting
+    // service: directly where the host can be reached, else over the
+    // service's relay, which then carries the game as a direct connection
+    // would. `relay`: the relay even if the host can be reached.
+    void joinByCode(const QString &code, bool relay = false);
 
     // Sends a complete message (terminator included) on the game
     // connection. Before the connection exists nothing is sent.
@@ -101,6 +110,10 @@ public:
 
 private:
     void openGameConnection(const QString &host);
+    // Binds the events of the game connection `sock`.
+    void bindSock();
+    // The bytes of one read on the game connection.
+    void received(const QByteArray &bytes);
     // Gives the game connection up after it failed, telling the player once.
     void connectionFailed(const QString &line);
     void couldNotConnect(const QString &reason);
@@ -132,4 +145,9 @@ private:
     enum class Link { None, Connecting, Connected, Failed };
     Link m_link = Link::None;
     QTimer m_connectTimer;
+    // Joining by invite code: the question to the meeting service, and the
+    // code while a direct connection that it named is tried (a failure then
+    // asks for the relay).
+    std::unique_ptr<LobbyJoin> m_lobbyJoin;
+    QString m_directCode;
 };

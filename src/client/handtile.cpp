@@ -68,6 +68,13 @@ void HandTile::setTile(const tile &t)
     update();
 }
 
+void HandTile::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(describe(m_slot, m_tile));
+}
+
 QString HandTile::describe(int slot, const tile &t)
 {
     //: An empty slot of the hand

@@ -81,7 +81,7 @@ void RoundView::createSeatControls(QWidget *panelBoard)
         UiText::set(s.score, staticMetaObject, QT_TR_NOOP("Score of seat %1"), UiText::Role::AccessibleDescription, {QString::number(n)});
         UiText::set(s.bonus, staticMetaObject, QT_TR_NOOP("Last points of seat %1"), UiText::Role::AccessibleDescription, {QString::number(n)});
         s.name->fullTextChanged = [this, n] { nameSeatValues(n); };
-        nameSeatValues(n);
+        UiText::onChange(s.score, 0, [this, n] { nameSeatValues(n); });
 
         auto *eyes = new WatchingEyes(panelBoard);
         eyes->setObjectName("image_eyes" + seatNumber(n));
@@ -104,6 +104,7 @@ void RoundView::createSeatControls(QWidget *panelBoard)
     m_status = elidedLabel(QStringLiteral("label_status"), QString(), QRect(4, 509, 477, 16), 13, panelBoard);
     setStatusText(QT_TR_NOOP("Welcome to Tavlix by Orvel Software"));
     m_status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    //: For screen readers: what the line at the bottom of the board is
     UiText::set(m_status, staticMetaObject, QT_TR_NOOP("Status"), UiText::Role::AccessibleDescription);
 
     m_numrounds = elidedLabel(QStringLiteral("label_numrounds"), QString(), QRect(490, 189, 240, 16), 13, panelBoard);

@@ -3,6 +3,7 @@
 #include "avahiloop.h"
 #include "gamebrowser.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,19 +28,29 @@ private:
     std::shared_ptr<Worker> m_worker;
 };
 
-// The browsing on the worker. A service is seen once per interface it is
-// announced on; each sighting keeps a resolver open, which reports every
-// later change of the TXT record. The game is lost when its last sighting
-// goes.
+// The browsing on the worker. A service is seen once per interface and
+// protocol it is announced on, and each sighting is a game of its own, as
+// Avahi keys them: a machine that announces a table under another's name
+// adds a row with its own address instead of taking over the other's. Each
+// sighting keeps a resolver open, which reports every later change of the
+// TXT record; one whose resolver fails, or that is removed, frees its slot.
 struct AvahiGameBrowser::Worker
 {
     struct Sighting
     {
         AvahiIfIndex interface;
+        AvahiProtocol protocol;
         QByteArray name;
         QByteArray domain;
         AvahiServiceResolver *resolver = nullptr;
         bool answered = false;
+        bool listed = false; // a game was reported for it
+
+        QString key() const
+        {
+            return QString::fromUtf8(name) + QChar(0) + QString::fromUtf8(domain) + QChar(0)
+                   + QString::number(interface) + QLatin1Char('/') + QString::number(protocol);
+        }
     };
 
     AvahiLoop::Deliver deliver;
@@ -72,13 +83,40 @@ struct AvahiGameBrowser::Worker
         }
     }
 
-    Sighting *find(AvahiIfIndex interface, const char *name, const char *domain)
+    Sighting *find(AvahiIfIndex interface, AvahiProtocol protocol, const char *name, const char *domain)
     {
         for (Sighting &sighting : sightings) {
-            if (sighting.interface == interface && sighting.name == name && sighting.domain == domain)
+            if (sighting.interface == interface && sighting.protocol == protocol && sighting.name == name
+                && sighting.domain == domain)
                 return &sighting;
         }
         return nullptr;
+    }
+
+    // Stops following a sighting; its row goes if it had one.
+    void forget(Sighting *gone)
+    {
+        if (gone->resolver)
+            api().service_resolver_free(gone->resolver);
+        if (gone->listed)
+            deliver([owner = owner, service = gone->key()] { emit owner->gameLost(service); });
+        sightings.erase(sightings.begin() + (gone - sightings.data()));
+    }
+
+    // Room for one more sighting: past the cap the oldest that shows no
+    // game gives way, so services that never resolve cannot crowd out the
+    // tables; false when every one shows a game.
+    bool makeRoom()
+    {
+        if (sightings.size() < MaxSightings)
+            return true;
+        for (Sighting &sighting : sightings) {
+            if (!sighting.listed) {
+                forget(&sighting);
+                return true;
+            }
+        }
+        return false;
     }
 
     void checkSettled()
@@ -100,54 +138,56 @@ struct AvahiGameBrowser::Worker
         if (event == AVAHI_BROWSER_NEW) {
             // A machine that announces services by the thousand must not
             // make the launcher resolve them all; a home has a few tables.
-            if (self->find(interface, name, domain) || self->sightings.size() >= MaxSightings)
+            if (self->find(interface, protocol, name, domain) || !self->makeRoom())
                 return;
-            self->sightings.push_back({interface, name, domain});
+            self->sightings.push_back({interface, protocol, name, domain});
             self->sightings.back().resolver = api().service_resolver_new(
                 self->client, interface, protocol, name, type, domain, AVAHI_PROTO_INET, {}, &Worker::resolved, self);
             self->sightings.back().answered = self->sightings.back().resolver == nullptr;
+            if (!self->sightings.back().resolver)
+                self->sightings.pop_back();
         } else if (event == AVAHI_BROWSER_REMOVE) {
-            const Sighting *gone = self->find(interface, name, domain);
-            if (!gone)
-                return;
-            if (gone->resolver)
-                api().service_resolver_free(gone->resolver);
-            const QByteArray service = gone->name;
-            self->sightings.erase(self->sightings.begin() + (gone - self->sightings.data()));
-            for (const Sighting &other : self->sightings) {
-                if (other.name == service)
-                    return;
-            }
-            self->deliver([owner = self->owner, service] { emit owner->gameLost(QString::fromUtf8(service)); });
+            if (Sighting *gone = self->find(interface, protocol, name, domain))
+                self->forget(gone);
         } else if (event == AVAHI_BROWSER_ALL_FOR_NOW) {
             self->allForNow = true;
         }
         self->checkSettled();
     }
 
-    static void resolved(AvahiServiceResolver *resolver, AvahiIfIndex interface, AvahiProtocol, AvahiResolverEvent event,
-                         const char *name, const char *, const char *domain, const char *, const AvahiAddress *address,
-                         uint16_t port, AvahiStringList *txt, AvahiLookupResultFlags, void *userdata)
+    static void resolved(AvahiServiceResolver *resolver, AvahiIfIndex interface, AvahiProtocol protocol,
+                         AvahiResolverEvent event, const char *name, const char *, const char *domain, const char *,
+                         const AvahiAddress *address, uint16_t port, AvahiStringList *txt, AvahiLookupResultFlags,
+                         void *userdata)
     {
         auto *self = static_cast<Worker *>(userdata);
-        Sighting *sighting = self->find(interface, name, domain);
+        Sighting *sighting = nullptr;
+        for (Sighting &s : self->sightings) {
+            if (s.resolver == resolver)
+                sighting = &s;
+        }
         if (!sighting)
             return;
+        Q_UNUSED(interface);
+        Q_UNUSED(protocol);
+        Q_UNUSED(name);
+        Q_UNUSED(domain);
         sighting->answered = true;
         if (event == AVAHI_RESOLVER_FOUND && address) {
             char text[AVAHI_ADDRESS_STR_MAX] = {};
             api().address_snprint(text, sizeof text, address);
-            const QString service = QString::fromUtf8(name);
+            const QString service = sighting->key();
             // Whatever another machine announces is read as a stranger's.
             if (auto game = lan::readLanGame(name, QString::fromLatin1(text), port, AvahiApi::strings(txt))) {
+                sighting->listed = true;
                 self->deliver([owner = self->owner, service, game = *game] { emit owner->gameFound(service, game); });
-            } else {
+            } else if (std::exchange(sighting->listed, false)) {
                 self->deliver([owner = self->owner, service] { emit owner->gameLost(service); });
             }
         } else if (event == AVAHI_RESOLVER_FAILURE) {
-            // A service whose host does not answer stays unlisted.
-            api().service_resolver_free(resolver);
-            sighting->resolver = nullptr;
+            // A service whose host does not answer is not followed: its
+            // slot is free for another.
+            self->forget(sighting);
         }
         self->checkSettled();
     }

@@ -18,8 +18,10 @@ inline constexpr const char *AvahiMissing = QT_TRANSLATE_NOOP(
 // Follows the tables hosted on the local network while it lives. The
 // launcher's seam: tests drive a fake through the signals.
 //
-// A game is known by its service name (`service`, as it travels); a game
-// found again under the same name is an update of it.
+// A game is known by its key `service`: its service name together with the
+// interface and protocol it was seen on, as Avahi keys services (so another
+// machine that claims the same name shows as a row of its own, with its own
+// address); a game found again under the same key is an update of it.
 class GameBrowser : public QObject
 {
     Q_OBJECT

@@ -24,14 +24,16 @@ QByteArray cutUtf8(const QString &text, qsizetype bytes)
 
 // Text from the network as it may be shown and printed: no control or
 // format characters (line breaks, tabs, reordering marks), no blanks around.
+// Judged by code point, so that a character beyond the first 65,536 (an
+// emoji) stays while a lone surrogate does not.
 QString printable(const QByteArray &bytes, qsizetype maxBytes)
 {
-    QString text = QString::fromUtf8(bytes.left(maxBytes));
-    for (QChar &c : text) {
-        if (!c.isPrint())
-            c = QLatin1Char(' ');
+    QList<uint> points = QString::fromUtf8(bytes.left(maxBytes)).toUcs4();
+    for (uint &point : points) {
+        if (!QChar::isPrint(char32_t(point)))
+            point = ' ';
     }
-    return text.simplified();
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), points.size()).simplified();
 }
 
 std::optional<int> number(const QByteArray &value, int limit)

@@ -47,6 +47,7 @@ QLabel *addText(QWidget *parent, const char *name, const char *text, const QRect
 void showInfo(QLabel *label, const QString &text)
 {
     label->setText(text);
+    UiText::fit(label); // a longer language's words take a smaller font
     label->setAccessibleName(text.isEmpty() ? QCoreApplication::translate("Tdownload", "No download") : text);
 }
 

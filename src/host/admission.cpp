@@ -1,19 +1,13 @@
 #include "admission.h"
 
 #include "protocol.h"
-#include "socketaddress.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 Admission::Limits g_limits;
-
-// Below this many tracked addresses nothing is pruned; above, a prune runs
-// whenever the table has doubled since the last one, so a flood from many
-// addresses costs memory in proportion to the addresses of the last minutes
-// and time in proportion to the connections.
-constexpr std::size_t PruneFloor = 256;
 
 const char *reasonText(Admission::Refusal why)
 {
@@ -32,6 +26,23 @@ const char *reasonText(Admission::Refusal why)
     return "";
 }
 
+// The first eight bytes of an IPv6 address (its /64); nothing for IPv4,
+// also when written as an IPv4-mapped IPv6 address.
+std::optional<in6_addr> ipv6Of(const SocketAddress &address)
+{
+    if (address.family() != AF_INET6)
+        return std::nullopt;
+    const in6_addr ip = reinterpret_cast<const sockaddr_in6 *>(address.data())->sin6_addr;
+    if (IN6_IS_ADDR_V4MAPPED(&ip))
+        return std::nullopt;
+    return ip;
+}
+
+QByteArray comparableName(const QByteArray &name)
+{
+    return name.trimmed().toLower();
+}
+
 } // namespace
 
 const Admission::Limits &Admission::limits()
@@ -44,99 +55,177 @@ void Admission::setLimitsForTests(const Limits &limits)
     g_limits = limits;
 }
 
-QString Admission::blockOf(const QString &address)
+QString Admission::blockOf(const SocketAddress &address)
 {
-    const std::optional<SocketAddress> parsed = SocketAddress::fromLiteral(address);
-    if (!parsed)
-        return address;
-    if (parsed->family() != AF_INET6)
-        return parsed->text();
-    in6_addr ip = reinterpret_cast<const sockaddr_in6 *>(parsed->data())->sin6_addr;
-    if (IN6_IS_ADDR_V4MAPPED(&ip))
-        return parsed->text();
+    std::optional<in6_addr> ip = ipv6Of(address);
+    if (!ip) {
+        SocketAddress plain = address;
+        plain.setPort(0);
+        return plain.text();
+    }
     // The zone of a link-local address goes with the rest of the host part.
-    std::fill(ip.s6_addr + 8, ip.s6_addr + 16, 0);
-    return SocketAddress::ipv6(ip).text() + QStringLiteral("/64");
+    std::fill(ip->s6_addr + 8, ip->s6_addr + 16, 0);
+    return SocketAddress::ipv6(*ip).text() + QStringLiteral("/64");
 }
 
-bool Admission::ownMachine(const QString &address)
+bool Admission::sameBlock(const SocketAddress &a, const SocketAddress &b, int prefixBits)
 {
-    const std::optional<SocketAddress> parsed = SocketAddress::fromLiteral(address);
-    return parsed && (parsed->text() == QLatin1String("127.0.0.1") || parsed->text() == QLatin1String("::1"));
+    const std::optional<in6_addr> x = ipv6Of(a);
+    const std::optional<in6_addr> y = ipv6Of(b);
+    if (!x || !y)
+        return !x && !y && a.text() == b.text();
+    const int bytes = std::clamp(prefixBits, 0, 64) / 8;
+    return std::memcmp(x->s6_addr, y->s6_addr, std::size_t(bytes)) == 0;
 }
 
-Admission::Entry &Admission::entry(const QString &block, qint64 now)
+Admission::Entry &Admission::entry(const QString &block)
 {
-    if (m_entries.size() >= m_pruneAt) {
-        prune(now);
-        m_pruneAt = std::max(PruneFloor, 2 * m_entries.size());
+    auto it = m_entries.find(block);
+    if (it != m_entries.end()) {
+        m_ages.splice(m_ages.end(), m_ages, it->second.age);
+        return it->second;
     }
-    return m_entries[block];
+    while (!m_entries.empty() && m_entries.size() >= std::max<std::size_t>(1, g_limits.trackedBlocks))
+        forgetOldest();
+    Entry &e = m_entries[block];
+    e.age = m_ages.insert(m_ages.end(), block);
+    return e;
 }
 
-Admission::Refusal Admission::judge(const QString &address, int waiting, qint64 now)
+void Admission::forgetOldest()
 {
-    const bool own = ownMachine(address);
-    Entry &e = entry(blockOf(address), now);
-    if (!own) {
-        while (!e.connects.empty() && e.connects.front() <= now - g_limits.rateWindowMs)
-            e.connects.pop_front();
-        e.connects.push_back(now);
-        // Only whether the window holds more than the allowance matters, so
-        // a flood keeps no more than that many times.
-        if (e.connects.size() > std::size_t(g_limits.connectsPerWindow) + 1)
-            e.connects.pop_front();
-        if (e.connects.size() > std::size_t(g_limits.connectsPerWindow))
-            return Refusal::TooManyConnections;
+    const QString block = m_ages.front();
+    m_ages.pop_front();
+    auto it = m_entries.find(block);
+    // What it had not told yet is told with the other blocks.
+    if (it->second.pending != 0)
+        addToOthers(it->second, it->second.due.value_or(0));
+    m_entries.erase(it);
+    // Report times of forgotten blocks are dropped when their turn comes;
+    // should they pile up, the heap is built again from what is kept.
+    if (m_due.size() > 2 * m_entries.size() + 64) {
+        std::vector<Due> live;
+        for (const auto &[key, e] : m_entries) {
+            if (e.due)
+                live.emplace_back(*e.due, key);
+        }
+        m_due = decltype(m_due)(std::greater<>(), std::move(live));
     }
-    if (e.removed)
+}
+
+Admission::Ban *Admission::banOf(const QString &block, const QByteArray &name)
+{
+    const QByteArray wanted = comparableName(name);
+    for (Ban &ban : m_bans) {
+        if ((!ban.block.isEmpty() && ban.block == block) || (!wanted.isEmpty() && comparableName(ban.name) == wanted))
+            return &ban;
+    }
+    return nullptr;
+}
+
+Admission::Refusal Admission::judge(const SocketAddress &address, const Waiting &waiting, qint64 now)
+{
+    const QString block = blockOf(address);
+    Entry &e = entry(block);
+    while (!e.connects.empty() && e.connects.front() <= now - g_limits.rateWindowMs)
+        e.connects.pop_front();
+    e.connects.push_back(now);
+    // Only whether the window holds more than the allowance matters, so a
+    // flood keeps no more than that many times.
+    if (e.connects.size() > std::size_t(g_limits.connectsPerWindow) + 1)
+        e.connects.pop_front();
+    if (e.connects.size() > std::size_t(g_limits.connectsPerWindow))
+        return Refusal::TooManyConnections;
+    if (banOf(block, {}))
         return Refusal::Removed;
-    if (m_locked && !e.held)
+    const bool held = heldBefore(address);
+    if (m_locked && !held)
         return Refusal::Locked;
-    if (!own && waiting >= g_limits.waitingPerAddress)
+    // A player who held a seat keeps a place among strangers.
+    if (!held
+        && (waiting.block >= g_limits.waitingPerAddress || waiting.block56 >= g_limits.waitingPer56
+            || waiting.block48 >= g_limits.waitingPer48))
         return Refusal::TooManyWaiting;
     return Refusal::None;
 }
 
-std::optional<QString> Admission::refused(const QString &address, Refusal why, qint64 now)
+void Admission::schedule(Entry &e, const QString &block, qint64 now)
 {
-    Entry &e = entry(blockOf(address), now);
-    if (why == Refusal::Removed && !e.removedLineSaid) {
-        e.removedLineSaid = true;
-        e.lastLine = now;
-        return QStringLiteral("%1 tried to join again and was turned away.").arg(wire::decodeText(e.removedName));
+    if (e.due)
+        return;
+    e.due = e.lastLine ? std::max(now + g_limits.reportGatherMs, *e.lastLine + g_limits.reportGapMs)
+                       : now + g_limits.reportGatherMs;
+    m_due.emplace(*e.due, block);
+}
+
+std::optional<QString> Admission::refused(const SocketAddress &address, Refusal why, qint64 now,
+                                          const QByteArray &name)
+{
+    const QString block = blockOf(address);
+    if (why == Refusal::Removed) {
+        Ban *ban = banOf(block, name);
+        if (ban && !ban->lineSaid) {
+            ban->lineSaid = true;
+            return QStringLiteral("%1 tried to join again and was turned away.").arg(wire::decodeText(ban->name));
+        }
     }
+    Entry &e = entry(block);
     ++e.pending;
     ++e.reasons[static_cast<std::size_t>(why)];
-    if (!e.due)
-        e.due = e.lastLine ? std::max(now + g_limits.reportGatherMs, *e.lastLine + g_limits.reportGapMs)
-                           : now + g_limits.reportGatherMs;
+    schedule(e, block, now);
     return std::nullopt;
 }
 
-void Admission::heldSeat(const QString &address)
+void Admission::heldSeat(const SocketAddress &address)
 {
-    // Looked up without pruning: this never runs under a flood.
-    m_entries[blockOf(address)].held = true;
+    const QString block = blockOf(address);
+    if (std::find(m_held.cbegin(), m_held.cend(), block) != m_held.cend())
+        return;
+    m_held.push_back(block);
+    while (m_held.size() > g_limits.heldAddresses)
+        m_held.pop_front();
 }
 
-void Admission::removed(const QString &address, const QByteArray &name)
+bool Admission::heldBefore(const SocketAddress &address) const
 {
-    Entry &e = m_entries[blockOf(address)];
-    e.removed = true;
-    e.held = false;
-    e.removedName = name;
-    e.removedLineSaid = false;
+    return std::find(m_held.cbegin(), m_held.cend(), blockOf(address)) != m_held.cend();
+}
+
+void Admission::removed(const std::optional<SocketAddress> &address, const QByteArray &name)
+{
+    QString block;
+    if (address) {
+        block = blockOf(*address);
+        std::erase(m_held, block);
+    }
+    m_bans.push_back({block, name, false});
+}
+
+bool Admission::tellsWhoCame(const SocketAddress &address)
+{
+    const QString text = address.text();
+    return text != QLatin1String("127.0.0.1") && text != QLatin1String("::1");
+}
+
+bool Admission::nameRemoved(const QByteArray &name) const
+{
+    const QByteArray wanted = comparableName(name);
+    return !wanted.isEmpty() && std::any_of(m_bans.cbegin(), m_bans.cend(), [&](const Ban &ban) {
+        return comparableName(ban.name) == wanted;
+    });
 }
 
 void Admission::clear()
 {
     m_entries.clear();
+    m_ages.clear();
+    m_due = {};
     m_others = Entry{};
     m_otherAddresses = 0;
     m_linesTold.clear();
+    m_bans.clear();
+    m_held.clear();
     m_locked = false;
-    m_pruneAt = PruneFloor;
 }
 
 QString Admission::reportLine(const Entry &e, const QString &from)
@@ -148,36 +237,49 @@ QString Admission::reportLine(const Entry &e, const QString &from)
         .arg(from, QLatin1String(reasonText(why)));
 }
 
+void Admission::addToOthers(Entry &e, qint64 now)
+{
+    m_others.pending += e.pending;
+    for (std::size_t i = 0; i < ReasonCount; ++i)
+        m_others.reasons[i] += e.reasons[i];
+    ++m_otherAddresses;
+    if (!m_others.due)
+        m_others.due = m_others.lastLine
+                           ? std::max(now + g_limits.reportGatherMs, *m_others.lastLine + g_limits.reportGapMs)
+                           : now + g_limits.reportGatherMs;
+    e.pending = 0;
+    e.reasons = {};
+}
+
 QStringList Admission::dueReports(qint64 now)
 {
     while (!m_linesTold.empty() && m_linesTold.front() <= now - g_limits.reportGapMs)
         m_linesTold.pop_front();
     QStringList lines;
-    for (auto &[block, e] : m_entries) {
-        if (!e.due || *e.due > now)
+    while (!m_due.empty() && m_due.top().first <= now) {
+        const auto [due, block] = m_due.top();
+        m_due.pop();
+        const auto it = m_entries.find(block);
+        // A block forgotten since, or told since.
+        if (it == m_entries.end() || it->second.due != due)
             continue;
+        Entry &e = it->second;
         e.due.reset();
         if (e.pending == 0)
             continue;
         if (m_linesTold.size() < std::size_t(g_limits.reportLinesPerGap)) {
             lines.append(reportLine(e, block));
             m_linesTold.push_back(now);
+            e.pending = 0;
+            e.reasons = {};
         } else {
-            m_others.pending += e.pending;
-            for (std::size_t i = 0; i < ReasonCount; ++i)
-                m_others.reasons[i] += e.reasons[i];
-            ++m_otherAddresses;
-            if (!m_others.due)
-                m_others.due = m_others.lastLine ? std::max(now + g_limits.reportGatherMs,
-                                                            *m_others.lastLine + g_limits.reportGapMs)
-                                                 : now + g_limits.reportGatherMs;
+            addToOthers(e, now);
         }
-        e.pending = 0;
-        e.reasons = {};
         e.lastLine = now;
     }
     if (m_others.due && *m_others.due <= now) {
-        lines.append(reportLine(m_others, QStringLiteral("%1 other addresses").arg(m_otherAddresses)));
+        if (m_others.pending != 0)
+            lines.append(reportLine(m_others, QStringLiteral("%1 other addresses").arg(m_otherAddresses)));
         m_others = Entry{};
         m_others.lastLine = now;
         m_otherAddresses = 0;
@@ -187,23 +289,10 @@ QStringList Admission::dueReports(qint64 now)
 
 std::optional<qint64> Admission::nextReport() const
 {
+    // The top of the heap may belong to a block forgotten since: the timer
+    // then only finds nothing to tell.
     std::optional<qint64> next = m_others.due;
-    for (const auto &[block, e] : m_entries) {
-        if (e.due && (!next || *e.due < *next))
-            next = e.due;
-    }
+    if (!m_due.empty() && (!next || m_due.top().first < *next))
+        next = m_due.top().first;
     return next;
-}
-
-void Admission::prune(qint64 now)
-{
-    for (auto it = m_entries.begin(); it != m_entries.end();) {
-        const Entry &e = it->second;
-        const bool counting = !e.connects.empty() && e.connects.back() > now - g_limits.rateWindowMs;
-        const bool quietSinceLine = !e.lastLine || *e.lastLine <= now - g_limits.reportGapMs;
-        if (!e.held && !e.removed && e.pending == 0 && !e.due && !counting && quietSinceLine)
-            it = m_entries.erase(it);
-        else
-            ++it;
-    }
 }

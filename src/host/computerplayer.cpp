@@ -141,8 +141,14 @@ void GameFlow::placeExpertMove()
     // The search answers for the turn it was started for; anything that
     // ended that turn dropped it. The seat's person may have come back
     // while it thought.
-    if (!move || !m_gamerunning || !m_turnOpen || m_currentplayer != m_botSeat || !m_seats.computerPlays(m_botSeat))
+    if (!m_gamerunning || !m_turnOpen || m_currentplayer != m_botSeat || !m_seats.computerPlays(m_botSeat))
         return;
+    // A search that found nothing must not hold the turn for ever: Strong
+    // plays it.
+    if (!move) {
+        strongplay(m_botSeat);
+        return;
+    }
     placeForComputer(m_botSeat, move->x, move->y, move->slot);
 }
 

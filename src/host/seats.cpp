@@ -60,11 +60,22 @@ void TServer::receivedlogininfo(const QByteArray &body, int origin)
     if (!SeatTable::valid(seat) || seat != origin || !m_seats[seat].inuse)
         return;
 
+    const QByteArray clean = cleanName(name, seat);
+    Link &link = m_links[seat];
+    // A removed player stays away under his name from any address, so
+    // that he cannot come back over the other address family. The caller
+    // closes a connection whose login did not take.
+    if (!link.own && m_admission.nameRemoved(clean)) {
+        tellRefusal(link.address, Admission::Refusal::Removed, clean);
+        return;
+    }
+
     seatrecord &record = m_seats[seat];
-    record.name = cleanName(name, seat);
-    // Its address may come back to a locked table.
-    if (!m_links[seat].address.isEmpty())
-        m_admission.heldSeat(m_links[seat].address);
+    record.name = clean;
+    // Its address may come back to a locked table. The hosting player's
+    // own client has no address of its own to remember.
+    if (link.serial != 0 && !link.own)
+        m_admission.heldSeat(link.address);
 
     m_seats.sendToAll(wire::host::newplayerinfo(seat, record.name));
 
@@ -88,7 +99,7 @@ void TServer::leaveSeat(int seat)
         m_seats.sendToOthers(seat, wire::host::playerdisconnected(seat, m_seats[seat].name));
     m_seats.vacate(seat);
     // Nothing the connection sent is taken any more.
-    m_links[seat] = Link{};
+    forgetLink(seat);
     emit tableChanged();
 
     // The hosting player's own seat keeps its turn: its leaving ends the
@@ -104,10 +115,24 @@ void TServer::kickhim(const QByteArray &body, int origin)
     const int target = reader.num();
     if (requester != 1 || origin != 1 || !SeatTable::valid(target))
         return;
-    // Removed means removed: the address stays away while this copy hosts.
-    // The hosting player's own seat is never barred.
-    if (target != 1 && m_seats.loggedIn(target) && !m_links[target].address.isEmpty())
-        m_admission.removed(m_links[target].address, m_seats[target].name);
+    // Removed means removed: the player's address (an IPv6 address by its
+    // /64) and name stay away while this copy hosts. The hosting player's
+    // own connection is never barred, nor everyone who shares a loopback
+    // address with the removed player.
+    const Link &link = m_links[target];
+    if (target != 1 && !link.own && m_seats.loggedIn(target) && link.serial != 0 && m_seats[target].sock) {
+        const QString name = wire::decodeText(m_seats[target].name);
+        if (Admission::tellsWhoCame(link.address)) {
+            m_admission.removed(link.address, m_seats[target].name);
+            // In English like every notice of the host; the program shows it
+            // in the player's language (WireLines).
+            emit notice(QStringLiteral("%1 is removed: %2 and the name %1 stay away while you host.")
+                            .arg(name, Admission::blockOf(link.address)));
+        } else {
+            m_admission.removed(std::nullopt, m_seats[target].name);
+            emit notice(QStringLiteral("%1 is removed: the name %1 stays away while you host.").arg(name));
+        }
+    }
     disconnectsock(target);
 }
 

@@ -94,13 +94,19 @@ void TServer::startHosting()
 
 void TServer::enqueue(const QByteArray &line, int origin)
 {
+    auto [name, body] = wire::splitMessage(line);
+    enqueue(std::move(name), std::move(body), origin);
+}
+
+void TServer::enqueue(QByteArray name, QByteArray body, int origin)
+{
     quint64 serial = 0;
     if (SeatTable::valid(origin)) {
         Link &link = m_links[origin];
         serial = link.serial;
         ++link.waiting;
     }
-    receivedlist.push(line, origin, serial);
+    receivedlist.push(std::move(name), std::move(body), origin, serial);
     if (!socktimer.isActive() && !m_promptDispatch.isActive()) {
         // The queue was idle: this line waits only for what is left of the
         // tick since the last line was handled, not for a whole new tick.
@@ -134,20 +140,35 @@ bool TServer::receivedBytes(int seat, const QByteArray &bytes)
     const bool stranger = !m_seats.loggedIn(seat);
     bool flooding = false;
     for (const QByteArray &line : link.framer.feed(bytes)) {
-        if (stranger && !allowedBeforeLogin(link, line))
+        auto [name, body] = wire::splitMessage(line);
+        if (stranger) {
+            // Until its login has been handled a connection is heard only
+            // to log in, once: anything else costs the table nothing, not
+            // even a place in the queue. A stranger that sends more than a
+            // login's worth is closed.
+            link.bytesBeforeLogin += line.size() + 1;
+            if (link.bytesBeforeLogin > Admission::BytesBeforeLogin) {
+                flooding = true;
+                break;
+            }
+            if (link.loginQueued || name != "CMD_logininfo")
+                continue;
+        } else if (!withinRelayLimits(seat, name)) {
             continue;
-        if (!withinRelayLimits(seat, line))
-            continue;
-        if (link.waiting >= MaxWaitingLines) {
+        }
+        if (link.waiting >= MaxWaitingLines || receivedlist.size() >= MaxQueuedLines) {
             flooding = true;
             break;
         }
-        enqueue(line, seat);
+        if (stranger)
+            link.loginQueued = true;
+        enqueue(std::move(name), std::move(body), seat);
     }
     // A peer that sends an endless message without its terminator, or more
     // messages than the host could handle for it, is broken or hostile: it
-    // loses its connection, which frees the seat as usual. Before its login
-    // a line of a few KiB is already endless.
+    // loses its connection, which frees the seat as usual (and takes its
+    // lines out of the queue). Before its login a line of a few KiB is
+    // already endless.
     const bool endless = stranger && link.framer.pending() > Admission::BytesBeforeLogin;
     if (link.framer.overflowed() || flooding || endless) {
         link.framer.clear();
@@ -156,26 +177,10 @@ bool TServer::receivedBytes(int seat, const QByteArray &bytes)
     return true;
 }
 
-bool TServer::allowedBeforeLogin(Link &link, const QByteArray &line)
-{
-    // A client logs in first and may send its first requests right behind
-    // the login, before the host has handled it; those few are kept (and
-    // dropped when their turn comes if the login failed). Anything else is
-    // a stranger's and goes nowhere.
-    link.bytesBeforeLogin += line.size();
-    if (link.bytesBeforeLogin > Admission::BytesBeforeLogin)
-        return false;
-    if (link.loginQueued)
-        return true;
-    link.loginQueued = wire::splitMessage(line).first == "CMD_logininfo";
-    return link.loginQueued;
-}
-
-bool TServer::withinRelayLimits(int seat, const QByteArray &line)
+bool TServer::withinRelayLimits(int seat, const QByteArray &name)
 {
     // The limits are judged on arrival, so a flood never takes room in the
     // queue that everyone's messages share.
-    const QByteArray name = wire::splitMessage(line).first;
     if (name == "CMD_chat" || name == "CMD_action")
         return m_links[seat].limits.allowLine(m_clock());
     if (name == "CMD_playasound")
@@ -195,18 +200,19 @@ void TServer::tempsockInfo(TSock *sender, TSocketInfo info, const QString &msg)
     const int seat = sender->Tag();
     if (!SeatTable::valid(seat) || m_seats[seat].sock != sender)
         return;
+    Q_UNUSED(msg);
     if (info == TSocketInfo::Error) {
         // The endpoint only reports an error. One that means the connection
         // is dead (a reset, a timeout of the liveness checks, ...) would
         // otherwise keep the seat, and a turn it holds, for ever: the
         // connection is closed, and the close runs the leaving steps below.
-        if (ConnectionLiveness::meansConnectionLost(ConnectionLiveness::errorCodeOf(msg)))
+        if (ConnectionLiveness::meansConnectionLost(sender->LastError()))
             disconnectsock(seat);
         return;
     }
-    if (msg != QLatin1String("Socket Closed"))
-        return;
-    leaveSeat(seat);
+    // The endpoint's one Close info is its "Socket Closed".
+    if (info == TSocketInfo::Close)
+        leaveSeat(seat);
 }
 
 void TServer::disconnectsock(int seat)
@@ -218,25 +224,37 @@ void TServer::disconnectsock(int seat)
 
 void TServer::socktimerTimer()
 {
-    if (std::optional<wire::QueuedLine> line = receivedlist.take()) {
-        bool current = true;
-        if (SeatTable::valid(line->origin)) {
+    // One line per tick; lines of a connection that may not speak through
+    // them are passed over within the same tick, so they cost nobody a
+    // tick.
+    while (std::optional<wire::QueuedLine> line = receivedlist.take()) {
+        const int origin = line->origin;
+        bool login = false;
+        if (SeatTable::valid(origin)) {
             // Only the connection that sent a line may speak through it: a
-            // line from a connection that has left, queued before it went,
-            // is dropped rather than credited to the seat's next occupant.
-            Link &link = m_links[line->origin];
-            current = line->connection != 0 && line->connection == link.serial;
-            if (current)
-                --link.waiting;
+            // line from a connection that has left is never credited to the
+            // seat's next occupant.
+            Link &link = m_links[origin];
+            if (line->connection == 0 || line->connection != link.serial)
+                continue;
+            --link.waiting;
             // Until its login has been taken, a connection speaks only to
             // log in.
-            if (current && !m_seats.loggedIn(line->origin))
-                current = wire::splitMessage(line->text).first == "CMD_logininfo";
+            if (!m_seats.loggedIn(origin)) {
+                if (line->name != "CMD_logininfo")
+                    continue;
+                login = true;
+                link.loginQueued = false;
+            }
         }
-        if (current) {
-            m_sinceDispatch.start();
-            m_dispatcher.dispatch(line->text, line->origin);
-        }
+        m_sinceDispatch.start();
+        const quint64 serial = SeatTable::valid(origin) ? m_links[origin].serial : 0;
+        m_dispatcher.dispatch(line->name, line->body, origin);
+        // A login that did not take (another seat's number, a field that is
+        // no number, a name that was removed) is the connection's one try.
+        if (login && m_links[origin].serial == serial && !m_seats.loggedIn(origin))
+            disconnectsock(origin);
+        break;
     }
     if (receivedlist.isEmpty())
         socktimer.stop();

@@ -10,7 +10,6 @@
 #include "tsock.h"
 
 #include <QByteArray>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -35,8 +34,18 @@
 // The port may be open to the whole internet, so a connection is a stranger
 // until it logs in: Admission judges it by its address before it gets a
 // seat number, it must log in within the deadline, and until it does it
-// hears nothing that goes to all, can say nothing but its login, and costs
-// the table nothing when it goes.
+// hears nothing that goes to all, can say nothing but its login (anything
+// else is dropped as it arrives), and costs the table nothing when it goes.
+//
+// Every connection comes in through admit(), with the address it is judged
+// by and how it arrived:
+//   - Direct: accepted by the listener, judged by its peer's address;
+//   - Own: the hosting player's own client, known by the socket this copy
+//     opened itself (setOwnClient), never by a loopback address, which a
+//     tunnel (ssh -R, a VPN gateway) gives every stranger; it is not judged;
+//   - Relayed: carried by a relaying service that names the player's
+//     address; judged by that address, and never the host's own, whatever
+//     address the carrying socket has.
 //
 // Implementation files: tserver.cpp (connections, queue, relay limits),
 // admittance.cpp (who gets a seat number, the login deadline, refusals),
@@ -54,6 +63,9 @@ public:
     // person sends a few a second at most, so a connection past this is
     // flooding the host: it is closed before it can hold up the others.
     static constexpr int MaxWaitingLines = 256;
+    // Lines in the queue of all connections together. A connection whose
+    // line would go past this is closed, not the others.
+    static constexpr std::size_t MaxQueuedLines = 1024;
 
     // `random` is the process-wide random source; the main window seeds it.
     explicit TServer(RandomSource &random, QObject *parent = nullptr);
@@ -86,9 +98,28 @@ public:
     {
         m_seats.setOutgoingObserver(std::move(observer));
     }
-    // The clock of the relay limits and of the limits per address, in
-    // milliseconds (a monotonic clock unless a test replaces it).
+    // The clock of the relay limits, the limits per address, the login
+    // deadline and the giving way of strangers, in milliseconds (a monotonic
+    // clock unless a test replaces it).
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+    // How the hosting player's own client is known: asked, for each
+    // accepted connection, whether the peer's address and port is the local
+    // end of the client's socket in this process (TSock::IsLocalEnd).
+    void setOwnClient(std::function<bool(const SocketAddress &peer)> isOwnClient)
+    {
+        m_isOwnClient = std::move(isOwnClient);
+    }
+
+    enum class Arrival { Direct, Own, Relayed };
+    // Gives a new connection a seat number, or turns it away: the one door
+    // of every connection (see the class comment). `judgedAs` is the address
+    // Admission judges and remembers it by.
+    void admit(TSock *connection, const SocketAddress &judgedAs, Arrival arrival);
+    // A player whom the meeting service relays: `connection` (dialled to the
+    // service by this copy) carries the game, the bytes in `leftover` came
+    // on it already, and `player` is the player's own address, which the
+    // service named. Admitted as Relayed; the host owns the connection.
+    void admitRelayed(TSock *connection, const SocketAddress &player, const QByteArray &leftover = {});
 
     // Read-only views of the seat table and the game.
     const SeatTable &seats() const { return m_seats; }
@@ -102,6 +133,7 @@ public:
     // Queues one received message from the connection that now holds seat
     // `origin` and makes sure socktimer runs.
     void enqueue(const QByteArray &line, int origin);
+    void enqueue(QByteArray name, QByteArray body, int origin);
 
     // The bytes one read brought from the connection at `seat`: cut into
     // messages, held to the relay limits and queued. False when the
@@ -134,6 +166,8 @@ public:
 
     // Closes a seat's connection if the seat is in use.
     void disconnectsock(int seat);
+    // Whether the connection at the seat is the hosting player's own.
+    bool ownConnection(int seat) const { return SeatTable::valid(seat) && m_links[seat].own; }
 
     // The login name as it will be stored: "+" and the byte 0xFF would end a
     // field or the whole message early, so they become "-" and "y"; "|"
@@ -159,33 +193,39 @@ private:
         wire::LineFramer framer;
         int waiting = 0;             // its lines in receivedlist
         RelayLimiter limits;
-        QString address;             // the peer's address
-        QDeadlineTimer loginDue;     // until it has logged in
-        QElapsedTimer waitingSince;  // since it got its seat number
-        bool loginQueued = false;    // a login of it waits in the queue
+        SocketAddress address;       // the address it is judged by
+        bool own = false;            // the hosting player's own client
+        qint64 seatedAt = 0;         // m_clock when it got its seat number
+        bool loginQueued = false;    // its login waits in the queue
         qsizetype bytesBeforeLogin = 0;
     };
 
     // A connection (or, in tests, none) takes the seat.
     void occupySeat(int seat, TSock *connection);
+    // Drops what the host kept of the seat's connection, its queued lines
+    // with it.
+    void forgetLink(int seat);
     void leaveSeat(int seat);
     // Whether a line just received from the seat's connection may be
     // queued: chat, action and sound lines over the relay limits are not.
-    bool withinRelayLimits(int seat, const QByteArray &line);
-    // Whether a line from a connection that has not logged in yet may be
-    // queued: its login first, then little else.
-    bool allowedBeforeLogin(Link &link, const QByteArray &line);
+    bool withinRelayLimits(int seat, const QByteArray &name);
 
     // Admittance (admittance.cpp).
     bool waitsForLogin(int seat) const;
-    int waitingFrom(const QString &address) const;
-    // Frees the seat of the connection that has waited longest to log in,
-    // once it has waited past Admission's giveWayAfterMs; the seat, or 0.
-    int makeRoom();
+    // Waiting to log in, and neither the host's own nor with its login
+    // queued: such a connection may give way, and its deadline runs.
+    bool mayGiveWay(int seat) const;
+    bool mayMissDeadline(int seat) const;
+    int strangers() const;
+    Admission::Waiting waitingLike(const SocketAddress &address) const;
+    // Closes the stranger of the busiest block, unless the newcomer would
+    // be busier still; whether a place was freed.
+    bool makeRoom(const SocketAddress &newcomer);
     // Tells a refused connection the table is full (unless it only came
     // too often) and lets it go.
-    void turnAway(TSock *connection, Admission::Refusal why);
-    void seatConnection(int seat, TSock *connection);
+    void turnAway(TSock *connection, const SocketAddress &address, Admission::Refusal why);
+    void tellRefusal(const SocketAddress &address, Admission::Refusal why, const QByteArray &name = {});
+    void seatConnection(int seat, TSock *connection, const SocketAddress &address, bool own);
     void armLoginTimer();
     void armReportTimer();
 
@@ -208,6 +248,7 @@ private:
     QElapsedTimer m_sinceDispatch;
     wire::Dispatcher m_dispatcher;
     std::function<qint64()> m_clock;
+    std::function<bool(const SocketAddress &)> m_isOwnClient;
 
     Admission m_admission;
     // Run only while a connection waits to log in, or a refusal waits to

@@ -48,14 +48,19 @@ void drop(std::unique_ptr<QTranslator> &translator)
 
 } // namespace
 
-QString systemLanguage()
+QString fromUiLanguages(const QStringList &uiLanguages)
 {
-    for (const QString &name : QLocale::system().uiLanguages()) {
+    for (const QString &name : uiLanguages) {
         const QString code = matchUiLanguage(name);
         if (!code.isEmpty())
             return code;
     }
     return QStringLiteral("en");
+}
+
+QString systemLanguage()
+{
+    return fromUiLanguages(QLocale::system().uiLanguages());
 }
 
 QString resolve(const QString &setting)

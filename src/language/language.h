@@ -28,6 +28,9 @@ inline constexpr Choice Choices[] = {
 // LC_ALL, LC_MESSAGES and LANG, as Qt reads them into the system locale's
 // UI languages. English when none of them names a language of the game.
 QString systemLanguage();
+// The first of `uiLanguages` (as QLocale::uiLanguages() gives them, "de-DE",
+// "pt") that the game speaks; English when none.
+QString fromUiLanguages(const QStringList &uiLanguages);
 
 // The language to speak for the setting `Language`: a code of Choices, or
 // empty (or unknown) for the system default.

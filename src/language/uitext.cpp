@@ -7,10 +7,12 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaObject>
 #include <QPointer>
+#include <QStyle>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -26,6 +28,91 @@ struct Entry {
 
 // Keys below this are the roles; bind() keys are offset above them.
 constexpr int BindBase = 100;
+
+// The font size fit() chose last, and the control's own font size it
+// started from; a font set by anyone else since is the new own size.
+const char *const FittedSize = "uitext_fittedSize";
+const char *const OwnSize = "uitext_ownSize";
+
+} // namespace
+
+int textWidth(const QAbstractButton *button)
+{
+    if (button->text().isEmpty())
+        return 0;
+    QString shown = button->text();
+    shown.remove(QLatin1Char('&'));
+    const QStyle *style = button->style();
+    const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+        + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    return button->fontMetrics().horizontalAdvance(shown) + margins + icon;
+}
+
+namespace {
+
+bool inLayout(const QWidget *control)
+{
+    const QWidget *parent = control->parentWidget();
+    return parent && parent->layout() && parent->layout()->indexOf(control) >= 0;
+}
+
+qreal sizeOf(const QFont &font)
+{
+    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
+}
+
+void setSize(QFont &font, qreal size, bool pixels)
+{
+    if (pixels)
+        font.setPixelSize(qMax(1, qRound(size)));
+    else
+        font.setPointSizeF(size);
+}
+
+bool overflows(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            return false;
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) > label->height();
+        QString shown = label->text();
+        if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(shown))
+            return false; // rich text lays itself out
+        shown.remove(QLatin1Char('&'));
+        return label->fontMetrics().horizontalAdvance(shown) > label->contentsRect().width();
+    }
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return textWidth(button) > button->width();
+    return false;
+}
+
+// Re-fits a control whenever its size or visibility changes.
+class FitWatcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+            fit(static_cast<QWidget *>(watched));
+        return false;
+    }
+};
+
+void watchFit(QObject *target)
+{
+    auto *control = qobject_cast<QWidget *>(target);
+    if (!control || control->isWindow() || control->property(OwnSize).isValid())
+        return;
+    if (!qobject_cast<QLabel *>(control) && !qobject_cast<QAbstractButton *>(control))
+        return;
+    control->setProperty(OwnSize, sizeOf(control->font()));
+    control->installEventFilter(new FitWatcher(control));
+}
 
 void applyRole(QObject *target, Role role, const QString &text)
 {
@@ -134,8 +221,33 @@ Registry &registry()
 
 } // namespace
 
+void fit(QWidget *control)
+{
+    if (!control || inLayout(control))
+        return;
+    QFont font = control->font();
+    const bool pixels = font.pixelSize() > 0;
+    qreal own = control->property(OwnSize).toReal();
+    const QVariant fitted = control->property(FittedSize);
+    if (own <= 0 || !fitted.isValid() || !qFuzzyCompare(fitted.toReal(), sizeOf(font)))
+        own = sizeOf(font); // first fit, or someone else set the font since
+    control->setProperty(OwnSize, own);
+    setSize(font, own, pixels);
+    control->setFont(font);
+    const qreal floor = own * 0.55;
+    qreal size = own;
+    while (overflows(control) && size - 0.5 >= floor) {
+        size -= pixels ? 1.0 : 0.5;
+        setSize(font, size, pixels);
+        control->setFont(font);
+    }
+    control->setProperty(FittedSize, sizeOf(control->font()));
+}
+
 QString translated(const char *context, const char *source, const QStringList &arguments)
 {
+    if (!source)
+        return {};
     const QString text = QCoreApplication::translate(context, source);
     if (arguments.isEmpty())
         return text;
@@ -160,7 +272,13 @@ QString translated(const char *context, const char *source, const QStringList &a
 void set(QObject *target, const char *context, const char *source, Role role, const QStringList &arguments)
 {
     Entry entry;
-    entry.apply = [target, role](const QString &text) { applyRole(target, role, text); };
+    entry.apply = [target, role](const QString &text) {
+        applyRole(target, role, text);
+        if (role == Role::Text)
+            fit(qobject_cast<QWidget *>(target));
+    };
+    if (role == Role::Text)
+        watchFit(target);
     entry.context = context;
     entry.source = source;
     entry.arguments = arguments;
@@ -180,6 +298,13 @@ void bind(QObject *target, int key, std::function<void(const QString &)> apply, 
     entry.context = context;
     entry.source = source;
     entry.arguments = arguments;
+    registry().put(target, BindBase + key, std::move(entry));
+}
+
+void onChange(QObject *target, int key, std::function<void()> retell)
+{
+    Entry entry;
+    entry.apply = [retell = std::move(retell)](const QString &) { retell(); };
     registry().put(target, BindBase + key, std::move(entry));
 }
 

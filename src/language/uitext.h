@@ -4,7 +4,9 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QObject;
+class QWidget;
 struct QMetaObject;
 
 // Texts that follow the player's language. A control's text is set once,
@@ -38,6 +40,11 @@ void set(QObject *target, const QMetaObject &context, const char *source, Role r
 void bind(QObject *target, int key, std::function<void(const QString &)> apply, const char *context,
           const char *source, const QStringList &arguments = {});
 
+// Runs `retell` after every change of language, for a text a control
+// builds from several pieces (a name and a translated word, say); `key`
+// as for bind().
+void onChange(QObject *target, int key, std::function<void()> retell);
+
 // Sets a text that is not translated (a name, a number, what a player
 // typed), so that a change of language leaves it as it is.
 void setPlain(QObject *target, const QString &text, Role role = Role::Text);
@@ -47,6 +54,16 @@ void forget(QObject *target, int key);
 
 // The translation of `source` in `context` with its arguments filled in.
 QString translated(const char *context, const char *source, const QStringList &arguments = {});
+
+// A control of fixed size whose text is wider (or, word-wrapped, taller)
+// than the control takes a smaller font, down to 55% of its own, rather
+// than cut the words; a shorter text gets the control's own font back.
+// Texts set through set() are fitted by themselves, when set and when the
+// control is resized or shown; controls in a layout grow instead.
+void fit(QWidget *control);
+// The width a button needs for its text: the text, its icon and the
+// style's margins (a style's minimum button width aside).
+int textWidth(const QAbstractButton *button);
 
 // Shows every registered text again in the current language. Runs by
 // itself whenever the application's translators change.

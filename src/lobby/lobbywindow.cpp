@@ -1,6 +1,8 @@
 #include "lobbywindow.h"
 
 #include "hostaddresses.h"
+#include "invitecode.h"
+#include "onlinegameslist.h"
 #include "iniprofile.h"
 #include "langameslist.h"
 #include "portmapper.h"
@@ -9,6 +11,7 @@
 #include "socketaddress.h"
 #include "uitext.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -158,6 +161,32 @@ void LobbyWindow::showGamesAround(std::unique_ptr<GameBrowser> browser)
     fitHeight();
 }
 
+void LobbyWindow::showOnlineGames(std::unique_ptr<OnlineDirectory> directory)
+{
+    if (m_onlineGames)
+        return;
+    m_onlineGames = new OnlineGamesList(std::move(directory), this);
+    m_onlineGames->setFixedHeight(110);
+    auto *label = new QLabel(tr("Games on the &internet:"), this);
+    label->setBuddy(m_onlineGames);
+    auto *grid = static_cast<QGridLayout *>(layout());
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0, 1, 4);
+    grid->addWidget(m_onlineGames, row + 1, 0, 1, 4);
+    connect(m_onlineGames, &OnlineGamesList::chosen, m_address, &QLineEdit::setText);
+    connect(m_onlineGames, &OnlineGamesList::joinRequested, this, [this](const QString &code) {
+        m_address->setText(code);
+        button_joinClick();
+    });
+    // F5 asks the lobby again from anywhere in the window.
+    auto *refresh = new QAction(this);
+    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    refresh->setShortcutContext(Qt::WindowShortcut);
+    addAction(refresh);
+    connect(refresh, &QAction::triggered, m_onlineGames, &OnlineGamesList::refresh);
+    fitHeight();
+}
+
 void LobbyWindow::listenForGames(quint16 port)
 {
     if (m_presence->listen(port)) {
@@ -190,7 +219,7 @@ void LobbyWindow::startGame(bool host)
     // The game takes its parameters as given: a name with blanks travels as
     // one parameter, but blanks around it are only typing.
     const QString name = m_name->text().trimmed();
-    const QString address = m_address->text().trimmed();
+    QString address = m_address->text().trimmed();
     if (name.isEmpty()) {
         setStatus(tr("Please enter your name."));
         m_name->setFocus();
@@ -204,6 +233,17 @@ void LobbyWindow::startGame(bool host)
                                  "or 2001:db8::20."));
         m_address->setFocus();
         return;
+    }
+
+    // An invite code goes to the game in its written form.
+    if (!host && address.startsWith(QLatin1Char('+'))) {
+        const std::optional<QString> code = InviteCode::parse(address);
+        if (!code) {
+            setStatus(tr("An invite code is a \"+\" and 8 letters and digits, such as +K7QX-M2PA."));
+            m_address->setFocus();
+            return;
+        }
+        address = *code;
     }
 
     const QStringList parameters{name, address, host ? QStringLiteral("true") : QStringLiteral("false")};

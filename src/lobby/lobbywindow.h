@@ -9,6 +9,8 @@
 
 class GameBrowser;
 class LanGamesList;
+class OnlineDirectory;
+class OnlineGamesList;
 class PortMapper;
 class RouterClient;
 class PresenceListener;
@@ -58,6 +60,10 @@ public:
     // Choosing one fills the host address; a double-click or Enter on it
     // joins it as "Join a game" does. Without one, no list is shown.
     void showGamesAround(std::unique_ptr<GameBrowser> browser);
+    // Lists the public tables at the meeting service, through `directory`,
+    // beside the games on the network; choosing one fills the address box
+    // with its invite code, and a double-click or Enter joins it.
+    void showOnlineGames(std::unique_ptr<OnlineDirectory> directory);
 
     void button_hostClick();
     void button_joinClick();
@@ -91,4 +97,5 @@ private:
     std::unique_ptr<RouterClient> m_router;
     std::unique_ptr<PortMapper> m_routerLookup;
     LanGamesList *m_games = nullptr;
+    OnlineGamesList *m_onlineGames = nullptr;
 };

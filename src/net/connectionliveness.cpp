@@ -62,15 +62,4 @@ bool meansConnectionLost(int wsaCode)
     }
 }
 
-int errorCodeOf(const QString &infoText)
-{
-    static const QString prefix = QStringLiteral("Error #");
-    if (!infoText.startsWith(prefix))
-        return 0;
-    const qsizetype end = infoText.indexOf(QLatin1Char(' '), prefix.size());
-    bool ok = false;
-    const int code = infoText.mid(prefix.size(), end < 0 ? -1 : end - prefix.size()).toInt(&ok);
-    return ok ? code : 0;
-}
-
 } // namespace ConnectionLiveness

@@ -40,8 +40,4 @@ bool applyTo(int fd);
 // of reach, a broken pipe. A send that would block, say, is not.
 bool meansConnectionLost(int wsaCode);
 
-// The code of an Error info text ("Error #10054 (WSAECONNRESET)"), or 0 for
-// any other text.
-int errorCodeOf(const QString &infoText);
-
 } // namespace ConnectionLiveness

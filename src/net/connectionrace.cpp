@@ -73,6 +73,12 @@ void ConnectionRace::startNext()
         finish(std::exchange(m_lastFailed, -1), m_lastError);
 }
 
+bool ConnectionRace::hasLocalEnd(const SocketAddress &address) const
+{
+    const auto at = [&address](int socket) { return socket >= 0 && SocketAddress::localOf(socket) == address; };
+    return at(m_outcome) || std::any_of(m_attempts.cbegin(), m_attempts.cend(), [&](const Attempt &a) { return at(a.socket); });
+}
+
 void ConnectionRace::answered(int socket)
 {
     const auto attempt = std::find_if(m_attempts.begin(), m_attempts.end(),

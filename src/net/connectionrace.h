@@ -37,6 +37,9 @@ public:
     // Closes every socket that has not been handed over.
     ~ConnectionRace() override;
 
+    // Whether one of the attempts under way is bound to this local end.
+    bool hasLocalEnd(const SocketAddress &address) const;
+
     // The order in which the addresses are tried.
     static QList<SocketAddress> attemptOrder(const QList<SocketAddress> &resolved);
 

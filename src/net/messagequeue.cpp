@@ -36,9 +36,20 @@ void LineFramer::clear()
     m_overflowed = false;
 }
 
-void MessageQueue::push(QByteArray text, int origin, quint64 connection)
+void MessageQueue::push(const QByteArray &text, int origin, quint64 connection)
 {
-    m_lines.push_back({std::move(text), origin, connection});
+    auto [name, body] = splitMessage(text);
+    push(std::move(name), std::move(body), origin, connection);
+}
+
+void MessageQueue::push(QByteArray name, QByteArray body, int origin, quint64 connection)
+{
+    m_lines.push_back({std::move(name), std::move(body), origin, connection});
+}
+
+std::size_t MessageQueue::removeConnection(quint64 connection)
+{
+    return std::erase_if(m_lines, [connection](const QueuedLine &line) { return line.connection == connection; });
 }
 
 std::optional<QueuedLine> MessageQueue::take()
@@ -69,6 +80,11 @@ void Dispatcher::set(const QByteArray &name, Handler handler)
 bool Dispatcher::dispatch(const QByteArray &line, int origin) const
 {
     const auto [name, body] = splitMessage(line);
+    return dispatch(name, body, origin);
+}
+
+bool Dispatcher::dispatch(const QByteArray &name, const QByteArray &body, int origin) const
+{
     if (name.isEmpty())
         return false;
     for (const auto &[handlerName, handler] : m_handlers) {
@@ -89,7 +105,7 @@ bool Dispatcher::dispatch(const QByteArray &line, int origin) const
 bool Dispatcher::dispatchNext(MessageQueue &queue) const
 {
     const std::optional<QueuedLine> line = queue.take();
-    return line && dispatch(line->text, line->origin);
+    return line && dispatch(line->name, line->body, line->origin);
 }
 
 } // namespace wire

@@ -37,9 +37,12 @@ private:
 // named in the message belongs to its sender, and the serial number of that
 // connection, so a line whose connection has gone is never taken as the word
 // of the next occupant of the seat. The client leaves both 0.
+// The message is kept as it was split on arrival (splitMessage), so that
+// nobody cuts it again on its way to the handler.
 struct QueuedLine
 {
-    QByteArray text;
+    QByteArray name;
+    QByteArray body;
     int origin = 0;
     quint64 connection = 0;
 };
@@ -49,8 +52,12 @@ struct QueuedLine
 class MessageQueue
 {
 public:
-    void push(QByteArray text, int origin = 0, quint64 connection = 0);
+    void push(const QByteArray &text, int origin = 0, quint64 connection = 0);
+    // A message split already: its name and body.
+    void push(QByteArray name, QByteArray body, int origin, quint64 connection);
     std::optional<QueuedLine> take();
+    // Drops every line of the connection (one that has gone); how many.
+    std::size_t removeConnection(quint64 connection);
     bool isEmpty() const { return m_lines.empty(); }
     std::size_t size() const { return m_lines.size(); }
     void clear() { m_lines.clear(); }
@@ -75,6 +82,8 @@ public:
     void set(const QByteArray &name, Handler handler);
     // True when a handler took the line.
     bool dispatch(const QByteArray &line, int origin = 0) const;
+    // The same for a message split already.
+    bool dispatch(const QByteArray &name, const QByteArray &body, int origin) const;
     // Takes the first line of the queue, if any, and dispatches it.
     bool dispatchNext(MessageQueue &queue) const;
 

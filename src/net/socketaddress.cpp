@@ -48,6 +48,15 @@ std::optional<SocketAddress> SocketAddress::fromSystem(const sockaddr_storage &a
     return result;
 }
 
+std::optional<SocketAddress> SocketAddress::localOf(int socket)
+{
+    sockaddr_storage address {};
+    socklen_t length = sizeof address;
+    if (::getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+        return std::nullopt;
+    return fromSystem(address);
+}
+
 std::optional<SocketAddress> SocketAddress::fromLiteral(const QString &text)
 {
     const bool bracketed = text.size() >= 2 && text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']'));

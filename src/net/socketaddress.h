@@ -19,6 +19,8 @@ public:
     static SocketAddress ipv6(const in6_addr &ip, quint16 port = 0, quint32 zone = 0);
     // What accept() or getsockname() filled in; nothing for another family.
     static std::optional<SocketAddress> fromSystem(const sockaddr_storage &address);
+    // The local end of a socket (getsockname); nothing when it has none.
+    static std::optional<SocketAddress> localOf(int socket);
 
     // The literal a player types: dotted IPv4, or IPv6 with or without
     // brackets and with an optional zone ("fe80::1%eth0"). Nothing when the
@@ -40,6 +42,13 @@ public:
     // ("::ffff:1.2.3.4"); IPv6 in its one shortest form (RFC 5952), with the
     // zone only for an address that needs one (link-local). Never brackets.
     QString text() const;
+
+    // The same address (as text() writes it, so an IPv4-mapped address
+    // equals its IPv4 form) and the same port.
+    bool operator==(const SocketAddress &other) const
+    {
+        return port() == other.port() && text() == other.text();
+    }
 
 private:
     sockaddr_storage m_address {};

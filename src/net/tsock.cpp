@@ -59,11 +59,7 @@ int listeningSocket(const SocketAddress &address)
 
 quint16 localPortOf(int fd)
 {
-    sockaddr_storage address {};
-    socklen_t length = sizeof address;
-    if (::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-        return 0;
-    const std::optional<SocketAddress> local = SocketAddress::fromSystem(address);
+    const std::optional<SocketAddress> local = SocketAddress::localOf(fd);
     return local ? local->port() : 0;
 }
 
@@ -329,8 +325,9 @@ bool TSock::Accept(TSock *&out)
     accepted->OnDisconnect = OnDisconnect;
     accepted->OnInfo = OnInfo;
     a.portName = d->portName;
-    if (const std::optional<SocketAddress> address = SocketAddress::fromSystem(peer))
-        a.hostName = address->text();
+    a.peer = SocketAddress::fromSystem(peer);
+    if (a.peer)
+        a.hostName = a.peer->text();
     a.connected = true;
     a.firstWritable = true;
     a.attach(fd);
@@ -442,6 +439,29 @@ void TSock::setTag(int tag) { d->tag = tag; }
 quint16 TSock::LocalPort() const
 {
     return d->fd < 0 ? 0 : localPortOf(d->fd);
+}
+
+std::optional<SocketAddress> TSock::PeerAddress() const
+{
+    return d->peer;
+}
+
+bool TSock::IsLocalEnd(const SocketAddress &address) const
+{
+    if (d->fd >= 0 && SocketAddress::localOf(d->fd) == address)
+        return true;
+    if (d->lookup) {
+        for (const ConnectionRace *race : d->lookup->findChildren<ConnectionRace *>()) {
+            if (race->hasLocalEnd(address))
+                return true;
+        }
+    }
+    return false;
+}
+
+int TSock::LastError() const
+{
+    return d->lastError;
 }
 
 bool TSock::hostCacheContains(const QString &name)

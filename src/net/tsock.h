@@ -6,7 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+
+class SocketAddress;
 
 // Kinds of the info event, in this order.
 enum class TSocketInfo { Lookup, Connect, Close, Listen, Receive, Send, Accept, Error };
@@ -121,6 +124,17 @@ public:
     // The local port of the open socket (0 without one): a listener started
     // on PortName "0" learns here which port the system chose.
     quint16 LocalPort() const;
+
+    // On an accepted connection the peer's address and port, as accept()
+    // gave it (HostName() is its text).
+    std::optional<SocketAddress> PeerAddress() const;
+    // Whether `address` is the local end of this endpoint's socket, or of
+    // one of its attempts to connect still under way: a host in the same
+    // process knows its own client's connection by this.
+    bool IsLocalEnd(const SocketAddress &address) const;
+    // The Windows Sockets code of the last Error info (0 before any), read
+    // by handlers of that info instead of parsing its text.
+    int LastError() const;
 
     // Whether the process-wide host cache holds a resolved name.
     static bool hostCacheContains(const QString &name);

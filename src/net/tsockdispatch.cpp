@@ -274,6 +274,7 @@ void TSock::Private::dispatchError(int wsaCode)
     if (fd >= 0)
         failed = true;
     updateNotifiers();
+    lastError = wsaCode;
     info(TSocketInfo::Error, wsaCode == hostNotFoundCode ? QString::fromLatin1(AddressLookup::hostNotFound)
                                                          : WsaErrors::errorText(wsaCode));
 }

@@ -51,6 +51,8 @@ struct TSock::Private
     bool firstWritable = false; // the writable that follows establishment
     bool writeWaiting = false;  // a send had to wait for room
     bool deferred = false;      // a notification waits for the running one
+    int lastError = 0;          // Windows Sockets code of the last Error info
+    std::optional<SocketAddress> peer; // an accepted connection's peer
     int postedError = 0;        // Windows Sockets code found outside a notification
     int sendError = 0;          // errno that a send took from the socket
     // While Open waits for the resolver, or for the first of the host's

@@ -101,6 +101,12 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Openport = readText(profile, "Openport", "1") != "0";
     settings.Announce = readText(profile, "Announce", "1") != "0";
     settings.Language = readText(profile, "Language", "");
+    const std::string server = readText(profile, "Lobbyserver", "");
+    settings.Lobbyserver = server.empty() ? DefaultLobbyserver : server;
+    // "0": Off; "2": Public; any other text, and a missing key: Invite Only.
+    const std::string online = readText(profile, "Online", "1");
+    settings.Online = online == "0" ? OnlineMode::Off : online == "2" ? OnlineMode::Public : OnlineMode::InviteOnly;
+    settings.Lobbysecret = readText(profile, "Lobbysecret", "");
     return settings;
 }
 
@@ -139,6 +145,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Announce", settings.Announce ? "1" : "0");
     if (wanted(KeyLanguage))
         add("Language", settings.Language);
+    if (wanted(KeyOnline))
+        add("Online", std::to_string(static_cast<int>(settings.Online)));
     profile.writeStrings(SettingsSection, entries);
 }
 
@@ -163,6 +171,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Openport != now.Openport, KeyOpenport);
     mark(before.Announce != now.Announce, KeyAnnounce);
     mark(before.Language != now.Language, KeyLanguage);
+    mark(before.Online != now.Online, KeyOnline);
     return keys;
 }
 
@@ -177,4 +186,9 @@ void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &p
 void writeHelpSeen(const IniProfile &profile)
 {
     profile.writeString(SettingsSection, "Help", "2");
+}
+
+void writeLobbySecret(const IniProfile &profile, const std::string &secret)
+{
+    profile.writeString(SettingsSection, "Lobbysecret", secret);
 }

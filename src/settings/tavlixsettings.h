@@ -18,6 +18,11 @@ enum class TurnSound { Classic, New };
 
 inline constexpr int DefaultRoundnum = 3;
 
+// Play Online: what a hosting copy does with the maker's meeting service.
+enum class OnlineMode { Off = 0, InviteOnly = 1, Public = 2 };
+// The maker's meeting service, as host:port (an IPv6 literal in brackets).
+inline constexpr const char *DefaultLobbyserver = "lobby.orvelsoftware.com:7773";
+
 struct TavlixSettings
 {
     int Textsize = 8;              // point size of the chat looks
@@ -44,12 +49,18 @@ struct TavlixSettings
     // The language of the windows: a code such as "de" or "pt_BR", or empty
     // for the desktop's language.
     std::string Language;
+    std::string Lobbyserver = DefaultLobbyserver; // read only: an operator changes it by hand
+    OnlineMode Online = OnlineMode::InviteOnly;   // 0 Off, 1 Invite Only, 2 Public
+    // What the meeting service gave this copy, shown again when it registers
+    // so that its invite code stays the same. Never shown to the player;
+    // written only through writeLobbySecret.
+    std::string Lobbysecret;
 };
 
 // Reads every key in the order Textsize, Top, Left, Width, Height,
 // Textcolor, Roundnum, Botspeed, Turnsound, Phrase1-9, Playsounds,
 // Playerphrasesounds, Help, Showfits, Botlevel,
-// Openport, Announce, Language, each access opening the file anew. A missing
+// Openport, Announce, Language, Lobbyserver, Online, Lobbysecret, each access opening the file anew. A missing
 // file gives the defaults.
 TavlixSettings readTavlixSettings(const IniProfile &profile);
 
@@ -70,14 +81,15 @@ enum SettingsKey : unsigned
     KeyOpenport = 1u << 10,
     KeyAnnounce = 1u << 11,
     KeyLanguage = 1u << 12,
+    KeyOnline = 1u << 13,
 };
 using SettingsKeys = unsigned;
-inline constexpr SettingsKeys AllSettingsKeys = (1u << 13) - 1;
+inline constexpr SettingsKeys AllSettingsKeys = (1u << 14) - 1;
 
 // Writes the preference keys in the order Textsize, Top, Left, Width,
 // Height, Textcolor, Roundnum, Botspeed, Turnsound, Playerphrasesounds,
-// Playsounds, Showfits, Botlevel, Openport, Announce, Language (only those in `keys`; all by default); never the
-// phrases or Help. The file is read once and written once. An unset
+// Playsounds, Showfits, Botlevel, Openport, Announce, Language, Online (only those in `keys`; all by default);
+// never the phrases, Help, Lobbyserver or Lobbysecret. The file is read once and written once. An unset
 // Roundnum is written as 3. Throws IniWriteError when the file cannot be
 // written; it is then left as it was.
 void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settings,
@@ -91,6 +103,9 @@ void writePhrases(const IniProfile &profile, const std::array<std::string, 9> &p
 
 // Writes Help=2: the quick instructions have been offered once.
 void writeHelpSeen(const IniProfile &profile);
+
+// Writes what the meeting service gave this copy to show again.
+void writeLobbySecret(const IniProfile &profile, const std::string &secret);
 
 // An integer as settings are written by hand: decimal with an optional
 // sign, or hexadecimal after "$" or "0x". Nothing for any other text.

@@ -62,6 +62,24 @@ away, it tells you in the chat.</p>
 <p><b>Turning it off.</b> Options, Open Port on Router switches this off (or
 on again) at once, also while you host; Tavlix then closes the port on the
 router. The choice is kept for the next games.</p>
+<p><b>Playing online with an invite code.</b> Many homes let nobody in, and
+no router setting changes that. So when you host, Tavlix also registers your
+table with the Orvel lobby on the internet, and the chat says "Friends can
+join you with the invite code ..." with a code such as +K7QX-M2PA. Send your
+friends the code (File, Copy Invite Code puts it on the clipboard); it stays
+the same every time you host. A friend joins with the code in place of an
+address, in the lobby or on the command line. Where your computer cannot be
+reached, the lobby relays the game between you: the chat of your friend says
+"Connected through the lobby's relay.", and the game plays exactly the same.
+The relay only passes the game's own messages on and keeps none of them.</p>
+<p><b>Play Online.</b> Options, Play Online chooses what the lobby may do:
+Off (never contact it), Invite Only (your table is found by its code only;
+the usual choice) or Public (it is also listed in every lobby window, for
+anyone to join). A change applies at once. If the lobby cannot be reached,
+the chat says so once, and players on your network can still join you; the
+game tries again every few minutes. Lock Table, removing a player and the
+limits for strangers work for players who come through the lobby as for
+everyone else.</p>
 <p><b>Losing the host.</b> The host's copy of Tavlix runs the game for
 everyone. If the host leaves or is disconnected, all game play ends and the
 other players' windows close.</p>
@@ -217,9 +235,17 @@ state, for example <i>Ann at 192.168.1.20, 2 players, round 2 of 3</i>.
 Choose one to fill in the host address, or double-click it (or press Enter
 on it) to join straight away. The list needs the Avahi service
 (avahi-daemon), which most Linux desktops run; without it, join by address.</p>
+<p><b>Games on the internet.</b> The second list shows the public tables at
+the Orvel lobby on the internet, for example <i>Ann at +K7QX-M2PA, 2 players,
+waiting</i>, and asks the lobby again every 15 seconds; press F5 to ask at
+once. Choose one to put its invite code in the host address, or double-click
+it (or press Enter on it) to join. The host address also takes an invite
+code that a friend sent you, such as +K7QX-M2PA; letter case and the "-" do
+not matter.</p>
 <p>You can also start Tavlix yourself with the same three things on the
-command line, for example <i>tavlix Ann 192.168.1.20 true</i> to host; any
-other last word joins.</p>
+command line, for example <i>tavlix Ann 192.168.1.20 true</i> to host, or
+<i>tavlix Bo +K7QX-M2PA false</i> to join a friend's table by its invite
+code; any other last word joins.</p>
 )");
 
 } // namespace

@@ -37,6 +37,7 @@ int main(int argc, char **argv)
     TavlixProgram program(desktop, random, app.arguments().mid(1), folder);
     program.setRouter(makeSystemRouterClient());
     program.setLanPublisher(std::make_unique<LanPublisher>());
+    program.enableOnline();
 
     instance.onRaiseRequest([&program] { program.mainWindow().bringForward(); });
     // Logging out, Ctrl+C or a kill close the window the orderly way, so the

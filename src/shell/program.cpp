@@ -7,7 +7,9 @@
 #include "clientconnection.h"
 #include "desktop.h"
 #include "language.h"
+#include "iniprofile.h"
 #include "lanpublisher.h"
+#include "lobbyregistration.h"
 #include "phrasebuttons.h"
 #include "portmapper.h"
 #include "playerlist.h"
@@ -62,6 +64,7 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     wireBoard();
     wireRoundView();
     wirePlayerList();
+    wireOnline();
     m_builtInSettings = shownSettings();
 }
 
@@ -69,6 +72,7 @@ TavlixProgram::~TavlixProgram()
 {
     m_portMapper.reset();
     m_lanPublisher.reset();
+    m_lobby.reset();
     // The connection and the host go first, while the windows they talk to
     // still exist; they then close their sockets without telling anyone.
     delete m_connection;
@@ -164,6 +168,8 @@ void TavlixProgram::wireMainWindow()
         m_tally->saveTally();
         if (m_lanPublisher)
             m_lanPublisher->finish();
+        if (m_lobby)
+            m_lobby->withdraw();
         if (m_portMapper)
             m_portMapper->close();
     };
@@ -208,7 +214,17 @@ void TavlixProgram::wireConnection()
         m_hostsForOthers = true;
         m_chat->item(QStringLiteral("LockTable1"))->setEnabled(true);
     };
+    // Asked when the player joins by invite code, before the settings are
+    // read at login.
+    hooks.lobbyServer = [this] {
+        return QString::fromStdString(readTavlixSettings(IniProfile(m_settingsPath.toStdString())).Lobbyserver);
+    };
     m_connection = new ClientConnection(m_state, std::move(hooks), m_chat.get());
+    // The host knows its own player's connection by the socket this copy
+    // opened, not by the loopback address a tunnel gives every stranger.
+    m_server->setOwnClient([this](const SocketAddress &peer) {
+        return m_connection && m_connection->sock()->IsLocalEnd(peer);
+    });
 
     m_chatPane->setSender([this](const QByteArray &message) { m_connection->send(message); });
     m_chat->phraseButtons().setPhraseLock([this] { return m_connection->phrasesLocked(); },
@@ -320,6 +336,7 @@ void TavlixProgram::wirePlayerList()
         loadinifile();
         announceHosting();
         updateLanAnnouncement();
+        updateOnline();
     };
     m_playerList = new PlayerList(m_state, m_chat->panel(), *m_spylist, std::move(hooks), m_chat.get());
     m_playerList->installHandlers(*m_connection);

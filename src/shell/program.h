@@ -15,6 +15,7 @@ class BoardPanel;
 class ChatPane;
 class ClientConnection;
 class LanPublisher;
+class LobbyRegistration;
 class PlayerList;
 class PortMapper;
 class Desktop;
@@ -89,6 +90,17 @@ public:
     // tests, nothing is announced. Set before show().
     void setLanPublisher(std::unique_ptr<LanPublisher> publisher);
 
+    // Lets a hosting copy put its table at the meeting service (Options >
+    // Play Online). Without it, as in most tests, no service is contacted
+    // to host. Set before show().
+    void enableOnline() { m_onlineEnabled = true; }
+    // The hosting copy's table at the meeting service, once its player has
+    // logged in; none while it is off, for a solo game and for a joining
+    // copy.
+    LobbyRegistration *lobbyRegistration() const { return m_lobby.get(); }
+    // The invite code of the hosted table, once the service gave one.
+    QString inviteCode() const { return m_inviteCode; }
+
     // The host's port: "7772"; tests choose another before show().
     void setHostPort(const QString &port);
     void setJoinPort(const QString &port);
@@ -112,6 +124,17 @@ private:
     void wirePortMapper(PortMapper &mapper);
     // The table as the local network sees it, after any change.
     void updateLanAnnouncement();
+    // The table at the meeting service, after any change (programonline.cpp).
+    void wireOnline();
+    void updateOnline();
+    void startLobbyRegistration();
+    // The router has answered the first time, or has had its time: the
+    // table goes to the meeting service now.
+    void routerAnswered();
+    static constexpr int RouterWaitMs = 10000;
+    void inviteCodeCame(const QString &code);
+    // What Options > Play Online shows.
+    OnlineMode onlineMode() const;
     // A notice of the program itself in the chat, in the system colour.
     void addSystemLine(const QString &line);
     // The preferences as the window and its menus show them now.
@@ -134,6 +157,12 @@ private:
     std::unique_ptr<PortMapper> m_portMapper;
     std::unique_ptr<LanPublisher> m_lanPublisher;
     bool m_lanMissingTold = false;
+    std::unique_ptr<LobbyRegistration> m_lobby;
+    QString m_inviteCode;
+    bool m_listedTold = false;
+    bool m_lobbyMissingTold = false;
+    bool m_lobbyWaitsForRouter = false;
+    bool m_onlineEnabled = false;
     quint16 m_hostPort = 7772;
     // The rounds of the game start dialog until it is made.
     int m_rounds;

@@ -10,6 +10,9 @@
 #include "tchat.h"
 
 #include <QAction>
+#include <QTimer>
+
+#include <utility>
 
 void TavlixProgram::setRouter(std::unique_ptr<RouterClient> router)
 {
@@ -26,6 +29,20 @@ void TavlixProgram::announceHosting()
     for (const QString &address : networkAddresses())
         addSystemLine(tr("Players on your network can join you at %1.").arg(address));
     updatePortMapping();
+    // The invite code comes after what the router says, so that the lines
+    // read in the order of the ways in; a router that keeps silent holds
+    // it up for a few seconds at most.
+    if (m_portMapper && m_chat->item(QStringLiteral("OpenPort1"))->isChecked()) {
+        m_lobbyWaitsForRouter = true;
+        QTimer::singleShot(RouterWaitMs, this, &TavlixProgram::routerAnswered);
+    }
+}
+
+void TavlixProgram::routerAnswered()
+{
+    if (!std::exchange(m_lobbyWaitsForRouter, false))
+        return;
+    updateOnline();
 }
 
 void TavlixProgram::updatePortMapping()
@@ -74,6 +91,9 @@ void TavlixProgram::wirePortMapper(PortMapper &mapper)
                                          "join only if you forward port %1 to %3.")
                               .arg(port, reply.reason, forwardTo(reply.localAddress)));
     });
+    // After their lines.
+    connect(&mapper, &PortMapper::opened, this, &TavlixProgram::routerAnswered);
+    connect(&mapper, &PortMapper::failed, this, &TavlixProgram::routerAnswered);
     connect(&mapper, &PortMapper::lapsed, this, [this, port](const QString &reason) {
         addSystemLine(tr("Your router did not keep port %1 open (%2). The game keeps asking it.")
                           .arg(port, reason));

@@ -55,6 +55,10 @@ void TavlixProgram::loadinifile()
         m_chat->setLanguage(language);
         Language::apply(language);
     }
+    m_chat->item(settings.Online == OnlineMode::Off      ? QStringLiteral("OnlineOff1")
+                 : settings.Online == OnlineMode::Public ? QStringLiteral("OnlinePublic1")
+                                                         : QStringLiteral("OnlineInvite1"))
+        ->setChecked(true);
     // The first login on this machine explains the game once.
     if (settings.Help)
         m_chat->QuickInstructions1Click();
@@ -86,6 +90,7 @@ TavlixSettings TavlixProgram::shownSettings() const
     settings.Openport = m_chat->item(QStringLiteral("OpenPort1"))->isChecked();
     settings.Announce = m_chat->item(QStringLiteral("ShowOnNetwork1"))->isChecked();
     settings.Language = m_chat->language().toStdString();
+    settings.Online = onlineMode();
     return settings;
 }
 

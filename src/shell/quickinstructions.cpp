@@ -39,6 +39,11 @@ public:
     {
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
+        // The widget's own font, so that a longer word takes a smaller one
+        // (UiText::fit) instead of leaving the plate.
+        QFont font = Theme::arial(19, true);
+        font.setLetterSpacing(QFont::PercentageSpacing, 110);
+        setFont(font);
     }
 
 protected:
@@ -54,9 +59,7 @@ protected:
         p.setPen(QPen(QColor(15, 35, 65), 1.5));
         p.setBrush(fill);
         p.drawRoundedRect(plate, 7, 7);
-        QFont font = Theme::arial(19, true);
-        font.setLetterSpacing(QFont::PercentageSpacing, 110);
-        p.setFont(font);
+        p.setFont(font());
         p.setPen(QColor(15, 35, 65));
         p.drawText(plate.translated(1, 1), Qt::AlignCenter, text());
         p.setPen(QColor(205, 205, 205));
@@ -122,8 +125,7 @@ QuickInstructions::QuickInstructions(QWidget *panelBoard) : QWidget(panelBoard)
         auto *image = new HelpPicture(picture, this);
         image->setObjectName(QStringLiteral("image_help%1").arg(picture));
         image->setGeometry(places[picture - 1]);
-        UiText::bind(image, 0, [image, picture](const QString &) { image->setAccessibleName(quickPictureCaption(picture)); },
-                     "QuickInstructions", "");
+        UiText::onChange(image, 0, [image, picture] { image->setAccessibleName(quickPictureCaption(picture)); });
         image->tiles = tiles;
     }
 

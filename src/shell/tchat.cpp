@@ -70,6 +70,8 @@ void Tchat::FormCreate()
     // The reset of the game display (clearall) runs once the program has
     // created the board and round views on this panel.
     m_random.randomize();
+    // The deal of a real host comes from the system's randomness.
+    m_random.useSystemRandomness();
     m_state.ishost = false;
     m_state.whoseturn = 0;
 }
@@ -118,7 +120,7 @@ void Tchat::insertChatItems()
     // letter), unique within the Options menu; the words stay the same.
     const struct { const char *name; const char *caption; } letters[] = {
         {"TextColor1", QT_TR_NOOP("Text &Color")}, {"TextSize1", QT_TR_NOOP("Text Si&ze")},
-        {"ScrollChatOff2", QT_TR_NOOP("Scr&oll Chat Off")}, {"ClearMainChat1", QT_TR_NOOP("Clear &Main Chat")},
+        {"ScrollChatOff2", QT_TR_NOOP("Scroll Ch&at Off")}, {"ClearMainChat1", QT_TR_NOOP("Clear &Main Chat")},
         {"N8", QT_TR_NOOP("&8")}, {"N10", QT_TR_NOOP("1&0")}, {"N12", QT_TR_NOOP("1&2")}, {"N14", QT_TR_NOOP("1&4")}};
     for (const auto &letter : letters) {
         if (QAction *chatItem = item(QString::fromLatin1(letter.name)))

@@ -150,6 +150,7 @@ private:
     QActionGroup *m_turnSoundGroup = nullptr;
     QActionGroup *m_botLevelGroup = nullptr;
     QActionGroup *m_languageGroup = nullptr;
+    QActionGroup *m_onlineGroup = nullptr;
     int m_botspeed = 0;
     BotLevel m_botlevel = DefaultBotLevel;
     QRect m_remembered;

@@ -41,6 +41,9 @@ void Tchat::createMenus()
     UiText::set(m_fileMenu, staticMetaObject, QT_TR_NOOP("&File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
     addItem(m_fileMenu, "StartGame1", QT_TR_NOOP("&Start Game"))->setEnabled(false);
+    // Enabled while the meeting service has given the hosted table a code;
+    // the program puts the code on the clipboard.
+    addItem(m_fileMenu, "CopyInviteCode1", QT_TR_NOOP("Copy &Invite Code"))->setEnabled(false);
     m_fileMenu->addSeparator();
     connect(addItem(m_fileMenu, "Exit1", QT_TR_NOOP("E&xit")), &QAction::triggered, this, &Tchat::Exit1Click);
 
@@ -59,7 +62,9 @@ void Tchat::createMenus()
     UiText::set(turnSound, staticMetaObject, QT_TR_NOOP("&Turn Sound"));
     turnSound->menuAction()->setObjectName(QStringLiteral("TurnSound1"));
     m_turnSoundGroup = new QActionGroup(this);
+    //: The game's original one: a turn sound, and a computer strength (one text for both)
     QAction *classic = addCheckItem(turnSound, "Classic1", QT_TR_NOOP("&Classic"), true);
+    //: A turn sound: the newer recording
     QAction *newSound = addCheckItem(turnSound, "New1", QT_TR_NOOP("&New"), false);
     classic->setData(0);
     newSound->setData(1);
@@ -92,7 +97,6 @@ void Tchat::createMenus()
     strength->menuAction()->setObjectName(QStringLiteral("ComputerStrength1"));
     m_botLevelGroup = new QActionGroup(this);
     const struct { const char *name; const char *caption; BotLevel level; } levels[] = {
-        //: Computer strength
         {"LevelClassic1", QT_TR_NOOP("&Classic"), BotLevel::Classic},
         //: Computer strength
         {"LevelStrong1", QT_TR_NOOP("&Strong"), BotLevel::Strong},
@@ -114,6 +118,25 @@ void Tchat::createMenus()
     // On by default; a hosting copy then shows its table to the launchers
     // on the local network. The program saves it and applies it at once.
     addCheckItem(m_optionsMenu, "ShowOnNetwork1", QT_TR_NOOP("Show on &Network"), true);
+    // How a hosting copy uses the meeting service; saved as Online and
+    // applied at once by the program.
+    QMenu *online = m_optionsMenu->addMenu(QString());
+    //: Submenu: whether a hosted table is shown to players on the internet
+    UiText::set(online, staticMetaObject, QT_TR_NOOP("Play &Online"));
+    online->menuAction()->setObjectName(QStringLiteral("PlayOnline1"));
+    m_onlineGroup = new QActionGroup(this);
+    const struct { const char *name; const char *caption; int mode; } modes[] = {
+        //: Play Online: the table is not told to the lobby on the internet
+        {"OnlineOff1", QT_TR_NOOP("&Off"), 0},
+        //: Play Online: only players given the invite code find the table
+        {"OnlineInvite1", QT_TR_NOOP("&Invite Only"), 1},
+        //: Play Online: the table is listed for everyone on the internet
+        {"OnlinePublic1", QT_TR_NOOP("&Public"), 2}};
+    for (const auto &mode : modes) {
+        QAction *choice = addCheckItem(online, mode.name, mode.caption, mode.mode == 1);
+        choice->setData(mode.mode);
+        m_onlineGroup->addAction(choice);
+    }
     // Off at every start and never saved: a copy that hosts for others
     // enables it, and the program hands it to the host.
     // Its letter is K: L belongs to Language.

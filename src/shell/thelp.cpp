@@ -84,7 +84,7 @@ Thelp::Thelp(QWidget *mainWindow)
         palette.setColor(QPalette::Base, Theme::paneColour);
         palette.setColor(QPalette::Text, Qt::black);
         text->setPalette(palette);
-        UiText::bind(text, 0, [text, page](const QString &) { text->setHtml(helpPageText(page)); }, "Thelp", "");
+        UiText::onChange(text, 0, [text, page] { text->setHtml(helpPageText(page)); });
         for (const Topic &topic : Topics) {
             if (topic.page == page)
                 UiText::set(text, staticMetaObject, topic.caption, UiText::Role::AccessibleName);

@@ -243,7 +243,7 @@ TEST_F(ClientTest, AFailedJoinSaysWhyAndKeepsTheWindowOpen)
                                           {"[::1", "the name cannot be looked up"},
                                           {"300.1.1.1", "the name cannot be looked up"}}) {
         QStringList said;
-        ClientConnection client(state, {{}, [&](const QString &line) { said << line; }, {}, [](bool) {}, {}, [this] { ++closes; }, {}});
+        ClientConnection client(state, {{}, [&](const QString &line) { said << line; }, {}, [](bool) {}, {}, [this] { ++closes; }, {}, {}});
         client.sock()->setPortName(port);
         state.hostaddress = address;
         client.joinpress();

@@ -214,6 +214,21 @@ TEST_F(ExpertPlayer, ASearchTheTurnNoLongerWantsPlacesNothing)
     EXPECT_FALSE(anyPlacement());
 }
 
+TEST_F(ExpertPlayer, ASearchThatAnswersNothingLeavesTheTurnToStrong)
+{
+    server.setBotLevelProvider([] { return BotLevel::Expert; });
+    deliver(1, "CMD_startgame+Blue+3++");
+    probe.giveTurn(1);
+    probe.setTurnOpen(false);
+    server.game().findplayer();
+    ASSERT_EQ(server.flow().currentplayer(), 2);
+    sent.clear();
+    server.game().computertimerTimer();
+    probe.expertAnswers(std::nullopt);
+    EXPECT_TRUE(anyPlacement()) << "the turn does not hang";
+    letTheSearchEnd();
+}
+
 TEST_F(ExpertPlayer, APersonWhoTakesTheSeatBackWhileItThinksPlaysTheTurn)
 {
     server.setBotLevelProvider([] { return BotLevel::Expert; });

@@ -183,6 +183,8 @@ private:
 class LoopbackTest : public ::testing::Test
 {
 protected:
+    ~LoopbackTest() override { Admission::setLimitsForTests({}); }
+
     LoopbackTest()
     {
         holdGameTimers(server);
@@ -191,14 +193,24 @@ protected:
         // The sync lines are chat: a clock that leaps a minute per line
         // keeps the relay limits, tested on their own, out of their way.
         server.setClock([this] { return leaps += 60000; });
+        // That clock would also close every connection at its login
+        // deadline at once; the deadline is tested on its own too.
+        Admission::Limits limits;
+        limits.loginDeadlineMs = qint64(1) << 50;
+        Admission::setLimitsForTests(limits);
         server.setPortName(QStringLiteral("0"));
+        // The first client of a test is the hosting player's own, known by
+        // its socket as the program knows it.
+        server.setOwnClient([this](const SocketAddress &peer) {
+            return !clients.empty() && peer.text() == "127.0.0.1" && peer.port() == clients.front()->socket.localPort();
+        });
         server.startHosting();
     }
 
     // A new connection that has logged in under `name`.
     TestClient &connectAndLogin(const QByteArray &name, const QByteArray &version = "1.0.0")
     {
-        clients.push_back(std::make_unique<TestClient>(server.localPort()));
+        clients.push_back(std::make_unique<TestClient>(server.localPort(), QStringLiteral("127.0.0.1")));
         TestClient &client = *clients.back();
         EXPECT_NE(client.login(name, version), 0) << name.constData();
         return client;

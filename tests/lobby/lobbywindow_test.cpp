@@ -4,6 +4,8 @@
 
 #include "eventloop.h"
 #include "langameslist.h"
+#include "lobbyline.h"
+#include "onlinegameslist.h"
 #include "lobbywindow.h"
 #include "presence.h"
 #include "routerclient.h"
@@ -260,3 +262,79 @@ TEST(PresenceListener, CountsGamesAndDropsWhateverTheySend)
 }
 
 } // namespace
+
+// A meeting service by hand on a loopback port: it answers every LIST with
+// the rows the test gives, and counts the questions.
+struct FakeLobby
+{
+    FakeLobby()
+    {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            QTcpSocket *client = server.nextPendingConnection();
+            QObject::connect(client, &QTcpSocket::readyRead, client, [this, client] {
+                if (!client->canReadLine())
+                    return;
+                questions << client->readLine();
+                client->write(rows);
+                client->disconnectFromHost();
+            });
+        });
+    }
+    ServiceAddress address() const { return {QStringLiteral("127.0.0.1"), server.serverPort()}; }
+    QTcpServer server;
+    QByteArray rows;
+    QByteArrayList questions;
+};
+
+TEST_F(LobbyTest, GamesOnTheInternetAreListedFromTheLobbyAndJoinedByTheirCode)
+{
+    FakeLobby lobby;
+    // A stranger's rows: a name with a line break, a code that is none, a
+    // count no table has.
+    lobby.rows = "TABLE code=+K7QX-M2PA name=Ann%0ALee game=tavlix players=2 watchers=0 free=0 state=playing "
+                 "round=1 locked=1\n"
+                 "TABLE code=+0000-0000 name=Mallory players=1 free=3 state=waiting\n"
+                 "TABLE code=+ABCD-EFGH name=Eve players=999 free=3 state=waiting\n"
+                 "TABLE code=+XY23-4567 name=Bo players=1 watchers=0 free=7 state=waiting round=0 locked=0\n"
+                 "END count=4\n";
+    auto window = makeWindow();
+    window->showOnlineGames(makeLobbyDirectory(lobby.address()));
+    auto *list = window->findChild<OnlineGamesList *>();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->accessibleName(), "Games on the internet");
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return list->count() == 2; })) << list->rowTexts().join('|').toStdString();
+    EXPECT_EQ(list->rowTexts(), (QStringList{"Ann Lee at +K7QX-M2PA, 2 players, playing, locked, full",
+                                             "Bo at +XY23-4567, 1 player, waiting"}));
+    EXPECT_EQ(lobby.questions, QByteArrayList{"LIST\n"});
+    EXPECT_EQ(list->refreshTimer().interval(), 15000);
+    EXPECT_TRUE(list->refreshTimer().isActive());
+
+    type(*window, "edit_name", "Cy");
+    list->setCurrentRow(1);
+    EXPECT_EQ(window->findChild<QLineEdit *>("edit_address")->text(), "+XY23-4567");
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(starts.size(), 1);
+    EXPECT_EQ(starts.at(0).arguments, QStringList({"Cy", "+XY23-4567", "false"}));
+
+    // The address box takes a code as typed; one that is no code is refused.
+    type(*window, "edit_address", " +k7qxm2pa ");
+    click(*window, "button_join");
+    ASSERT_EQ(starts.size(), 2);
+    EXPECT_EQ(starts.at(1).arguments, QStringList({"Cy", "+K7QX-M2PA", "false"}));
+    type(*window, "edit_address", "+K7QX-M2P0");
+    click(*window, "button_join");
+    EXPECT_EQ(starts.size(), 2);
+    EXPECT_EQ(window->statusText(), "An invite code is a \"+\" and 8 letters and digits, such as +K7QX-M2PA.");
+
+    // F5 asks again; a lobby that is gone is said in the list.
+    const quint16 port = lobby.address().port;
+    lobby.server.close();
+    QTest::keyClick(list, Qt::Key_F5);
+    ASSERT_TRUE(waitUntil([&] { return list->count() == 1 && list->rowTexts()[0].startsWith("The lobby cannot"); }));
+    EXPECT_EQ(list->rowTexts()[0].toStdString(),
+              QString("The lobby cannot be reached (nothing answers on port %1 there).").arg(port).toStdString());
+    window->hide();
+    EXPECT_FALSE(list->refreshTimer().isActive());
+}

@@ -1,4 +1,7 @@
 #include "randomsource.h"
+#include "tilepool.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -48,5 +51,31 @@ TEST(RandomSource, BetweenStaysInItsRange)
         const int v = random.between(1, 7);
         ASSERT_GE(v, 1);
         ASSERT_LE(v, 7);
+    }
+}
+
+// A host deals from the system's randomness: two hosts that start in the
+// same millisecond deal different pools, and no seed of the time of day
+// around the deal (the seeds a cheater would try first) gives it again.
+TEST(RandomSource, TheSystemsDealIsReproducedByNoSeed)
+{
+    RandomSource first;
+    RandomSource second;
+    first.randomize();
+    second.setSeed(first.seed());
+    first.useSystemRandomness();
+    second.useSystemRandomness();
+    tilepool dealt;
+    tilepool other;
+    gettiles(dealt, first);
+    gettiles(other, second);
+    EXPECT_NE(dealt.tiles, other.tiles);
+
+    const std::uint32_t around = RandomSource::timeOfDaySeed();
+    tilepool seeded;
+    for (std::uint32_t seed = around - std::min<std::uint32_t>(around, 60000); seed <= around + 1000; ++seed) {
+        RandomSource guess(seed);
+        gettiles(seeded, guess);
+        ASSERT_NE(seeded.tiles, dealt.tiles) << seed;
     }
 }

@@ -131,12 +131,15 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     s.Openport = false;
     s.Announce = false;
     s.Language = "pt_BR";
+    s.Online = OnlineMode::Public;
+    s.Lobbyserver = "[2001:db8::7]:7773";
+    s.Lobbysecret = "never written by a save";
     writeTavlixSettings(profile, s);
     EXPECT_EQ(readWholeFile(profile.path()),
               "[Tavlix]\r\nHelp=2\r\nTextsize=11\r\nTop=40\r\nLeft=-5\r\nWidth=900\r\nHeight=600\r\n"
               "Textcolor=$00030201\r\nRoundnum=5\r\nBotspeed=2000\r\nTurnsound=1\r\n"
               "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\nBotlevel=2\r\nOpenport=0\r\n"
-              "Announce=0\r\nLanguage=pt_BR\r\n");
+              "Announce=0\r\nLanguage=pt_BR\r\nOnline=2\r\n");
 
     const TavlixSettings back = readTavlixSettings(profile);
     EXPECT_EQ(back.Textsize, 11);
@@ -149,7 +152,24 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     EXPECT_FALSE(back.Openport);
     EXPECT_FALSE(back.Announce);
     EXPECT_EQ(back.Language, "pt_BR");
+    EXPECT_EQ(back.Online, OnlineMode::Public);
     EXPECT_FALSE(back.Help);
+}
+
+TEST(TavlixSettings, OnlineDefaultsToInviteOnlyAndTheSecretIsKeptApart)
+{
+    EXPECT_EQ(readWith("").Online, OnlineMode::InviteOnly);
+    EXPECT_EQ(readWith("").Lobbyserver, "lobby.orvelsoftware.com:7773");
+    EXPECT_EQ(readWith("Online=0\r\n").Online, OnlineMode::Off);
+    EXPECT_EQ(readWith("Online=3\r\n").Online, OnlineMode::InviteOnly);
+    EXPECT_EQ(readWith("Lobbyserver=\r\n").Lobbyserver, "lobby.orvelsoftware.com:7773");
+    EXPECT_EQ(readWith("Lobbyserver=lobby.test:7773\r\n").Lobbyserver, "lobby.test:7773");
+
+    ScratchFolder folder;
+    IniProfile profile(folder.file("orvellobby.ini"));
+    writeLobbySecret(profile, "s3cret");
+    writeTavlixSettings(profile, TavlixSettings{});
+    EXPECT_EQ(readTavlixSettings(profile).Lobbysecret, "s3cret");
 }
 
 TEST(TavlixSettings, NormalisedValuesAreWhatTheNextSaveWrites)

@@ -66,10 +66,10 @@ QStringList mnemonics(const QMenu *menu)
 TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
 {
     EXPECT_EQ(window.windowTitle(), "Tavlix by Orvel Software");
-    EXPECT_EQ(captions(window.fileMenu()), (QStringList{"Start Game", "-", "Exit"}));
+    EXPECT_EQ(captions(window.fileMenu()), (QStringList{"Start Game", "Copy Invite Code", "-", "Exit"}));
     EXPECT_EQ(captions(window.optionsMenu()),
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "Computer Strength",
-                           "Show Fitting Cells", "Open Port on Router", "Show on Network", "Lock Table", "-", "Text Color",
+                           "Show Fitting Cells", "Open Port on Router", "Show on Network", "Play Online", "Lock Table", "-", "Text Color",
                            "Text Size", "Scroll Chat Off",
                            "Clear Main Chat", "Language", "Reset Screen Location", "-",
                            "Just Watch"}));
@@ -87,6 +87,8 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
     EXPECT_TRUE(window.item("OpenPort1")->isChecked());
     EXPECT_FALSE(window.item("LockTable1")->isChecked());
     EXPECT_FALSE(window.item("LockTable1")->isEnabled());
+    EXPECT_TRUE(window.item("OnlineInvite1")->isChecked());
+    EXPECT_FALSE(window.item("CopyInviteCode1")->isEnabled());
     EXPECT_FALSE(window.item("ScrollChatOff2")->isChecked());
     EXPECT_EQ(window.item("Help2")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window.item("QuickInstructions1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));

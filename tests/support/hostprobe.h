@@ -46,6 +46,9 @@ public:
         flow.m_turnOpen = true;
     }
 
+    // The Expert's search answers, with a move or none.
+    void expertAnswers(std::optional<ExpertMove> move) { m_server.m_flow.expertAnswered(move); }
+
     TagTimer &timer1() { return m_server.m_flow.m_timer1; }
     TagTimer &computertimer() { return m_server.m_flow.m_computertimer; }
     TagTimer &socktimer() { return m_server.socktimer; }

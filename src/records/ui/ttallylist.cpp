@@ -40,13 +40,16 @@ QString shownText(const std::string &cell)
     return wire::decodeText(QByteArray::fromStdString(cell));
 }
 
-// A count of the table as the player's language writes numbers; the file
-// keeps its plain digits.
+// A count of the table as the player's language writes numbers ("1.234"
+// in German); English shows the file's plain digits, as it always has. The
+// file keeps its plain digits whatever the language.
 QString shownCount(const std::string &cell)
 {
     bool ok = false;
     const qlonglong n = QString::fromStdString(cell).toLongLong(&ok);
-    return ok ? Language::locale().toString(n) : shownText(cell);
+    if (!ok || Language::current() == QLatin1String("en"))
+        return shownText(cell);
+    return Language::locale().toString(n);
 }
 
 QLabel *addLabel(QWidget *parent, const QString &text, const QRect &place, bool bold = false,
