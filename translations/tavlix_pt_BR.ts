@@ -189,23 +189,6 @@
 <context>
     <name>ClientConnection</name>
     <message>
-        <source>nothing answers on port %1 there</source>
-        <translation>nada responde na porta %1 nesse endereço</translation>
-    </message>
-    <message>
-        <source>that address cannot be reached</source>
-        <translation>não é possível alcançar esse endereço</translation>
-    </message>
-    <message>
-        <source>no answer within %1 s</source>
-        <extracomment>%1 is a number of seconds</extracomment>
-        <translation>sem resposta em %1 s</translation>
-    </message>
-    <message>
-        <source>the name cannot be looked up</source>
-        <translation>não foi possível encontrar esse nome</translation>
-    </message>
-    <message>
         <source>%1 has a different version of the game then you.</source>
         <translation>%1 tem uma versão do jogo diferente da sua.</translation>
     </message>
@@ -241,6 +224,33 @@
         <source>You</source>
         <extracomment>The player&apos;s own name in a solo game</extracomment>
         <translation>Você</translation>
+    </message>
+    <message>
+        <source>Could not join %1: the lobby&apos;s address &quot;%2&quot; in the settings is not host:port.</source>
+        <translation>Não foi possível entrar em %1: o endereço do lobby nas configurações, &quot;%2&quot;, não está no formato host:port.</translation>
+    </message>
+    <message>
+        <source>Connected through the lobby&apos;s relay.</source>
+        <translation>Conectado pelo retransmissor do lobby.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectFailure</name>
+    <message>
+        <source>nothing answers on port %1 there</source>
+        <translation>nada responde na porta %1 nesse endereço</translation>
+    </message>
+    <message>
+        <source>that address cannot be reached</source>
+        <translation>não é possível alcançar esse endereço</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>sem resposta em %1 s</translation>
+    </message>
+    <message>
+        <source>the name cannot be looked up</source>
+        <translation>não foi possível encontrar esse nome</translation>
     </message>
 </context>
 <context>
@@ -306,6 +316,70 @@
         <source>%1 at %2, %3, %4</source>
         <extracomment>A game on the network: the host&apos;s name, its address, the players, its state</extracomment>
         <translation>%1 em %2, %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyDirectory</name>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>o lobby respondeu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyJoin</name>
+    <message>
+        <source>Could not connect to the lobby at %1: %2.</source>
+        <translation>Não foi possível conectar ao lobby em %1: %2.</translation>
+    </message>
+    <message>
+        <source>There is no table with the invite code %1.</source>
+        <translation>Não há nenhuma mesa com o código de convite %1.</translation>
+    </message>
+    <message>
+        <source>the table was closed</source>
+        <translation>a mesa foi fechada</translation>
+    </message>
+    <message>
+        <source>the host did not answer</source>
+        <translation>o anfitrião não respondeu</translation>
+    </message>
+    <message>
+        <source>too many wrong codes from your address; wait a minute</source>
+        <translation>códigos errados demais vindos do seu endereço; espere um minuto</translation>
+    </message>
+    <message>
+        <source>the lobby said %1</source>
+        <translation>o lobby respondeu: %1</translation>
+    </message>
+    <message>
+        <source>Could not join the table %1: %2.</source>
+        <translation>Não foi possível entrar na mesa %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyLink</name>
+    <message>
+        <source>the lobby did not answer within %1 s</source>
+        <translation>o lobby não respondeu em %1 s</translation>
+    </message>
+    <message>
+        <source>the lobby sent what this game does not understand</source>
+        <translation>o lobby enviou algo que este jogo não entende</translation>
+    </message>
+    <message>
+        <source>the connection to the lobby was lost</source>
+        <translation>a conexão com o lobby caiu</translation>
+    </message>
+    <message>
+        <source>the lobby closed the connection</source>
+        <translation>o lobby encerrou a conexão</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyRegistration</name>
+    <message>
+        <source>the lobby refused the table: %1</source>
+        <translation>o lobby recusou a mesa: %1</translation>
     </message>
 </context>
 <context>
@@ -422,6 +496,44 @@
         <source>Unable to write to %1</source>
         <translation>Não foi possível gravar em %1</translation>
     </message>
+    <message>
+        <source>Games on the &amp;internet:</source>
+        <translation>Jogos na &amp;internet:</translation>
+    </message>
+    <message>
+        <source>An invite code is a &quot;+&quot; and 8 letters and digits, such as +K7QX-M2PA.</source>
+        <translation>Um código de convite é um &quot;+&quot; seguido de 8 letras e algarismos, como +K7QX-M2PA.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineGamesList</name>
+    <message>
+        <source>Games on the internet</source>
+        <translation>Jogos na internet</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1).</source>
+        <translation>Não é possível alcançar o lobby (%1).</translation>
+    </message>
+    <message>
+        <source>Asking the lobby for its games ...</source>
+        <translation>Pedindo ao lobby a lista de jogos ...</translation>
+    </message>
+    <message>
+        <source>No public games in the lobby yet.</source>
+        <translation>Ainda não há jogos públicos no lobby.</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>sem resposta em %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>OrvelLobby</name>
+    <message>
+        <source>The lobby&apos;s address in the settings is not host:port.</source>
+        <translation>O endereço do lobby nas configurações não está no formato host:port.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseButtons</name>
@@ -531,11 +643,11 @@
     <message>
         <source>DONE</source>
         <extracomment>The button that closes the quick instructions</extracomment>
-        <translation>OK</translation>
+        <translation>PRONTO</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>OK</translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Click a tile in your hand, then click the position on the board where it should go.</source>
@@ -582,6 +694,7 @@
     </message>
     <message>
         <source>Status</source>
+        <extracomment>For screen readers: what the line at the bottom of the board is</extracomment>
         <translation>Status</translation>
     </message>
     <message>
@@ -783,6 +896,22 @@
         <source>Unable to write to %1</source>
         <translation>Não foi possível gravar em %1</translation>
     </message>
+    <message>
+        <source>Your table is listed in the lobby.</source>
+        <translation>Sua mesa está na lista do lobby.</translation>
+    </message>
+    <message>
+        <source>The lobby cannot be reached (%1); players on your network, or who can reach your address, can still join you.</source>
+        <translation>Não é possível alcançar o lobby (%1); jogadores da sua rede, ou que consigam alcançar o seu endereço, ainda podem entrar no seu jogo.</translation>
+    </message>
+    <message>
+        <source>its address &quot;%1&quot; in the settings is not host:port</source>
+        <translation>o endereço dele nas configurações, &quot;%1&quot;, não está no formato host:port</translation>
+    </message>
+    <message>
+        <source>Friends can join you with the invite code %1.</source>
+        <translation>Amigos podem entrar no seu jogo com o código de convite %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tchat</name>
@@ -801,10 +930,6 @@
     <message>
         <source>Text Si&amp;ze</source>
         <translation>Ta&amp;manho do texto</translation>
-    </message>
-    <message>
-        <source>Scr&amp;oll Chat Off</source>
-        <translation>Pa&amp;usar rolagem do chat</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
@@ -856,11 +981,12 @@
     </message>
     <message>
         <source>&amp;Classic</source>
-        <extracomment>Computer strength</extracomment>
+        <extracomment>The game&apos;s original one: a turn sound, and a computer strength (one text for both)</extracomment>
         <translation>&amp;Clássico</translation>
     </message>
     <message>
         <source>&amp;New</source>
+        <extracomment>A turn sound: the newer recording</extracomment>
         <translation>&amp;Novo</translation>
     </message>
     <message>
@@ -960,6 +1086,34 @@
     <message>
         <source>&amp;System Default</source>
         <translation>&amp;Padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Scroll Ch&amp;at Off</source>
+        <translation>Pa&amp;usar rolagem do chat</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Invite Code</source>
+        <translation>Copiar código de &amp;convite</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online</source>
+        <extracomment>Submenu: whether a hosted table is shown to players on the internet</extracomment>
+        <translation>Jogar &amp;on-line</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <extracomment>Play Online: the table is not told to the lobby on the internet</extracomment>
+        <translation>&amp;Desligado</translation>
+    </message>
+    <message>
+        <source>&amp;Invite Only</source>
+        <extracomment>Play Online: only players given the invite code find the table</extracomment>
+        <translation>Só com &amp;convite</translation>
+    </message>
+    <message>
+        <source>&amp;Public</source>
+        <extracomment>Play Online: the table is listed for everyone on the internet</extracomment>
+        <translation>&amp;Público</translation>
     </message>
 </context>
 <context>
@@ -1124,90 +1278,6 @@ você se sai contra as pessoas que encontra.&lt;/p&gt;
 &lt;p&gt;Se você nunca jogou, pressione &lt;b&gt;Ctrl+I&lt;/b&gt; para ver as instruções
 rápidas, depois pressione &lt;b&gt;Iniciar jogo&lt;/b&gt; e experimente. Divirta-se!&lt;/p&gt;
 &lt;p&gt;Equipe Orvel Software&lt;/p&gt;
-</translation>
-    </message>
-    <message>
-        <source>
-&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
-the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
-File, Start Game) to begin. A solo game needs no internet connection, but it
-does talk to itself over the network components of your computer: if a
-firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
-lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
-else joins the host. The first player in the list is usually the host.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
-TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
-where the others can join you: &quot;Players on your network can join you at ...&quot;
-for each address of your computer on its networks, for friends in the same
-home.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
-which lets nobody in on its own. While you host, Tavlix asks your router to
-open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
-offer), for an hour at a time and again every half hour, and closes it again
-when you leave the game. If the router agrees, the chat says &quot;Players on the
-internet can join you at ...&quot; with your address on the internet: give that
-address to your friends. The game never takes another port, and never waits
-for the router: you can play while it answers.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
-not open port 7772 ...&quot;), and names the address of your computer. Switch on
-UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
-that address there by hand. If the port already leads to another computer,
-end the game there first or forward the port by hand. Players on your own
-network can always join you at the addresses the chat shows.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
-in within 15 seconds, one address may not try again and again, and a player
-you remove from the game cannot come back while you host. What the game turns
-away, it tells you in the chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
-on again) at once, also while you host; Tavlix then closes the port on the
-router. The choice is kept for the next games.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
-everyone. If the host leaves or is disconnected, all game play ends and the
-other players&apos; windows close.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;&lt;b&gt;Jogando sozinho.&lt;/b&gt; Aberto diretamente, sem o lobby, o Tavlix começa um jogo solo contra Klot, o jogador do computador. Pressione o botão &lt;b&gt;Iniciar jogo&lt;/b&gt; no
-tabuleiro (ou Arquivo, Iniciar jogo) para começar. Um jogo solo não precisa
-de conexão com a internet, mas conversa consigo mesmo pelos componentes de
-rede do seu computador: se um firewall perguntar, permita que o Tavlix use a
-rede neste computador.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Jogando com outras pessoas.&lt;/b&gt; Jogos com outras pessoas começam pelo
-lançador do lobby (veja &lt;i&gt;O lobby&lt;/i&gt;). Um jogador hospeda o jogo, e todos os
-outros entram no jogo do anfitrião. O primeiro jogador da lista costuma ser o
-anfitrião.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hospedando.&lt;/b&gt; O computador do anfitrião precisa aceitar conexões de
-entrada na porta TCP 7772; libere o Tavlix no firewall dele. Quando você
-hospeda, o chat diz onde os outros podem entrar no seu jogo: &quot;Jogadores da
-sua rede podem entrar no seu jogo em ...&quot; para cada endereço do seu computador
-nas redes dele, para amigos na mesma casa.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Hospedando de casa.&lt;/b&gt; A maioria das casas se conecta à internet por
-um roteador, que por si só não deixa ninguém entrar. Enquanto você hospeda, o
-Tavlix pede ao seu roteador que abra a porta 7772 para o seu computador (por
-NAT-PMP ou UPnP, que a maioria dos roteadores oferece), por uma hora de cada
-vez e de novo a cada meia hora, e a fecha quando você sai do jogo. Se o
-roteador concordar, o chat diz &quot;Jogadores da internet podem entrar no seu
-jogo em ...&quot; com o seu endereço na internet: passe esse endereço aos seus
-amigos. O jogo nunca usa outra porta e nunca fica esperando o roteador: você
-pode jogar enquanto ele responde.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Quando o roteador recusa.&lt;/b&gt; O chat então diz por quê (&quot;Seu roteador
-não abriu a porta 7772 ...&quot;) e informa o endereço do seu computador. Ative o
-UPnP ou o NAT-PMP na página de configurações do roteador, ou encaminhe ali,
-manualmente, a porta TCP 7772 para esse endereço. Se a porta já leva a outro
-computador, encerre primeiro o jogo nele ou encaminhe a porta manualmente.
-Jogadores da sua própria rede sempre podem entrar no seu jogo pelos endereços
-que o chat mostra.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Estranhos.&lt;/b&gt; Uma porta aberta fica aberta para todo mundo. Uma
-conexão precisa se identificar em até 15 segundos, um mesmo endereço não pode ficar tentando sem parar, e um jogador que você remover do jogo não pode
-voltar enquanto você estiver hospedando. O que o jogo recusar, ele avisa no
-chat.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Desligando.&lt;/b&gt; Opções, Abrir porta no roteador desliga isso (ou liga
-de novo) na hora, mesmo enquanto você hospeda; o Tavlix então fecha a porta no
-roteador. A escolha fica guardada para os próximos jogos.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Perdendo o anfitrião.&lt;/b&gt; A cópia do Tavlix do anfitrião roda o jogo
-para todos. Se o anfitrião sair ou for desconectado, o jogo acaba para todos e
-as janelas dos outros jogadores se fecham.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -1462,69 +1532,6 @@ https://www.gnu.org/licenses/.&lt;/p&gt;
 </translation>
     </message>
     <message>
-        <source>
-&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
-multi-player games. It starts Tavlix for every player of a game with three
-things: the player&apos;s name, the address of the host, and whether this player
-hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
-&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
-lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
-is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
-address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
-you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
-the host address. The launcher remembers both entries, and its status line
-says Game running while your game is open and Game ended once it
-closes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
-your home network, with the host&apos;s name, the address, the players and the
-state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
-Choose one to fill in the host address, or double-click it (or press Enter
-on it) to join straight away. The list needs the Avahi service
-(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
-&lt;p&gt;You can also start Tavlix yourself with the same three things on the
-command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host; any
-other last word joins.&lt;/p&gt;
-</source>
-        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
-        <translation>
-&lt;p&gt;O Orvel Lobby é um programa à parte, onde os jogadores se encontram e
-começam jogos com várias pessoas. Ele abre o Tavlix para cada jogador de uma
-partida com três informações: o nome do jogador, o endereço do anfitrião e se
-esse jogador é o anfitrião. Enquanto o jogo roda, o lobby consegue saber que o
-Tavlix ainda está aberto.&lt;/p&gt;
-&lt;p&gt;Um jogo solo mostra a janela Baixar o Orvel Lobby: ela pode baixar o lobby
-para você, e &lt;b&gt;Jogar com outros&lt;/b&gt; abre um lobby já instalado.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;O lançador para Linux.&lt;/b&gt; No Linux, o lobby é o &lt;b&gt;orvellobby&lt;/b&gt;, que é
-compilado e instalado junto com o tavlix. Abra-o e preencha a janela:&lt;/p&gt;
-&lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Seu nome&lt;/b&gt;: o nome que os outros jogadores veem (pode ter espaços).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Endereço do anfitrião&lt;/b&gt;: o computador que roda o jogo, como um nome ou
-um endereço como 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Pressione &lt;b&gt;Hospedar um jogo&lt;/b&gt; para rodar o jogo no seu computador; os
-outros entram no seu jogo pelo endereço do seu computador. Pressione
-&lt;b&gt;Entrar em um jogo&lt;/b&gt; para entrar no jogo do endereço do anfitrião. O
-lançador lembra os dois campos, e a linha de status dele diz Jogo em andamento
-enquanto o seu jogo está aberto e Jogo encerrado quando ele fecha.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Jogos na sua rede.&lt;/b&gt; A lista do lançador mostra os jogos hospedados na
-rede da sua casa, com o nome do anfitrião, o endereço, os jogadores e a
-situação, por exemplo &lt;i&gt;Ann em 192.168.1.20, 2 jogadores, rodada 2 de 3&lt;/i&gt;.
-Escolha um para preencher o endereço do anfitrião, ou dê um clique duplo nele
-(ou pressione Enter sobre ele) para entrar na hora. A lista precisa do serviço
-Avahi (avahi-daemon), que a maioria dos desktops Linux roda; sem ele, entre
-pelo endereço.&lt;/p&gt;
-&lt;p&gt;Você também pode abrir o Tavlix por conta própria com as mesmas três
-informações na linha de comando, por exemplo
-&lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; para hospedar; qualquer outra última palavra entra no jogo.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;History&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Version %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;First release: solo games against the computer, hosted and joined games for up to six players and three watchers, chat with phrase buttons and chatter sounds, the tally list, quick instructions and this help.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The Documentation page of the help window, in HTML; keep the tags and %1 (the version)</extracomment>
         <translation>&lt;h3&gt;Histórico&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Versão %1&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Primeira versão: jogos solo contra o computador, jogos em rede, em que um jogador hospeda e os outros entram, para até seis jogadores e três espectadores, chat com botões de frase e sons do chat, o placar, as instruções rápidas e esta ajuda.&lt;/li&gt;&lt;/ul&gt;</translation>
@@ -1573,6 +1580,209 @@ informações na linha de comando, por exemplo
     <message>
         <source>Done</source>
         <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Playing alone.&lt;/b&gt; Started on its own, Tavlix opens a solo game against
+the computer player Klot. Press the &lt;b&gt;Start Game&lt;/b&gt; button on the board (or
+File, Start Game) to begin. A solo game needs no internet connection, but it
+does talk to itself over the network components of your computer: if a
+firewall asks, allow Tavlix to use the network on this computer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other people are started from the
+lobby launcher (see &lt;i&gt;The Lobby&lt;/i&gt;). One player hosts the game, everyone
+else joins the host. The first player in the list is usually the host.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The host&apos;s computer must accept incoming connections on
+TCP port 7772; allow Tavlix in its firewall. When you host, the chat tells you
+where the others can join you: &quot;Players on your network can join you at ...&quot;
+for each address of your computer on its networks, for friends in the same
+home.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting from home.&lt;/b&gt; Most homes reach the internet through a router,
+which lets nobody in on its own. While you host, Tavlix asks your router to
+open port 7772 for your computer (over NAT-PMP or UPnP, which most routers
+offer), for an hour at a time and again every half hour, and closes it again
+when you leave the game. If the router agrees, the chat says &quot;Players on the
+internet can join you at ...&quot; with your address on the internet: give that
+address to your friends. The game never takes another port, and never waits
+for the router: you can play while it answers.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;When the router refuses.&lt;/b&gt; The chat then says why (&quot;Your router did
+not open port 7772 ...&quot;), and names the address of your computer. Switch on
+UPnP or NAT-PMP in the router&apos;s settings page, or forward TCP port 7772 to
+that address there by hand. If the port already leads to another computer,
+end the game there first or forward the port by hand. Players on your own
+network can always join you at the addresses the chat shows.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Strangers.&lt;/b&gt; An open port is open to everyone. A connection must log
+in within 15 seconds, one address may not try again and again, and a player
+you remove from the game cannot come back while you host. What the game turns
+away, it tells you in the chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Turning it off.&lt;/b&gt; Options, Open Port on Router switches this off (or
+on again) at once, also while you host; Tavlix then closes the port on the
+router. The choice is kept for the next games.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing online with an invite code.&lt;/b&gt; Many homes let nobody in, and
+no router setting changes that. So when you host, Tavlix also registers your
+table with the Orvel lobby on the internet, and the chat says &quot;Friends can
+join you with the invite code ...&quot; with a code such as +K7QX-M2PA. Send your
+friends the code (File, Copy Invite Code puts it on the clipboard); it stays
+the same every time you host. A friend joins with the code in place of an
+address, in the lobby or on the command line. Where your computer cannot be
+reached, the lobby relays the game between you: the chat of your friend says
+&quot;Connected through the lobby&apos;s relay.&quot;, and the game plays exactly the same.
+The relay only passes the game&apos;s own messages on and keeps none of them.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Play Online.&lt;/b&gt; Options, Play Online chooses what the lobby may do:
+Off (never contact it), Invite Only (your table is found by its code only;
+the usual choice) or Public (it is also listed in every lobby window, for
+anyone to join). A change applies at once. If the lobby cannot be reached,
+the chat says so once, and players on your network can still join you; the
+game tries again every few minutes. Lock Table, removing a player and the
+limits for strangers work for players who come through the lobby as for
+everyone else.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Losing the host.&lt;/b&gt; The host&apos;s copy of Tavlix runs the game for
+everyone. If the host leaves or is disconnected, all game play ends and the
+other players&apos; windows close.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;&lt;b&gt;Jogando sozinho.&lt;/b&gt; Aberto diretamente, sem o lobby, o Tavlix começa um jogo solo contra Klot, o jogador do computador. Pressione o botão &lt;b&gt;Iniciar jogo&lt;/b&gt; no
+tabuleiro (ou Arquivo, Iniciar jogo) para começar. Um jogo solo não precisa
+de conexão com a internet, mas conversa consigo mesmo pelos componentes de
+rede do seu computador: se um firewall perguntar, permita que o Tavlix use a
+rede neste computador.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jogando com outras pessoas.&lt;/b&gt; Jogos com outras pessoas começam pelo
+lançador do lobby (veja &lt;i&gt;O lobby&lt;/i&gt;). Um jogador hospeda o jogo, e todos os
+outros entram no jogo do anfitrião. O primeiro jogador da lista costuma ser o
+anfitrião.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hospedando.&lt;/b&gt; O computador do anfitrião precisa aceitar conexões de
+entrada na porta TCP 7772; libere o Tavlix no firewall dele. Quando você
+hospeda, o chat diz onde os outros podem entrar no seu jogo: &quot;Jogadores da
+sua rede podem entrar no seu jogo em ...&quot; para cada endereço do seu computador
+nas redes dele, para amigos na mesma casa.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hospedando de casa.&lt;/b&gt; A maioria das casas se conecta à internet por
+um roteador, que por si só não deixa ninguém entrar. Enquanto você hospeda, o
+Tavlix pede ao seu roteador que abra a porta 7772 para o seu computador (por
+NAT-PMP ou UPnP, que a maioria dos roteadores oferece), por uma hora de cada
+vez e de novo a cada meia hora, e a fecha quando você sai do jogo. Se o
+roteador concordar, o chat diz &quot;Jogadores da internet podem entrar no seu
+jogo em ...&quot; com o seu endereço na internet: passe esse endereço aos seus
+amigos. O jogo nunca usa outra porta e nunca fica esperando o roteador: você
+pode jogar enquanto ele responde.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Quando o roteador recusa.&lt;/b&gt; O chat então diz por quê (&quot;Seu roteador
+não abriu a porta 7772 ...&quot;) e informa o endereço do seu computador. Ative o
+UPnP ou o NAT-PMP na página de configurações do roteador, ou encaminhe ali,
+manualmente, a porta TCP 7772 para esse endereço. Se a porta já leva a outro
+computador, encerre primeiro o jogo nele ou encaminhe a porta manualmente.
+Jogadores da sua própria rede sempre podem entrar no seu jogo pelos endereços
+que o chat mostra.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Estranhos.&lt;/b&gt; Uma porta aberta fica aberta para todo mundo. Uma
+conexão precisa se identificar em até 15 segundos, um mesmo endereço não pode ficar tentando sem parar, e um jogador que você remover do jogo não pode
+voltar enquanto você estiver hospedando. O que o jogo recusar, ele avisa no
+chat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Desligando.&lt;/b&gt; Opções, Abrir porta no roteador desliga isso (ou liga
+de novo) na hora, mesmo enquanto você hospeda; o Tavlix então fecha a porta no
+roteador. A escolha fica guardada para os próximos jogos.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jogando on-line com um código de convite.&lt;/b&gt; Muitas casas não deixam
+ninguém entrar, e nenhuma configuração do roteador muda isso. Por isso, quando
+você hospeda, o Tavlix também registra a sua mesa no lobby da Orvel na
+internet, e o chat diz &quot;Amigos podem entrar no seu jogo com o código de
+convite ...&quot; com um código como +K7QX-M2PA. Mande o código aos seus amigos
+(Arquivo, Copiar código de convite o coloca na área de transferência); ele é
+sempre o mesmo, toda vez que você hospeda. Um amigo entra com o código no
+lugar de um endereço, no lobby ou na linha de comando. Quando não é possível
+alcançar o seu computador, o lobby retransmite o jogo entre vocês: o chat do
+seu amigo diz &quot;Conectado pelo retransmissor do lobby.&quot;, e o jogo funciona
+exatamente do mesmo jeito. O retransmissor só repassa as mensagens do próprio
+jogo e não guarda nenhuma delas.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jogar on-line.&lt;/b&gt; Opções, Jogar on-line escolhe o que o lobby pode
+fazer: Desligado (nunca contatá-lo), Só com convite (a sua mesa só é
+encontrada pelo código; a escolha de costume) ou Público (ela também aparece
+em todas as janelas do lobby, para qualquer pessoa entrar). A mudança vale na
+hora. Se não for possível alcançar o lobby, o chat avisa uma vez, e os
+jogadores da sua rede ainda podem entrar no seu jogo; o jogo tenta de novo a
+cada poucos minutos. Trancar mesa, a remoção de jogadores e os limites para
+estranhos valem para quem chega pelo lobby como para todos os outros.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Perdendo o anfitrião.&lt;/b&gt; A cópia do Tavlix do anfitrião roda o jogo
+para todos. Se o anfitrião sair ou for desconectado, o jogo acaba para todos e
+as janelas dos outros jogadores se fecham.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;The Orvel Lobby is a separate program where players meet and start
+multi-player games. It starts Tavlix for every player of a game with three
+things: the player&apos;s name, the address of the host, and whether this player
+hosts. While the game runs, the lobby can tell that Tavlix is still open.&lt;/p&gt;
+&lt;p&gt;A solo game shows the window Download The Orvel Lobby: it can fetch the
+lobby for you, and &lt;b&gt;Play with Others&lt;/b&gt; starts an installed lobby.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;The Linux launcher.&lt;/b&gt; On Linux the lobby is &lt;b&gt;orvellobby&lt;/b&gt;, which
+is built and installed beside tavlix. Start it and fill in its window:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt;: the name the other players see (blanks are fine).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Host address&lt;/b&gt;: the computer that runs the game, as a name or an
+address such as 192.168.1.20 or 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Press &lt;b&gt;Host a game&lt;/b&gt; to run the game on your computer; the others join
+you with your computer&apos;s address. Press &lt;b&gt;Join a game&lt;/b&gt; to join the game at
+the host address. The launcher remembers both entries, and its status line
+says Game running while your game is open and Game ended once it
+closes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on your network.&lt;/b&gt; The launcher&apos;s list shows the games hosted on
+your home network, with the host&apos;s name, the address, the players and the
+state, for example &lt;i&gt;Ann at 192.168.1.20, 2 players, round 2 of 3&lt;/i&gt;.
+Choose one to fill in the host address, or double-click it (or press Enter
+on it) to join straight away. The list needs the Avahi service
+(avahi-daemon), which most Linux desktops run; without it, join by address.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Games on the internet.&lt;/b&gt; The second list shows the public tables at
+the Orvel lobby on the internet, for example &lt;i&gt;Ann at +K7QX-M2PA, 2 players,
+waiting&lt;/i&gt;, and asks the lobby again every 15 seconds; press F5 to ask at
+once. Choose one to put its invite code in the host address, or double-click
+it (or press Enter on it) to join. The host address also takes an invite
+code that a friend sent you, such as +K7QX-M2PA; letter case and the &quot;-&quot; do
+not matter.&lt;/p&gt;
+&lt;p&gt;You can also start Tavlix yourself with the same three things on the
+command line, for example &lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; to host, or
+&lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt; to join a friend&apos;s table by its invite
+code; any other last word joins.&lt;/p&gt;
+</source>
+        <extracomment>A page of the help window, in HTML; keep the tags</extracomment>
+        <translation>
+&lt;p&gt;O Orvel Lobby é um programa à parte, onde os jogadores se encontram e
+começam jogos com várias pessoas. Ele abre o Tavlix para cada jogador de uma
+partida com três informações: o nome do jogador, o endereço do anfitrião e se
+esse jogador é o anfitrião. Enquanto o jogo roda, o lobby consegue saber que o
+Tavlix ainda está aberto.&lt;/p&gt;
+&lt;p&gt;Um jogo solo mostra a janela Baixar o Orvel Lobby: ela pode baixar o lobby
+para você, e &lt;b&gt;Jogar com outros&lt;/b&gt; abre um lobby já instalado.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;O lançador para Linux.&lt;/b&gt; No Linux, o lobby é o &lt;b&gt;orvellobby&lt;/b&gt;, que é
+compilado e instalado junto com o tavlix. Abra-o e preencha a janela:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Seu nome&lt;/b&gt;: o nome que os outros jogadores veem (pode ter espaços).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Endereço do anfitrião&lt;/b&gt;: o computador que roda o jogo, como um nome ou
+um endereço como 192.168.1.20 ou 2001:db8::20.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Pressione &lt;b&gt;Hospedar um jogo&lt;/b&gt; para rodar o jogo no seu computador; os
+outros entram no seu jogo pelo endereço do seu computador. Pressione
+&lt;b&gt;Entrar em um jogo&lt;/b&gt; para entrar no jogo do endereço do anfitrião. O
+lançador lembra os dois campos, e a linha de status dele diz Jogo em andamento
+enquanto o seu jogo está aberto e Jogo encerrado quando ele fecha.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jogos na sua rede.&lt;/b&gt; A lista do lançador mostra os jogos hospedados na
+rede da sua casa, com o nome do anfitrião, o endereço, os jogadores e a
+situação, por exemplo &lt;i&gt;Ann em 192.168.1.20, 2 jogadores, rodada 2 de 3&lt;/i&gt;.
+Escolha um para preencher o endereço do anfitrião, ou dê um clique duplo nele
+(ou pressione Enter sobre ele) para entrar na hora. A lista precisa do serviço
+Avahi (avahi-daemon), que a maioria dos desktops Linux roda; sem ele, entre
+pelo endereço.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Jogos na internet.&lt;/b&gt; A segunda lista mostra as mesas públicas do
+lobby da Orvel na internet, por exemplo &lt;i&gt;Ann em +K7QX-M2PA, 2 jogadores,
+aguardando&lt;/i&gt;, e consulta o lobby de novo a cada 15 segundos; pressione F5
+para consultar na hora. Escolha uma para colocar o código de convite dela no
+endereço do anfitrião, ou dê um clique duplo nela (ou pressione Enter sobre
+ela) para entrar. O endereço do anfitrião também aceita um código de convite
+que um amigo mandou para você, como +K7QX-M2PA; maiúsculas, minúsculas e o
+&quot;-&quot; não fazem diferença.&lt;/p&gt;
+&lt;p&gt;Você também pode abrir o Tavlix por conta própria com as mesmas três
+informações na linha de comando, por exemplo
+&lt;i&gt;tavlix Ann 192.168.1.20 true&lt;/i&gt; para hospedar, ou
+&lt;i&gt;tavlix Bo +K7QX-M2PA false&lt;/i&gt; para entrar na mesa de um amigo pelo código
+de convite; qualquer outra última palavra entra no jogo.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
@@ -1773,6 +1983,16 @@ informações na linha de comando, por exemplo
         <source>%1 says: %2</source>
         <extracomment>A phrase button&apos;s line: %1 a player&apos;s name, %2 the phrase</extracomment>
         <translation>%1 diz: %2</translation>
+    </message>
+    <message>
+        <source>%1 is removed: %2 and the name %1 stay away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name, %2 an address or address block such as 2001:db8:64::/64</extracomment>
+        <translation>%1 foi removido: %2 e o nome %1 ficam bloqueados enquanto você hospedar.</translation>
+    </message>
+    <message>
+        <source>%1 is removed: the name %1 stays away while you host.</source>
+        <extracomment>%1 the removed player&apos;s name</extracomment>
+        <translation>%1 foi removido: o nome %1 fica bloqueado enquanto você hospedar.</translation>
     </message>
 </context>
 </TS>
