@@ -23,8 +23,11 @@ function(tavlix_add_gtest target)
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
   # The tests read the English source texts, whatever language the desktop
-  # that runs them speaks; tests of other languages choose theirs.
-  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANGUAGE=en" SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+  # that runs them speaks; tests of other languages choose theirs. Each
+  # property takes one value here: a list ("a;b") would split into
+  # names and values and lose the properties that follow it.
+  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ENVIRONMENT_MODIFICATION "LANGUAGE=set:en"
+    SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
   if(ARG_LAB)
     list(APPEND props LABELS lab)
   endif()

@@ -71,7 +71,9 @@ TEST_F(TableInAnotherLanguage, LinesAreTranslatedTypedTextIsNotAndTheWireStaysEn
     const QString won = winner == "Bo" ? tr("RoundView", "You have Won the Game!", {})
                                        : tr("RoundView", "%1 has Won the Game!", {winner});
     EXPECT_TRUE(waitUntil([&] { return boChat().contains(won); })) << boChat().toStdString();
-    EXPECT_EQ(bo.label("label_numrounds"), tr("RoundView", "Round: %1 of %2", {"1", "1"}));
+    // A shared top score after the one round plays another.
+    EXPECT_EQ(bo.label("label_numrounds"),
+              tr("RoundView", "Round: %1 of %2", {QString::number(server.flow().roundcount()), "1"}));
     EXPECT_TRUE(bo.label("label_status").startsWith('['));
 }
 
