@@ -223,7 +223,7 @@ Registry &registry()
 
 void fit(QWidget *control)
 {
-    if (!control || inLayout(control))
+    if (!control)
         return;
     QFont font = control->font();
     const bool pixels = font.pixelSize() > 0;
@@ -234,6 +234,12 @@ void fit(QWidget *control)
     control->setProperty(OwnSize, own);
     setSize(font, own, pixels);
     control->setFont(font);
+    // A control in a layout grows instead. One whose text was set before it
+    // joined its layout, at the size of a new widget, has its font back.
+    if (inLayout(control)) {
+        control->setProperty(FittedSize, own);
+        return;
+    }
     const qreal floor = own * 0.55;
     qreal size = own;
     while (overflows(control) && size - 0.5 >= floor) {
