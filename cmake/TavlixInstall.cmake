@@ -115,6 +115,7 @@ set(CPACK_DEBIAN_TAVLIX_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4 (>= 7.85), li
 # The status line and the chat ask for Arial; Liberation Sans has its metrics.
 # Games are found on the local network through the Avahi daemon, whose client
 # library is loaded when first needed; without them the game plays on and
-# joins by address.
-set(CPACK_DEBIAN_TAVLIX_PACKAGE_RECOMMENDS "fonts-liberation, libavahi-client3, avahi-daemon")
+# joins by address. Qt's own texts (standard buttons, the colour chooser)
+# come in the player's language from Qt's translations.
+set(CPACK_DEBIAN_TAVLIX_PACKAGE_RECOMMENDS "fonts-liberation, libavahi-client3, avahi-daemon, qt6-translations-l10n")
 include(CPack)

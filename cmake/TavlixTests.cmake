@@ -22,7 +22,12 @@ function(tavlix_add_gtest target)
   else()
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
-  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen" SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+  # The tests read the English source texts, whatever language the desktop
+  # that runs them speaks; tests of other languages choose theirs. Each
+  # property takes one value here: a list ("a;b") would split into
+  # names and values and lose the properties that follow it.
+  set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ENVIRONMENT_MODIFICATION "LANGUAGE=set:en"
+    SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
   if(ARG_LAB)
     list(APPEND props LABELS lab)
   endif()

@@ -15,6 +15,7 @@ case "$TAVLIX_BUILD_DIR" in /*) ;; *) TAVLIX_BUILD_DIR="$TAVLIX_ROOT/$TAVLIX_BUI
 TAVLIX_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgtest-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev
   libnatpmp-dev libminiupnpc-dev

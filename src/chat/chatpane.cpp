@@ -1,5 +1,7 @@
 #include "chatpane.h"
 
+#include "wirelines.h"
+
 #include "chatinput.h"
 #include "chatline.h"
 #include "chatpictures.h"
@@ -7,6 +9,7 @@
 #include "clientstate.h"
 #include "desktop.h"
 #include "protocol.h"
+#include "uitext.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,7 +20,6 @@
 #include <QToolButton>
 #include <QUrl>
 
-const QString ChatPane::Prompt = QStringLiteral("<Enter Chat Here>");
 
 namespace {
 
@@ -58,7 +60,7 @@ void ChatPane::createControls(QWidget *panel)
     m_mainchat->setObjectName(QStringLiteral("mainchat"));
     m_mainchat->setGeometry(488, 228, 272, 271);
     m_mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_mainchat->setAccessibleName(QStringLiteral("Chat"));
+    UiText::set(m_mainchat, staticMetaObject, QT_TR_NOOP("Chat"), UiText::Role::AccessibleName);
 
     m_mychat = new ChatInput(panel);
     m_mychat->setObjectName(QStringLiteral("mychat"));
@@ -70,8 +72,18 @@ void ChatPane::createControls(QWidget *panel)
     pal.setColor(QPalette::Base, PaneBackground);
     m_mychat->setPalette(pal);
     m_mychat->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_mychat->setAccessibleName(QStringLiteral("Chat message"));
-    m_mychat->setText(Prompt);
+    UiText::set(m_mychat, staticMetaObject, QT_TR_NOOP("Chat message"), UiText::Role::AccessibleName);
+    // A prompt still shown changes with the language; what the player
+    // has typed stays.
+    UiText::bind(
+        m_mychat, 0,
+        [this](const QString &text) {
+            const bool showing = m_mychat->text() == m_prompt;
+            m_prompt = text;
+            if (showing)
+                m_mychat->setText(text);
+        },
+        "ChatPane", QT_TR_NOOP("<Enter Chat Here>"));
     setChatColour(m_chatColour);
 
     m_smilies = new QToolButton(panel);
@@ -79,9 +91,9 @@ void ChatPane::createControls(QWidget *panel)
     m_smilies->setGeometry(735, 502, 22, 18);
     m_smilies->setIcon(QPixmap::fromImage(ChatPictures::picture(0)));
     m_smilies->setIconSize(QSize(ChatPictures::Width, ChatPictures::Height));
-    m_smilies->setToolTip(QStringLiteral("Chatter Sounds"));
+    UiText::set(m_smilies, staticMetaObject, QT_TR_NOOP("Chatter Sounds"), UiText::Role::ToolTip);
     // The hint is the game's own; a screen reader hears what the button does.
-    m_smilies->setAccessibleName(QStringLiteral("Chat pictures"));
+    UiText::set(m_smilies, staticMetaObject, QT_TR_NOOP("Chat pictures"), UiText::Role::AccessibleName);
     m_smilies->setFocusPolicy(Qt::NoFocus);
 
     connect(m_mainchat, &ChatView::linkClicked, this, &ChatPane::mainchatJump);
@@ -92,28 +104,31 @@ void ChatPane::createControls(QWidget *panel)
     connect(m_smilies, &QToolButton::clicked, this, &ChatPane::button_smiliesClick);
 }
 
-QAction *ChatPane::newAction(const QString &objectName, const QString &text)
+QAction *ChatPane::newAction(const QString &objectName, const char *text)
 {
-    auto *action = new QAction(text, this);
+    auto *action = new QAction(this);
     action->setObjectName(objectName);
+    if (text)
+        UiText::set(action, staticMetaObject, text);
     return action;
 }
 
 void ChatPane::createActions()
 {
-    m_textColor = newAction(QStringLiteral("TextColor1"), QStringLiteral("Text Color"));
+    m_textColor = newAction(QStringLiteral("TextColor1"), QT_TR_NOOP("Text Color"));
     connect(m_textColor, &QAction::triggered, this, &ChatPane::TextColor1Click);
 
     for (std::size_t i = 0; i < TextSizes.size(); ++i) {
         const int points = TextSizes[i];
-        QAction *item = newAction(QStringLiteral("N%1").arg(points), QString::number(points));
+        QAction *item = newAction(QStringLiteral("N%1").arg(points), nullptr);
+        item->setText(QString::number(points));
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, points] { textSizeClick(points); });
         m_sizeItems[i] = item;
     }
 
-    m_scrollOff2 = newAction(QStringLiteral("ScrollChatOff2"), QStringLiteral("Scroll Chat Off"));
-    m_scrollOff1 = newAction(QStringLiteral("ScrollChatOff1"), QStringLiteral("Scroll Chat Off"));
+    m_scrollOff2 = newAction(QStringLiteral("ScrollChatOff2"), QT_TR_NOOP("Scroll Chat Off"));
+    m_scrollOff1 = newAction(QStringLiteral("ScrollChatOff1"), QT_TR_NOOP("Scroll Chat Off"));
     for (QAction *item : {m_scrollOff1, m_scrollOff2}) {
         item->setCheckable(true);
         item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -123,23 +138,23 @@ void ChatPane::createActions()
     // the two Ctrl+S would be ambiguous.
     m_scrollOff1->setShortcutContext(Qt::WidgetShortcut);
 
-    m_clearMainChat1 = newAction(QStringLiteral("ClearMainChat1"), QStringLiteral("Clear Main Chat"));
-    m_clearMainChat2 = newAction(QStringLiteral("ClearMainChat2"), QStringLiteral("Clear Main Chat"));
+    m_clearMainChat1 = newAction(QStringLiteral("ClearMainChat1"), QT_TR_NOOP("Clear Main Chat"));
+    m_clearMainChat2 = newAction(QStringLiteral("ClearMainChat2"), QT_TR_NOOP("Clear Main Chat"));
     connect(m_clearMainChat1, &QAction::triggered, this, &ChatPane::ClearMainChat1Click);
     connect(m_clearMainChat2, &QAction::triggered, this, &ChatPane::ClearMainChat1Click);
 
-    m_selectAll = newAction(QStringLiteral("SelectAll1"), QStringLiteral("Select All"));
+    m_selectAll = newAction(QStringLiteral("SelectAll1"), QT_TR_NOOP("Select All"));
     connect(m_selectAll, &QAction::triggered, this, &ChatPane::SelectAll1Click);
 
     // Copy and Paste act on their own control only, so Ctrl+C in the input
     // line or Ctrl+V elsewhere keeps its usual meaning.
-    m_copy = newAction(QStringLiteral("Copy1"), QStringLiteral("Copy"));
+    m_copy = newAction(QStringLiteral("Copy1"), QT_TR_NOOP("Copy"));
     m_copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     m_copy->setShortcutContext(Qt::WidgetShortcut);
     m_mainchat->addAction(m_copy);
     connect(m_copy, &QAction::triggered, this, &ChatPane::Copy1Click);
 
-    m_paste = newAction(QStringLiteral("Paste1"), QStringLiteral("Paste"));
+    m_paste = newAction(QStringLiteral("Paste1"), QT_TR_NOOP("Paste"));
     m_paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     m_paste->setShortcutContext(Qt::WidgetShortcut);
     m_mychat->addAction(m_paste);
@@ -148,7 +163,8 @@ void ChatPane::createActions()
 
 void ChatPane::createMenus(QWidget *panel)
 {
-    m_textSizeMenu = new QMenu(QStringLiteral("Text Size"), panel);
+    m_textSizeMenu = new QMenu(panel);
+    UiText::set(m_textSizeMenu, staticMetaObject, QT_TR_NOOP("Text Size"));
     m_textSizeMenu->setObjectName(QStringLiteral("TextSize1"));
     m_textSizeMenu->menuAction()->setObjectName(QStringLiteral("TextSize1"));
     for (QAction *item : m_sizeItems)
@@ -220,12 +236,19 @@ void ChatPane::chatrecieved(const QByteArray &body)
 {
     const QString text = wire::decodeText(body);
     const qsizetype bar = text.indexOf(QLatin1Char('|'));
+    // The words the host and the phrase buttons put around what a player
+    // typed are English on the wire; they are shown in this player's
+    // language, and the typed text as it came.
+    const auto shown = [](const QString &line) {
+        const qsizetype plus = line.indexOf(QLatin1Char('+'));
+        return plus < 0 ? line : line.left(plus + 1) + WireLines::chatText(line.mid(plus + 1));
+    };
     if (bar < 0) {
-        addlinetochat(text, ColourRed);
+        addlinetochat(shown(text), ColourRed);
         return;
     }
     const auto colour = colourFromText(text.mid(bar + 1).toStdString());
-    addlinetochat(text.left(bar), colour.value_or(ColourRed));
+    addlinetochat(shown(text.left(bar)), colour.value_or(ColourRed));
 }
 
 void ChatPane::sendit()
@@ -322,7 +345,7 @@ void ChatPane::button_smiliesClick()
 
 void ChatPane::pictureClick(int code)
 {
-    if (m_mychat->text() == Prompt)
+    if (m_mychat->text() == m_prompt)
         m_mychat->clear();
     m_mychat->setText(m_mychat->text() + QStringLiteral(":)#") + QString::number(code));
     m_mychat->end(false);
@@ -334,11 +357,11 @@ void ChatPane::mainchatJump(const QString &target)
     while (url.endsWith(QLatin1Char(' ')))
         url.chop(1);
     if (!isWebAddress(url) || !m_desktop.openUrl(url))
-        m_desktop.message(m_mainchat->window(), QStringLiteral("Cannot open Webpage"));
+        m_desktop.message(m_mainchat->window(), tr("Cannot open Webpage"));
 }
 
 void ChatPane::mychatKeyDown()
 {
-    if (m_mychat->text() == Prompt)
+    if (m_mychat->text() == m_prompt)
         m_mychat->clear();
 }

@@ -35,7 +35,9 @@ class ChatPane : public QObject
 public:
     using Sender = std::function<void(const QByteArray &message)>;
 
-    static const QString Prompt; // "<Enter Chat Here>"
+    // The prompt the input line shows until the first key, in the
+    // player's language.
+    const QString &prompt() const { return m_prompt; }
 
     ChatPane(QWidget *panel, ClientState &state, Desktop &desktop, QObject *parent = nullptr);
 
@@ -93,7 +95,7 @@ private:
     void createControls(QWidget *panel);
     void createActions();
     void createMenus(QWidget *panel);
-    QAction *newAction(const QString &objectName, const QString &text);
+    QAction *newAction(const QString &objectName, const char *text);
 
     ClientState &m_state;
     Desktop &m_desktop;
@@ -118,4 +120,5 @@ private:
     QMenu *m_popupMainchat = nullptr;
     QMenu *m_popupMychat = nullptr;
     QMenu *m_popupSmilies = nullptr;
+    QString m_prompt;
 };

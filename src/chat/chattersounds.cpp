@@ -4,6 +4,7 @@
 #include "clientstate.h"
 #include "desktop.h"
 #include "protocol.h"
+#include "uitext.h"
 
 #include <QAction>
 #include <QLabel>
@@ -14,11 +15,28 @@
 namespace {
 
 // Caption and hint of menu item wave<k>, k = 1..20.
+//: The chatter sounds menu: each item names a short recorded sound
 const char *const SoundCaptions[ChatterSounds::Count] = {
-    "Doh",       "Cough",    "Hello",          "Thank You",    "Where have you been?",
-    "Snoring",   "Sneezing", "Sorry",          "Welcome",      "Yeehaa",
-    "Yippee",    "Oh No",    "Applause",       "Honk",         "Oooh",
-    "Razzberry", "Cheer",    "Woman Laughing", "Man Laughing", "Crying",
+    QT_TRANSLATE_NOOP("ChatterSounds", "Doh"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Cough"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Hello"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Thank You"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Where have you been?"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Snoring"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Sneezing"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Sorry"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Welcome"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Yeehaa"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Yippee"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Oh No"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Applause"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Honk"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Oooh"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Razzberry"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Cheer"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Woman Laughing"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Man Laughing"),
+    QT_TRANSLATE_NOOP("ChatterSounds", "Crying"),
 };
 
 } // namespace
@@ -29,14 +47,18 @@ ChatterSounds::ChatterSounds(QToolButton *button, ClientState &state, Desktop &d
 {
     m_popup = new QMenu(button);
     m_popup->setObjectName(QStringLiteral("popup_sounds"));
-    QAction *cancel = m_popup->addAction(QStringLiteral("<Cancel>"));
+    QAction *cancel = m_popup->addAction(QString());
+    UiText::set(cancel, staticMetaObject, QT_TR_NOOP("<Cancel>"));
     cancel->setObjectName(QStringLiteral("Cancel1"));
     for (int k = 1; k <= Count; ++k) {
-        const QString caption = QString::fromLatin1(SoundCaptions[k - 1]);
-        QAction *item = m_popup->addAction(caption);
+        QAction *item = m_popup->addAction(QString());
         item->setObjectName(QStringLiteral("wave%1").arg(k));
-        item->setToolTip(caption);
-        item->setStatusTip(caption);
+        const char *caption = SoundCaptions[k - 1];
+        UiText::bind(item, 0, [item](const QString &text) {
+            item->setText(text);
+            item->setToolTip(text);
+            item->setStatusTip(text);
+        }, "ChatterSounds", caption);
         connect(item, &QAction::triggered, this, [this, k] { waveClick(k); });
     }
     // QToolButton reports a click when the left button is released over it,
@@ -83,7 +105,8 @@ void ChatterSounds::playasound(const QByteArray &body)
     const std::optional<QString> sender = seatName(*seat);
     const std::optional<QString> hint = soundHint(name);
     if (sender && hint)
-        m_chat.addlinetochat("0+" + *sender + ": <Chatter Sound> " + *hint, m_state.systemcolor);
+        //: A line in the chat: %1 a player's name, %2 the name of the sound they played
+        m_chat.addlinetochat("0+" + tr("%1: <Chatter Sound> %2").arg(*sender, *hint), m_state.systemcolor);
 }
 
 std::optional<QString> ChatterSounds::seatName(int seat) const

@@ -3,15 +3,25 @@
 #include "chatpane.h"
 #include "clientstate.h"
 #include "protocol.h"
+#include "uitext.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
 
-const std::array<QString, PhraseButtons::Count> PhraseButtons::BuiltIn = {
-    QStringLiteral("Way To Go!"), QStringLiteral("Good One!"),         QStringLiteral("Nice Try!"),
-    QStringLiteral("Excellent!"), QStringLiteral("Brilliant!"),        QStringLiteral("Wow, WTG!"),
-    QStringLiteral("Thanks!"),    QStringLiteral("Way To Go Teamie!"), QStringLiteral("Good Game Everyone!"),
+// A phrase is what the player says to the table; the built-in ones are said
+// in the player's language.
+const std::array<const char *, PhraseButtons::Count> PhraseButtons::BuiltIn = {
+    QT_TRANSLATE_NOOP("PhraseButtons", "Way To Go!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Good One!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Nice Try!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Excellent!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Brilliant!"),
+    //: WTG: "way to go"
+    QT_TRANSLATE_NOOP("PhraseButtons", "Wow, WTG!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Thanks!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Way To Go Teamie!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Good Game Everyone!"),
 };
 
 namespace {
@@ -72,17 +82,26 @@ PhraseButtons::PhraseButtons(QWidget *panel, ClientState &state, ChatPane &chat,
 {
     for (int n = 1; n <= Count; ++n) {
         QToolButton *button = makeButton(panel, n - 1, QStringLiteral("b_phrase%1").arg(n));
+        // "P1" names the button, like a key cap; it is the same in every language.
         button->setText(QStringLiteral("P%1").arg(n));
-        button->setAccessibleName(QStringLiteral("Phrase %1").arg(n));
+        UiText::set(button, staticMetaObject, QT_TR_NOOP("Phrase %1"), UiText::Role::AccessibleName, {QString::number(n)});
         connect(button, &QToolButton::clicked, this, [this, n] { b_phraseClick(n); });
         m_buttons[n - 1] = button;
-        setPhrase(n, BuiltIn[n - 1]);
+        // A built-in phrase follows the language until the settings name
+        // the player's own.
+        UiText::bind(
+            button, 0,
+            [button](const QString &text) {
+                button->setToolTip(text);
+                button->setAccessibleDescription(text);
+            },
+            "PhraseButtons", BuiltIn[n - 1]);
     }
     m_soundButton = makeButton(panel, Count, QStringLiteral("b_phrase10"));
     m_soundButton->setIcon(noteIcon());
     m_soundButton->setIconSize(QSize(16, 14));
-    m_soundButton->setToolTip(QStringLiteral("Chatter Sounds"));
-    m_soundButton->setAccessibleName(QStringLiteral("Chatter Sounds"));
+    UiText::set(m_soundButton, staticMetaObject, QT_TR_NOOP("Chatter Sounds"), UiText::Role::ToolTip);
+    UiText::set(m_soundButton, staticMetaObject, QT_TR_NOOP("Chatter Sounds"), UiText::Role::AccessibleName);
 }
 
 void PhraseButtons::setPhraseLock(std::function<bool()> locked, std::function<void()> lock)
@@ -98,6 +117,7 @@ QString PhraseButtons::phrase(int n) const
 
 void PhraseButtons::setPhrase(int n, const QString &text)
 {
+    UiText::forget(button(n), 0);
     button(n)->setToolTip(text);
     button(n)->setAccessibleDescription(text);
 }

@@ -24,7 +24,7 @@ class PhraseButtons : public QObject
 public:
     static constexpr int Count = 9;
     // The phrases the buttons carry until the settings are read.
-    static const std::array<QString, Count> BuiltIn;
+    static const std::array<const char *, Count> BuiltIn; // source texts, shown translated
 
     PhraseButtons(QWidget *panel, ClientState &state, ChatPane &chat, QObject *parent = nullptr);
 

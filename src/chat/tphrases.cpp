@@ -1,6 +1,7 @@
 #include "tphrases.h"
 
 #include "theme.h"
+#include "uitext.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,11 +9,13 @@
 #include <QShortcut>
 
 Tphrases::Tphrases(QWidget *mainWindow)
-    : GameWindow(QStringLiteral("phrases"), QStringLiteral("Tavlix - Phrase Buttons "), QSize(368, 265), mainWindow)
+    : GameWindow(QStringLiteral("phrases"), QString(), QSize(368, 265), mainWindow)
 {
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Tavlix - Phrase Buttons "), UiText::Role::WindowTitle);
     for (int n = 1; n <= Count; ++n) {
         const int top = 8 + (n - 1) * 22;
-        auto *label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
+        auto *label = new QLabel(this);
+        UiText::set(label, staticMetaObject, QT_TR_NOOP("Phrase Button %1:"), UiText::Role::Text, {QString::number(n)});
         label->setGeometry(8, top + 2, 112, 16);
         label->setFont(Theme::arial(12, true));
 
@@ -21,14 +24,15 @@ Tphrases::Tphrases(QWidget *mainWindow)
         box->setGeometry(122, top, 238, 20);
         box->setMaxLength(MaxLength);
         box->setFont(Theme::arial(12));
-        box->setAccessibleName(label->text());
+        UiText::set(box, staticMetaObject, QT_TR_NOOP("Phrase Button %1:"), UiText::Role::AccessibleName, {QString::number(n)});
         label->setBuddy(box);
         // Enter in any box presses Done.
         connect(box, &QLineEdit::returnPressed, this, &Tphrases::button_doneClick);
         m_boxes[n - 1] = box;
     }
 
-    auto *note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    auto *note = new QLabel(this);
+    UiText::set(note, staticMetaObject, QT_TR_NOOP("Buttons can only be used once every 2 seconds"));
     note->setObjectName(QStringLiteral("label_note"));
     note->setGeometry(8, 210, 352, 16);
     note->setAlignment(Qt::AlignCenter);
@@ -37,7 +41,8 @@ Tphrases::Tphrases(QWidget *mainWindow)
     palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
     note->setPalette(palette);
 
-    auto *done = new QPushButton(QStringLiteral("Done"), this);
+    auto *done = new QPushButton(this);
+    UiText::set(done, staticMetaObject, QT_TR_NOOP("Done"));
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry(148, 234, 72, 24);
     connect(done, &QPushButton::clicked, this, &Tphrases::button_doneClick);

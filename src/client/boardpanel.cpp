@@ -130,7 +130,8 @@ void BoardPanel::showHand()
         picture->setTile(m_state.hand.at(slot));
         const bool raised = slot == m_state.selectedtile;
         picture->move(handLeft(slot), raised ? RaisedTop : HandTop);
-        picture->setAccessibleDescription(raised ? QStringLiteral("Raised") : QString());
+        //: A hand tile lifted up, chosen to be placed
+        picture->setAccessibleDescription(raised ? tr("Raised") : QString());
     }
 }
 
@@ -210,9 +211,10 @@ void BoardPanel::anerror(const QByteArray &body)
     if (!validSeat(seat))
         return;
 
-    static const char *const texts[] = {"You cannot put a tile there.", "Tile not valid.", "That tile does not match."};
+    static const char *const texts[] = {QT_TR_NOOP("You cannot put a tile there."), QT_TR_NOOP("Tile not valid."),
+                                        QT_TR_NOOP("That tile does not match.")};
     if (code >= 1 && code <= 3 && m_hooks.setStatus)
-        m_hooks.setStatus(QString::fromLatin1(texts[code - 1]));
+        m_hooks.setStatus(tr(texts[code - 1]));
     // The turn comes back, so the player may try again at once.
     m_state.canselect = true;
     m_state.whoseturn = seat;

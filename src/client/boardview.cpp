@@ -1,6 +1,7 @@
 #include "boardview.h"
 
 #include "tileart.h"
+#include "uitext.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,7 +12,7 @@
 BoardView::BoardView(const ::board &cells, QWidget *parent) : QWidget(parent), m_board(cells)
 {
     setObjectName(QStringLiteral("paintbox_board"));
-    setAccessibleName(QStringLiteral("Board"));
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Board"), UiText::Role::AccessibleName);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted from the board, so Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -132,14 +133,23 @@ void BoardView::focusOutEvent(QFocusEvent *event)
     updateCell(m_cursor.x(), m_cursor.y());
 }
 
+void BoardView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        describeCursor();
+}
+
 void BoardView::describeCursor()
 {
     const tile &t = m_board.at(m_cursor.x(), m_cursor.y());
-    QString content = QStringLiteral("empty");
+    //: An empty cell of the board
+    QString content = tr("empty");
     if (!t.isEmpty()) {
         content = QStringList{TileArt::symbolName(t.top), TileArt::symbolName(t.right), TileArt::symbolName(t.bottom),
                               TileArt::symbolName(t.left)}
                       .join(QStringLiteral(", "));
     }
-    setAccessibleDescription(QStringLiteral("Column %1, row %2: %3").arg(m_cursor.x()).arg(m_cursor.y()).arg(content));
+    //: A board cell for screen readers: column, row and the four pictures of its tile
+    setAccessibleDescription(tr("Column %1, row %2: %3").arg(m_cursor.x()).arg(m_cursor.y()).arg(content));
 }

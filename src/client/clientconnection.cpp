@@ -6,6 +6,7 @@
 #include "lobbyjoin.h"
 #include "presence.h"
 #include "protocol.h"
+
 #include "tsock.h"
 
 #include <QElapsedTimer>
@@ -37,13 +38,13 @@ ClientConnection::ClientConnection(ClientState &state, Hooks hooks, QObject *par
 
     m_dispatcher.set("CMD_sendlogininfo", [this](const QByteArray &body, int) { sendloginfo(body); });
     m_dispatcher.set("CMD_havewrongversion", [this](const QByteArray &body, int) {
-        m_hooks.addSystemLine(wire::decodeText(body) + " has a different version of the game then you.");
+        m_hooks.addSystemLine(tr("%1 has a different version of the game then you.").arg(wire::decodeText(body)));
     });
     m_dispatcher.set("CMD_wrongversion", [this](const QByteArray &, int) {
-        m_hooks.addSystemLine(QStringLiteral("You have a differnt version of the game then the host."));
+        m_hooks.addSystemLine(tr("You have a differnt version of the game then the host."));
     });
     m_dispatcher.set("CMD_full", [this](const QByteArray &, int) {
-        m_hooks.message(QStringLiteral("Game is full"));
+        m_hooks.message(tr("Game is full"));
         m_hooks.closeMainWindow();
     });
 
@@ -90,16 +91,17 @@ void ClientConnection::processparams(const QStringList &parameters)
     m_state.loginname.clear();
 
     if (parameters.isEmpty()) {
-        m_hooks.addSystemLine(QStringLiteral("Loading Solo Game..Please wait."));
+        m_hooks.addSystemLine(tr("Loading Solo Game..Please wait."));
         m_hooks.showDownloadWindow();
         m_state.hostaddress = QStringLiteral("127.0.0.1");
-        m_state.playername = QStringLiteral("You");
+        //: The player's own name in a solo game
+        m_state.playername = tr("You");
         m_soloGame = true;
         hostpress();
         return;
     }
 
-    m_hooks.addSystemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    m_hooks.addSystemLine(tr("Loading Multi-player Game.. Please Wait."));
     if (parameters.size() < 3)
         return;
     m_state.playername = parameters.at(0);
@@ -122,7 +124,7 @@ void ClientConnection::hostpress()
     } catch (const ESockException &e) {
         // Another program holds port 7772. Connecting to it anyway would
         // join whatever game that is, so stop here and say why.
-        m_hooks.addSystemLine(QStringLiteral("Cannot host the game on port 7772 (%1).").arg(QString::fromLatin1(e.what())));
+        m_hooks.addSystemLine(tr("Cannot host the game on port 7772 (%1).").arg(QString::fromLatin1(e.what())));
         return;
     }
     m_state.loginname = m_state.playername;
@@ -219,7 +221,7 @@ void ClientConnection::couldNotConnect(const QString &reason)
         joinByCode(QString(std::exchange(m_directCode, {})), true);
         return;
     }
-    connectionFailed(QStringLiteral("Could not connect to %1: %2.").arg(m_sock->HostName(), reason));
+    connectionFailed(tr("Could not connect to %1: %2.").arg(m_sock->HostName(), reason));
 }
 
 void ClientConnection::connectionFailed(const QString &line)
@@ -293,7 +295,7 @@ void ClientConnection::sockInfo(TSocketInfo info, const QString &text)
         if (m_link == Link::Connecting)
             couldNotConnect(ConnectFailure::fromInfo(text, code, m_sock->PortName()));
         else if (m_link == Link::Connected && ConnectionLiveness::meansConnectionLost(code))
-            connectionFailed(QStringLiteral("The connection to the host was lost."));
+            connectionFailed(tr("The connection to the host was lost."));
         return;
     }
     // The endpoint's one Close info is its "Socket Closed".

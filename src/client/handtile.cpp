@@ -68,15 +68,24 @@ void HandTile::setTile(const tile &t)
     update();
 }
 
+void HandTile::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(describe(m_slot, m_tile));
+}
+
 QString HandTile::describe(int slot, const tile &t)
 {
-    QString sides = QStringLiteral("empty");
+    //: An empty slot of the hand
+    QString sides = tr("empty");
     if (!t.isEmpty()) {
         sides = QStringList{TileArt::symbolName(t.top), TileArt::symbolName(t.right), TileArt::symbolName(t.bottom),
                             TileArt::symbolName(t.left)}
                     .join(QStringLiteral(", "));
     }
-    return QStringLiteral("Tile %1: %2").arg(slot).arg(sides);
+    //: A hand tile for screen readers: its slot number and its four pictures
+    return tr("Tile %1: %2").arg(slot).arg(sides);
 }
 
 void HandTile::paintEvent(QPaintEvent *)

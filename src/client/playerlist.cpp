@@ -6,6 +6,7 @@
 #include "roundart.h"
 #include "roundview.h"
 #include "tspylist.h"
+#include "uitext.h"
 
 #include <QAction>
 #include <QLabel>
@@ -51,11 +52,14 @@ void PlayerList::createSeatMenu(QWidget *panelBoard)
     m_popupKick = new QMenu(panelBoard);
     m_popupKick->setObjectName(QStringLiteral("popup_kick"));
     m_popupKick->setProperty("tag", 0);
-    m_remove = m_popupKick->addAction(QStringLiteral("&Remove From Game"));
+    m_remove = m_popupKick->addAction(QString());
+    UiText::set(m_remove, staticMetaObject, QT_TR_NOOP("&Remove From Game"));
     m_remove->setObjectName(QStringLiteral("RemoveFromGame1"));
-    m_setWatch = m_popupKick->addAction(QStringLiteral("&Set to Just Watch"));
+    m_setWatch = m_popupKick->addAction(QString());
+    UiText::set(m_setWatch, staticMetaObject, QT_TR_NOOP("&Set to Just Watch"));
     m_setWatch->setObjectName(QStringLiteral("SettoJustWatch1"));
-    m_unsetWatch = m_popupKick->addAction(QStringLiteral("&Unset Just Watch"));
+    m_unsetWatch = m_popupKick->addAction(QString());
+    UiText::set(m_unsetWatch, staticMetaObject, QT_TR_NOOP("&Unset Just Watch"));
     m_unsetWatch->setObjectName(QStringLiteral("UnsetJustWatch1"));
     connect(m_remove, &QAction::triggered, this, &PlayerList::RemoveFromGame1Click);
     connect(m_setWatch, &QAction::triggered, this, &PlayerList::SettoJustWatch1Click);
@@ -106,12 +110,12 @@ void PlayerList::arrive(const Record &r)
 {
     const bool me = r.seat == m_state.mynumber;
     if (me) {
-        m_hooks.addSystemLine(QStringLiteral("You are Connected."));
-        m_hooks.addSystemLine(QStringLiteral("Press Ctrl-I to view Quick Instructions."));
+        m_hooks.addSystemLine(tr("You are Connected."));
+        m_hooks.addSystemLine(tr("Press Ctrl-I to view Quick Instructions."));
         if (m_hooks.ownArrival)
             m_hooks.ownArrival();
     } else {
-        m_hooks.addSystemLine(r.name + " is Connected.");
+        m_hooks.addSystemLine(tr("%1 is Connected.").arg(r.name));
     }
 
     if (m_state.isPlayerSeat(r.seat)) {
@@ -123,7 +127,7 @@ void PlayerList::arrive(const Record &r)
             s.eyes->show();
     } else {
         m_spylist.addSpy(r.seat, r.name);
-        m_hooks.addSystemLine(me ? QStringLiteral("You are spying.") : r.name + " is spying.");
+        m_hooks.addSystemLine(me ? tr("You are spying.") : tr("%1 is spying.").arg(r.name));
     }
 }
 
@@ -140,7 +144,7 @@ void PlayerList::playerdisconnected(const QByteArray &body)
         const QString shown = s.name->fullText();
         const QString computer = QString::fromLatin1(botname(n));
         if (shown != waiting() && shown != computer)
-            m_hooks.addSystemLine(shown + " disconnected.");
+            m_hooks.addSystemLine(tr("%1 disconnected.").arg(shown));
         // The host always plays seat 2, by the computer when nobody sits
         // there.
         s.name->setFullText(n == 2 ? computer : waiting());
@@ -148,7 +152,7 @@ void PlayerList::playerdisconnected(const QByteArray &body)
         return;
     }
     if (m_spylist.removeSpy(QString::number(n) + ": " + name))
-        m_hooks.addSystemLine(name + " has left.");
+        m_hooks.addSystemLine(tr("%1 has left.").arg(name));
 }
 
 void PlayerList::label_playername1ContextPopup(QWidget *sender)

@@ -1,7 +1,11 @@
 #include "roundart.h"
 
+#include "roundview.h"
 #include "theme.h"
 
+#include "uitext.h"
+
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -91,8 +95,8 @@ StartGameButton::StartGameButton(QWidget *parent) : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Start Game"));
-    setToolTip(QStringLiteral("Start Game"));
+    UiText::set(this, "StartGameButton", QT_TRANSLATE_NOOP("StartGameButton", "Start Game"), UiText::Role::AccessibleName);
+    UiText::set(this, "StartGameButton", QT_TRANSLATE_NOOP("StartGameButton", "Start Game"), UiText::Role::ToolTip);
     setAttribute(Qt::WA_Hover);
 }
 
@@ -125,14 +129,19 @@ void StartGameButton::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(plate.adjusted(2.5, 2.5, -2.5, -2.5), 5, 5);
 
     // The words fill the plate at any size the button is given.
+    //: Painted on the start button; keep it short, in capitals
+    const QString caption = QCoreApplication::translate("StartGameButton", "START GAME");
     QFont font = Theme::arial(qMax(8, height() * 17 / 39), true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+    // A longer caption takes a smaller font rather than leaving the plate.
+    while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(caption) > plate.width() - 8)
+        font.setPixelSize(font.pixelSize() - 1);
     painter.setFont(font);
     const QRectF words = plate.translated(down ? 1 : 0, down ? 1 : 0);
     painter.setPen(QColor(8, 16, 40, 170));
-    painter.drawText(words.translated(1.2, 1.2), Qt::AlignCenter, QStringLiteral("START GAME"));
+    painter.drawText(words.translated(1.2, 1.2), Qt::AlignCenter, caption);
     painter.setPen(hover ? QColor(232, 232, 232) : silver);
-    painter.drawText(words, Qt::AlignCenter, QStringLiteral("START GAME"));
+    painter.drawText(words, Qt::AlignCenter, caption);
 
     if (hasFocus()) {
         painter.setPen(QPen(QColor(230, 230, 230), 1.0, Qt::DotLine));
@@ -200,14 +209,20 @@ void ElidedLabel::resizeEvent(QResizeEvent *event)
 void ElidedLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
         elide();
 }
 
 void ElidedLabel::elide()
 {
-    const QString shown = fontMetrics().elidedText(m_full, Qt::ElideRight, qMax(0, width()));
+    // The empty seat's mark is the one text of these labels that is the
+    // program's own rather than a player's; the logic keeps its English
+    // form, the window shows it in the player's language.
+    const QString full = m_full == QLatin1String(RoundView::Waiting)
+        ? QCoreApplication::translate("RoundView", RoundView::Waiting)
+        : m_full;
+    const QString shown = fontMetrics().elidedText(full, Qt::ElideRight, qMax(0, width()));
     setText(shown);
-    setToolTip(shown == m_full ? QString() : m_full);
-    setAccessibleName(m_full);
+    setToolTip(shown == full ? QString() : full);
+    setAccessibleName(full);
 }

@@ -5,6 +5,7 @@
 #include "protocol.h"
 #include "roundart.h"
 #include "theme.h"
+#include "uitext.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -77,16 +78,16 @@ void RoundView::createSeatControls(QWidget *panelBoard)
         s.bonus = plainLabel("label_bonus" + seatNumber(n), QString(), QRect(724, top - 3, 38, 16), 13, panelBoard);
         // A screen reader hears the name: the value with its seat's name
         // ("Ann: 3475 points"); the role is the description.
-        s.score->setAccessibleDescription(QStringLiteral("Score of seat %1").arg(n));
-        s.bonus->setAccessibleDescription(QStringLiteral("Last points of seat %1").arg(n));
+        UiText::set(s.score, staticMetaObject, QT_TR_NOOP("Score of seat %1"), UiText::Role::AccessibleDescription, {QString::number(n)});
+        UiText::set(s.bonus, staticMetaObject, QT_TR_NOOP("Last points of seat %1"), UiText::Role::AccessibleDescription, {QString::number(n)});
         s.name->fullTextChanged = [this, n] { nameSeatValues(n); };
-        nameSeatValues(n);
+        UiText::onChange(s.score, 0, [this, n] { nameSeatValues(n); });
 
         auto *eyes = new WatchingEyes(panelBoard);
         eyes->setObjectName("image_eyes" + seatNumber(n));
         eyes->setGeometry(496, eyesTops[n - 1], 23, 10);
-        eyes->setAccessibleName(QStringLiteral("Seat %1 is just watching").arg(n));
-        eyes->setToolTip(QStringLiteral("Just watching"));
+        UiText::set(eyes, staticMetaObject, QT_TR_NOOP("Seat %1 is just watching"), UiText::Role::AccessibleName, {QString::number(n)});
+        UiText::set(eyes, staticMetaObject, QT_TR_NOOP("Just watching"), UiText::Role::ToolTip);
         eyes->hide();
         s.eyes = eyes;
     }
@@ -94,20 +95,21 @@ void RoundView::createSeatControls(QWidget *panelBoard)
     m_turn = new TurnArrow(panelBoard);
     m_turn->setObjectName(QStringLiteral("image_Turn"));
     m_turn->setGeometry(turnLeft, nameTops[0] - 4, 27, 17);
-    m_turn->setAccessibleName(QStringLiteral("Turn arrow"));
+    UiText::set(m_turn, staticMetaObject, QT_TR_NOOP("Turn arrow"), UiText::Role::AccessibleName);
     // The watching eyes of seat 1 share their corner with the arrow; the
     // eyes stay in front so a sitting-out player is always seen.
     for (Seat &s : m_seats)
         s.eyes->raise();
 
-    m_status = elidedLabel(QStringLiteral("label_status"), QStringLiteral("Welcome to Tavlix by Orvel Software"),
-                           QRect(4, 509, 477, 16), 13, panelBoard);
+    m_status = elidedLabel(QStringLiteral("label_status"), QString(), QRect(4, 509, 477, 16), 13, panelBoard);
+    setStatusText(QT_TR_NOOP("Welcome to Tavlix by Orvel Software"));
     m_status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_status->setAccessibleDescription(QStringLiteral("Status"));
+    //: For screen readers: what the line at the bottom of the board is
+    UiText::set(m_status, staticMetaObject, QT_TR_NOOP("Status"), UiText::Role::AccessibleDescription);
 
-    m_numrounds = elidedLabel(QStringLiteral("label_numrounds"), QStringLiteral("Round: 0 of 0"),
-                              QRect(490, 189, 240, 16), 13, panelBoard);
-    m_numrounds->setAccessibleDescription(QStringLiteral("Rounds"));
+    m_numrounds = elidedLabel(QStringLiteral("label_numrounds"), QString(), QRect(490, 189, 240, 16), 13, panelBoard);
+    showText(m_numrounds, QT_TR_NOOP("Round: %1 of %2"), {QStringLiteral("0"), QStringLiteral("0")});
+    UiText::set(m_numrounds, staticMetaObject, QT_TR_NOOP("Rounds"), UiText::Role::AccessibleDescription);
 }
 
 void RoundView::createBoardOverlays(QWidget *backPanel)
@@ -116,13 +118,13 @@ void RoundView::createBoardOverlays(QWidget *backPanel)
     m_scoreImage->setObjectName(QStringLiteral("image_score"));
     m_scoreImage->setGeometry(372, 6, 108, 52);
     m_scoreImage->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_scoreImage->setAccessibleName(QStringLiteral("Points scored"));
+    UiText::set(m_scoreImage, staticMetaObject, QT_TR_NOOP("Points scored"), UiText::Role::AccessibleName);
     m_scoreImage->hide();
 
     m_scoreLabel = plainLabel(QStringLiteral("label_score"), QStringLiteral("+200"), QRect(372, 20, 108, 22), 19, backPanel);
     m_scoreLabel->setAlignment(Qt::AlignCenter);
     m_scoreLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_scoreLabel->setAccessibleDescription(QStringLiteral("Points scored"));
+    UiText::set(m_scoreLabel, staticMetaObject, QT_TR_NOOP("Points scored"), UiText::Role::AccessibleDescription);
     QPalette silver = m_scoreLabel->palette();
     silver.setColor(QPalette::WindowText, popupSilver);
     m_scoreLabel->setPalette(silver);
@@ -131,7 +133,8 @@ void RoundView::createBoardOverlays(QWidget *backPanel)
     m_winnerPanel = new WinnerPlate(backPanel);
     m_winnerPanel->setObjectName(QStringLiteral("panel_winner"));
     m_winnerPanel->setGeometry(8, 168, 465, 41);
-    m_winnerLabel = elidedLabel(QStringLiteral("label_winner1"), QStringLiteral("Winner!"), QRect(1, 10, 459, 27), 19, m_winnerPanel);
+    m_winnerLabel = elidedLabel(QStringLiteral("label_winner1"), QString(), QRect(1, 10, 459, 27), 19, m_winnerPanel);
+    showText(m_winnerLabel, QT_TR_NOOP("Winner!"));
     m_winnerLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_winnerLabel->setPalette(silver);
     m_winnerPanel->hide();
@@ -160,7 +163,18 @@ void RoundView::installHandlers(ClientConnection &connection)
 
 void RoundView::setStatus(const QString &text)
 {
+    UiText::forget(m_status, 0);
     m_status->setFullText(text);
+}
+
+void RoundView::setStatusText(const char *source, const QStringList &arguments)
+{
+    showText(m_status, source, arguments);
+}
+
+void RoundView::showText(ElidedLabel *label, const char *source, const QStringList &arguments)
+{
+    UiText::bind(label, 0, [label](const QString &text) { label->setFullText(text); }, "RoundView", source, arguments);
 }
 
 QString RoundView::seatName(int n) const
@@ -200,10 +214,11 @@ void RoundView::nameSeatValues(int n)
 {
     const Seat &s = seat(n);
     const QString name = s.name->fullText();
-    s.score->setAccessibleName(QStringLiteral("%1: %2 points").arg(name, s.score->text()));
+    //: A seat's score for screen readers: the player's name and the points
+    s.score->setAccessibleName(tr("%1: %2 points").arg(name, s.score->text()));
     const QString bonus = s.bonus->text();
-    s.bonus->setAccessibleName(name + (bonus.isEmpty() ? QStringLiteral(": no last points")
-                                                       : QStringLiteral(": last points ") + bonus));
+    //: For screen readers: %1 is a player's name, %2 the points of the last placement
+    s.bonus->setAccessibleName(bonus.isEmpty() ? tr("%1: no last points").arg(name) : tr("%1: last points %2").arg(name, bonus));
 }
 
 void RoundView::hidePopup()
@@ -232,10 +247,10 @@ void RoundView::startthegame(const QByteArray &body)
     clearall();
 
     const bool mine = m_state.isPlayerSeat(m_state.mynumber) && seatName(m_state.mynumber) == name;
-    m_hooks.addSystemLine(mine ? QStringLiteral("You have started a game.") : name + " has started a game.");
+    m_hooks.addSystemLine(mine ? tr("You have started a game.") : tr("%1 has started a game.").arg(name));
 
     m_state.totalrounds = QString::number(rounds);
-    m_numrounds->setFullText("Round: 0 of " + m_state.totalrounds);
+    showText(m_numrounds, QT_TR_NOOP("Round: %1 of %2"), {QStringLiteral("0"), m_state.totalrounds});
 
     // Seat 2 always plays, by the computer when nobody sits there.
     if (seatName(2) == QLatin1String(Waiting))
@@ -247,7 +262,7 @@ void RoundView::roundstarting(const QByteArray &body)
     wire::FieldReader reader(body);
     const int round = reader.num();
 
-    m_numrounds->setFullText("Round: " + QString::number(round) + " of " + m_state.totalrounds);
+    showText(m_numrounds, QT_TR_NOOP("Round: %1 of %2"), {QString::number(round), m_state.totalrounds});
     // The score timer runs on until its own end; only the popup goes.
     hidePopup();
     m_state.canselect = true;
@@ -271,20 +286,21 @@ void RoundView::getnextplayer(const QByteArray &body)
     const QString name = seatName(s);
     if (s == m_state.mynumber) {
         m_state.canselect = true;
-        setStatus(QStringLiteral("Your Turn."));
+        setStatusText(QT_TR_NOOP("Your Turn."));
         const bool newSound = m_hooks.turnSoundNew && m_hooks.turnSoundNew();
         m_hooks.playsounds(newSound ? QStringLiteral("turnnew") : QStringLiteral("turn"));
         if (m_hooks.windowActive && m_hooks.alert && !m_hooks.windowActive())
             m_hooks.alert();
     } else {
-        setStatus(name + "'s turn.");
+        setStatusText(QT_TR_NOOP("%1's turn."), {name});
     }
     // A seat still waiting for a player is played by the computer: from its
     // first turn on it shows the computer player's name.
     const QString computer = QString::fromLatin1(botname(s));
     if (name == QLatin1String(Waiting) && !computer.isEmpty())
         setSeatName(s, computer);
-    m_turn->setAccessibleName("Turn: " + seatName(s));
+    //: For screen readers: whose turn it is
+    m_turn->setAccessibleName(tr("Turn: %1").arg(seatName(s)));
 }
 
 void RoundView::nomoves(const QByteArray &body)
@@ -293,14 +309,17 @@ void RoundView::nomoves(const QByteArray &body)
     const int s = reader.num();
     if (!isPlayerSeat(s))
         return;
-    setStatus(s == m_state.mynumber ? QStringLiteral("You do not have a move.") : seatName(s) + " does not have a move.");
+    if (s == m_state.mynumber)
+        setStatusText(QT_TR_NOOP("You do not have a move."));
+    else
+        setStatusText(QT_TR_NOOP("%1 does not have a move."), {seatName(s)});
     m_hooks.playsounds(QStringLiteral("nomoves"));
 }
 
 void RoundView::roundend(const QByteArray &)
 {
     m_state.whoseturn = 0;
-    setStatus(QStringLiteral("No one has a move. Ending Round.."));
+    setStatusText(QT_TR_NOOP("No one has a move. Ending Round.."));
 }
 
 void RoundView::loadstats(const QByteArray &body)
@@ -323,7 +342,7 @@ void RoundView::loadstats(const QByteArray &body)
             setSeatValues(s, QString::number(score), seat(s).bonus->text());
     }
     m_state.totalrounds = QString::number(rounds);
-    m_numrounds->setFullText("Round: " + QString::number(round) + " of " + m_state.totalrounds);
+    showText(m_numrounds, QT_TR_NOOP("Round: %1 of %2"), {QString::number(round), m_state.totalrounds});
 }
 
 void RoundView::winner(const QByteArray &body)
@@ -336,8 +355,11 @@ void RoundView::winner(const QByteArray &body)
     m_hooks.playsounds(QStringLiteral("winner"));
     const bool player = m_state.isPlayerSeat(m_state.mynumber);
     const bool won = player && seatName(m_state.mynumber) == name;
-    m_winnerLabel->setFullText(won ? QStringLiteral("You have Won the Game!") : name + " has Won the Game!");
-    setStatus(QStringLiteral("Game Over!"));
+    if (won)
+        showText(m_winnerLabel, QT_TR_NOOP("You have Won the Game!"));
+    else
+        showText(m_winnerLabel, QT_TR_NOOP("%1 has Won the Game!"), {name});
+    setStatusText(QT_TR_NOOP("Game Over!"));
     m_hooks.addSystemLine(m_winnerLabel->fullText());
     m_winnerPanel->setAccessibleName(m_winnerLabel->fullText());
     m_winnerPanel->show();
@@ -391,7 +413,7 @@ void RoundView::button_startClick()
         if (m_hooks.showGameStart)
             m_hooks.showGameStart();
     } else if (m_hooks.message) {
-        m_hooks.message(QStringLiteral("You are not connected"));
+        m_hooks.message(tr("You are not connected"));
     }
 }
 
@@ -414,7 +436,7 @@ void RoundView::justwatching(const QByteArray &body)
         return;
     const bool watching = mode == "1";
     setWatching(s, watching);
-    m_hooks.addSystemLine(seatName(s) + (watching ? " is just watching" : " is now playing again"));
+    m_hooks.addSystemLine(watching ? tr("%1 is just watching").arg(seatName(s)) : tr("%1 is now playing again").arg(seatName(s)));
 }
 
 void RoundView::JustWatch1Click()

@@ -58,7 +58,10 @@ public:
     // Registers the handlers of this view in the connection's dispatch table.
     void installHandlers(ClientConnection &connection);
 
+    // The status line: a text already in the player's language, or the
+    // source text of one that follows every change of language.
     void setStatus(const QString &text);
+    void setStatusText(const char *source, const QStringList &arguments = {});
     // A placement was accepted (heplace): the bonus labels, the seat's total
     // and, for points on this player's own placement, the score popup over
     // the cell.
@@ -93,7 +96,8 @@ public:
     int scoreTimerTag() const { return m_scoreTag; }
     bool justWatching() const { return m_justWatching; }
 
-    static constexpr const char *Waiting = "<Waiting>";
+    //: An empty seat, in place of a player's name
+    static constexpr const char *Waiting = QT_TRANSLATE_NOOP("RoundView", "<Waiting>");
 
 private:
     struct Seat
@@ -108,6 +112,9 @@ private:
     // A seat's score and last points; their accessible names carry them.
     void setSeatValues(int n, const QString &score, const QString &bonus);
     void nameSeatValues(int n);
+    // Shows a source text on an elided label, translated now and after
+    // every change of language.
+    static void showText(ElidedLabel *label, const char *source, const QStringList &arguments = {});
     void createBoardOverlays(QWidget *backPanel);
     void hidePopup();
     void setWatching(int seat, bool watching);

@@ -1,5 +1,6 @@
 #include "tileart.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QPaintDevice>
@@ -167,10 +168,14 @@ bool validTile(const tile &t)
 QString symbolName(int value)
 {
     switch (value) {
-    case Heart: return QStringLiteral("heart");
-    case Star: return QStringLiteral("star");
-    case Ring: return QStringLiteral("ring");
-    case Drop: return QStringLiteral("drop");
+    //: One of the four pictures on a tile's sides
+    case Heart: return QCoreApplication::translate("TileArt", "heart");
+    //: One of the four pictures on a tile's sides
+    case Star: return QCoreApplication::translate("TileArt", "star");
+    //: One of the four pictures on a tile's sides
+    case Ring: return QCoreApplication::translate("TileArt", "ring");
+    //: One of the four pictures on a tile's sides
+    case Drop: return QCoreApplication::translate("TileArt", "drop");
     default: return {};
     }
 }

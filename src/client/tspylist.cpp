@@ -2,6 +2,7 @@
 
 #include "protocol.h"
 #include "theme.h"
+#include "uitext.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -24,13 +25,14 @@ QString itemText(int seat, const QString &name)
 } // namespace
 
 Tspylist::Tspylist(QWidget *mainWindow)
-    : GameWindow(QStringLiteral("spylist"), QStringLiteral("Tavlix - Spys"), QSize(162, 168), mainWindow)
+    : GameWindow(QStringLiteral("spylist"), QString(), QSize(162, 168), mainWindow)
 {
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Tavlix - Spys"), UiText::Role::WindowTitle);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("listbox_spys"));
-    m_list->setAccessibleName(QStringLiteral("Spy List"));
+    UiText::set(m_list, staticMetaObject, QT_TR_NOOP("Spy List"), UiText::Role::AccessibleName);
     m_list->setGeometry(5, 5, 154, 130);
     m_list->setFont(Theme::arial(11));
     m_list->setTextElideMode(Qt::ElideRight);
@@ -47,17 +49,20 @@ Tspylist::Tspylist(QWidget *mainWindow)
 
     m_kickMenu = new QMenu(this);
     m_kickMenu->setObjectName(QStringLiteral("popup_spys"));
-    m_kickhim = m_kickMenu->addAction(QStringLiteral("&Remove From Game"));
+    m_kickhim = m_kickMenu->addAction(QString());
+    UiText::set(m_kickhim, staticMetaObject, QT_TR_NOOP("&Remove From Game"));
     m_kickhim->setObjectName(QStringLiteral("popup_kickhim"));
     m_kickhim->setEnabled(false);
     connect(m_kickhim, &QAction::triggered, this, &Tspylist::popup_kickhimClick);
 
-    auto *caption = new QLabel(QStringLiteral("Spy List"), this);
+    auto *caption = new QLabel(this);
+    UiText::set(caption, staticMetaObject, QT_TR_NOOP("Spy List"));
     caption->setGeometry(7, 138, 80, 24);
     caption->setFont(Theme::arial(19, true));
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *done = new QPushButton(QStringLiteral("&Done"), this);
+    auto *done = new QPushButton(this);
+    UiText::set(done, staticMetaObject, QT_TR_NOOP("&Done"));
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry(88, 140, 71, 20);
     done->setCursor(Qt::PointingHandCursor);

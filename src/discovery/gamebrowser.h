@@ -10,8 +10,9 @@
 namespace lan {
 // What the launcher shows, and `orvellobby --list` prints, where no Avahi
 // daemon serves or its library is missing.
-inline constexpr const char *AvahiMissing =
-    "Finding games on your network needs the Avahi service (avahi-daemon), which is not running here.";
+// Shown translated (context "LanGamesList").
+inline constexpr const char *AvahiMissing = QT_TRANSLATE_NOOP(
+    "LanGamesList", "Finding games on your network needs the Avahi service (avahi-daemon), which is not running here.");
 } // namespace lan
 
 // Follows the tables hosted on the local network while it lives. The

@@ -2,6 +2,7 @@
 
 #include "digits.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace lan {
@@ -118,26 +119,53 @@ std::optional<LanGame> readLanGame(const QByteArray &serviceName, const QString 
     return game;
 }
 
-QString stateText(const LanGame &game)
+namespace {
+
+// The launcher's rows are read by a person, in the player's language; the
+// lines of `--list` are read by scripts and stay English.
+using Words = QString (*)(const char *);
+
+QString translated(const char *source)
+{
+    return QCoreApplication::translate("LanTable", source);
+}
+
+QString english(const char *source)
+{
+    return QString::fromLatin1(source);
+}
+
+QString stateWords(const LanGame &game, Words words)
 {
     QString text;
+    //: The state of a game on the network
     if (!game.playing)
-        text = QStringLiteral("waiting");
+        text = words(QT_TRANSLATE_NOOP("LanTable", "waiting"));
     else if (game.round > 0)
-        text = QStringLiteral("round %1 of %2").arg(game.round).arg(game.rounds);
+        text = words(QT_TRANSLATE_NOOP("LanTable", "round %1 of %2")).arg(game.round).arg(game.rounds);
     else
-        text = QStringLiteral("playing");
+        text = words(QT_TRANSLATE_NOOP("LanTable", "playing"));
     if (game.locked)
-        text += QStringLiteral(", locked");
+        text += words(QT_TRANSLATE_NOOP("LanTable", ", locked"));
     if (game.free == 0)
-        text += QStringLiteral(", full");
+        text += words(QT_TRANSLATE_NOOP("LanTable", ", full"));
     return text;
+}
+
+} // namespace
+
+QString stateText(const LanGame &game)
+{
+    return stateWords(game, english);
 }
 
 QString rowText(const LanGame &game)
 {
-    const QString players = game.players == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(game.players);
-    return QStringLiteral("%1 at %2, %3, %4").arg(game.name, game.address, players, stateText(game));
+    const QString players = game.players == 1 ? translated(QT_TRANSLATE_NOOP("LanTable", "1 player"))
+                                              : translated(QT_TRANSLATE_NOOP("LanTable", "%1 players")).arg(game.players);
+    //: A game on the network: the host's name, its address, the players, its state
+    return translated(QT_TRANSLATE_NOOP("LanTable", "%1 at %2, %3, %4"))
+        .arg(game.name, game.address, players, stateWords(game, translated));
 }
 
 QString listLine(const LanGame &game)

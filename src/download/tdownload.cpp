@@ -6,7 +6,9 @@
 #include "storagepaths.h"
 #include "tavlixsettings.h"
 #include "theme.h"
+#include "uitext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -23,13 +25,15 @@ const char *const Tdownload::LauncherName = "orvellobby";
 
 namespace {
 
-const char *const PleaseOpenLobby = "Please close the game and open the Orvel Lobby using the icon on your desktop "
-                                    "or using the your Window's start-up menu.";
-const char *const ErrorOccurred = "An Error has Occurred.";
+const char *const PleaseOpenLobby = QT_TRANSLATE_NOOP("Tdownload", "Please close the game and open the Orvel Lobby using the icon on your desktop "
+                                    "or using the your Window's start-up menu.");
+const char *const ErrorOccurred = QT_TRANSLATE_NOOP("Tdownload", "An Error has Occurred.");
 
-QLabel *addText(QWidget *parent, const char *name, const QString &text, const QRect &place)
+QLabel *addText(QWidget *parent, const char *name, const char *text, const QRect &place)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new QLabel(parent);
+    if (text)
+        UiText::set(label, Tdownload::staticMetaObject, text);
     label->setObjectName(QString::fromLatin1(name));
     // Plain text keeps every blank as written.
     label->setTextFormat(Qt::PlainText);
@@ -43,14 +47,16 @@ QLabel *addText(QWidget *parent, const char *name, const QString &text, const QR
 void showInfo(QLabel *label, const QString &text)
 {
     label->setText(text);
-    label->setAccessibleName(text.isEmpty() ? QStringLiteral("No download") : text);
+    UiText::fit(label); // a longer language's words take a smaller font
+    label->setAccessibleName(text.isEmpty() ? QCoreApplication::translate("Tdownload", "No download") : text);
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const QString &text, const QRect &place)
+QPushButton *addButton(QWidget *parent, const char *name, const char *text, const QRect &place)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(text);
+    UiText::set(button, Tdownload::staticMetaObject, text);
+    UiText::set(button, Tdownload::staticMetaObject, text, UiText::Role::AccessibleName);
     button->setGeometry(place);
     return button;
 }
@@ -80,12 +86,13 @@ bool isNativeProgram(const QString &path)
 
 Tdownload::Tdownload(Desktop &desktop, const QString &storageFolder, const QString &executableFolder,
                      QWidget *mainWindow)
-    : GameWindow(QStringLiteral("download"), QStringLiteral("Download The Orvel Lobby"), QSize(489, 353), mainWindow)
+    : GameWindow(QStringLiteral("download"), QString(), QSize(489, 353), mainWindow)
     , m_desktop(desktop)
     , m_storageFolder(storageFolder)
     , m_executableFolder(executableFolder)
     , m_http(new HttpCli(this))
 {
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Download The Orvel Lobby"), UiText::Role::WindowTitle);
     createControls();
     connect(m_http, &HttpCli::headerData, this, &Tdownload::HttpCli1HeaderData);
     connect(m_http, &HttpCli::docBegin, this, &Tdownload::HttpCli1DocBegin);
@@ -105,28 +112,28 @@ void Tdownload::createControls()
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(8, 8, 160, 120);
     picture->setFrameShape(QFrame::Box);
-    picture->setAccessibleName(QStringLiteral("The Orvel Lobby"));
+    UiText::set(picture, staticMetaObject, QT_TR_NOOP("The Orvel Lobby"), UiText::Role::AccessibleName);
     QImageReader reader(QStringLiteral(":/pictures/lobby.jpg"), "jpg");
     picture->setPixmap(QPixmap::fromImage(reader.read()));
 
     QLabel *intro = addText(this, "Label1",
-                            QStringLiteral("Download The Orvel Lobby Now to play this  and other exciting games "
-                                           "online with other players! "),
+                            QT_TR_NOOP("Download The Orvel Lobby Now to play this  and other exciting games "
+                                       "online with other players! "),
                             QRect(178, 8, 303, 44));
     intro->setFont(Theme::arial(13, true));
-    m_getbutton = addButton(this, "getbutton", QStringLiteral("Download And Install The Orvel Lobby Now"),
+    m_getbutton = addButton(this, "getbutton", QT_TR_NOOP("Download And Install The Orvel Lobby Now"),
                             QRect(178, 56, 303, 27));
-    m_abortbutton = addButton(this, "abortbutton", QStringLiteral("Stop Download"), QRect(178, 89, 110, 24));
+    m_abortbutton = addButton(this, "abortbutton", QT_TR_NOOP("Stop Download"), QRect(178, 89, 110, 24));
     m_abortbutton->setEnabled(false);
-    m_infolabel = addText(this, "infolabel", QString(), QRect(296, 89, 185, 24));
+    m_infolabel = addText(this, "infolabel", nullptr, QRect(296, 89, 185, 24));
     m_infolabel->setWordWrap(false);
-    m_infolabel3 = addText(this, "infolabel3", QString(), QRect(178, 116, 303, 16));
+    m_infolabel3 = addText(this, "infolabel3", nullptr, QRect(178, 116, 303, 16));
     m_infolabel3->setWordWrap(false);
-    m_infolabel->setAccessibleDescription(QStringLiteral("Download progress"));
-    m_infolabel3->setAccessibleDescription(QStringLiteral("Download state"));
+    UiText::set(m_infolabel, staticMetaObject, QT_TR_NOOP("Download progress"), UiText::Role::AccessibleDescription);
+    UiText::set(m_infolabel3, staticMetaObject, QT_TR_NOOP("Download state"), UiText::Role::AccessibleDescription);
     showInfo(m_infolabel, QString());
     showInfo(m_infolabel3, QString());
-    m_infolabel2 = addText(this, "infolabel2", QString(), QRect(178, 116, 303, 16));
+    m_infolabel2 = addText(this, "infolabel2", nullptr, QRect(178, 116, 303, 16));
     m_infolabel2->hide();
 
     auto *rule = new QFrame(this);
@@ -135,18 +142,18 @@ void Tdownload::createControls()
     rule->setGeometry(8, 138, 473, 4);
 
     addText(this, "Label2",
-            QStringLiteral("To proceed to the game without the ability to play against others click the button below."),
+            QT_TR_NOOP("To proceed to the game without the ability to play against others click the button below."),
             QRect(8, 148, 473, 30));
-    m_button1 = addButton(this, "Button1", QStringLiteral("Play Solo Game"), QRect(164, 180, 160, 25));
+    m_button1 = addButton(this, "Button1", QT_TR_NOOP("Play Solo Game"), QRect(164, 180, 160, 25));
     m_button1->setDefault(true);
     addText(this, "Label3",
-            QStringLiteral("If you already have The Orvel Lobby and you wish to play with others then click the button "
-                           "below to close this game and open The Orvel Lobby."),
+            QT_TR_NOOP("If you already have The Orvel Lobby and you wish to play with others then click the button "
+                       "below to close this game and open The Orvel Lobby."),
             QRect(8, 214, 473, 30));
-    m_button2 = addButton(this, "Button2", QStringLiteral("Play with Others"), QRect(164, 246, 160, 25));
+    m_button2 = addButton(this, "Button2", QT_TR_NOOP("Play with Others"), QRect(164, 246, 160, 25));
     QLabel *note = addText(this, "Label4",
-                           QStringLiteral("Note: Even if you are playing offline, you will need to configure your "
-                                          "FIREWALL to allow the game to access the internet components."),
+                           QT_TR_NOOP("Note: Even if you are playing offline, you will need to configure your "
+                                      "FIREWALL to allow the game to access the internet components."),
                            QRect(8, 290, 473, 44));
     note->setFont(Theme::arial(11, true));
 
@@ -188,17 +195,17 @@ void Tdownload::getbuttonClick()
     const QString path = QDir(m_storageFolder).filePath(name);
     m_file.setFileName(path);
     if (isGameFile(name)) {
-        m_desktop.message(this, QStringLiteral("Cannot create file \"%1\". It is one of the game's own files.").arg(path));
+        m_desktop.message(this, tr("Cannot create file \"%1\". It is one of the game's own files.").arg(path));
         return;
     }
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        m_desktop.message(this, QStringLiteral("Cannot create file \"%1\". %2").arg(path, m_file.errorString()));
+        m_desktop.message(this, tr("Cannot create file \"%1\". %2").arg(path, m_file.errorString()));
         return;
     }
 
     m_getbutton->setEnabled(false);
     m_abortbutton->setEnabled(true);
-    showInfo(m_infolabel, QStringLiteral("Loading"));
+    showInfo(m_infolabel, tr("Loading"));
     if (!m_http->get(url, &m_file))
         HttpCli1RequestDone(false);
 }
@@ -206,9 +213,9 @@ void Tdownload::getbuttonClick()
 void Tdownload::abortbuttonClick()
 {
     m_http->abort();
-    showInfo(m_infolabel, QStringLiteral("Download has been aborted."));
+    showInfo(m_infolabel, tr("Download has been aborted."));
     m_state = State::Aborted;
-    showInfo(m_infolabel3, QStringLiteral("Download Aborted"));
+    showInfo(m_infolabel3, tr("Download Aborted"));
 }
 
 void Tdownload::HttpCli1HeaderData()
@@ -218,21 +225,21 @@ void Tdownload::HttpCli1HeaderData()
 
 void Tdownload::HttpCli1DocBegin()
 {
-    showInfo(m_infolabel3, "Downloading: " + m_infolabel2->text());
+    showInfo(m_infolabel3, tr("Downloading: %1").arg(m_infolabel2->text()));
 }
 
 void Tdownload::HttpCli1DocData(qint64 count)
 {
-    showInfo(m_infolabel, QString::number(count) + " bytes");
+    showInfo(m_infolabel, tr("%1 bytes").arg(count));
 }
 
 void Tdownload::HttpCli1RequestDone(bool ok)
 {
     if (ok) {
         m_file.flush();
-        showInfo(m_infolabel, "Received " + QString::number(m_file.size()) + " bytes");
+        showInfo(m_infolabel, tr("Received %1 bytes").arg(m_file.size()));
     } else {
-        showInfo(m_infolabel, QStringLiteral("Download Aborted"));
+        showInfo(m_infolabel, tr("Download Aborted"));
         m_state = State::Aborted;
     }
     m_getbutton->setEnabled(true);
@@ -242,7 +249,7 @@ void Tdownload::HttpCli1RequestDone(bool ok)
     m_file.close();
 
     if (m_state == State::Started) {
-        showInfo(m_infolabel3, QStringLiteral("Installing"));
+        showInfo(m_infolabel3, tr("Installing"));
         install(path);
     }
 }
@@ -259,7 +266,7 @@ void Tdownload::install(const QString &path)
         started = m_desktop.openUrl(QUrl::fromLocalFile(path).toString());
     }
     if (!started) {
-        m_desktop.message(this, QString::fromLatin1(ErrorOccurred));
+        m_desktop.message(this, tr(ErrorOccurred));
         return;
     }
     if (onExit)
@@ -288,13 +295,13 @@ void Tdownload::Button2Click()
 {
     const QString launcher = findLauncher();
     if (launcher.isEmpty()) {
-        m_desktop.message(this, QString::fromLatin1(PleaseOpenLobby));
+        m_desktop.message(this, tr(PleaseOpenLobby));
         return;
     }
     // The launcher is started detached; the window system decides whether
     // it comes to the front, as this process ends at once anyway.
     if (!m_desktop.startProcess(launcher, {})) {
-        m_desktop.message(this, QString::fromLatin1(ErrorOccurred));
+        m_desktop.message(this, tr(ErrorOccurred));
         return;
     }
     if (onExit)

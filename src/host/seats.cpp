@@ -124,11 +124,13 @@ void TServer::kickhim(const QByteArray &body, int origin)
         const QString name = wire::decodeText(m_seats[target].name);
         if (Admission::tellsWhoCame(link.address)) {
             m_admission.removed(link.address, m_seats[target].name);
-            emit notice(tr("%1 is removed: %2 and the name %1 stay away while you host.")
+            // In English like every notice of the host; the program shows it
+            // in the player's language (WireLines).
+            emit notice(QStringLiteral("%1 is removed: %2 and the name %1 stay away while you host.")
                             .arg(name, Admission::blockOf(link.address)));
         } else {
             m_admission.removed(std::nullopt, m_seats[target].name);
-            emit notice(tr("%1 is removed: the name %1 stays away while you host.").arg(name));
+            emit notice(QStringLiteral("%1 is removed: the name %1 stays away while you host.").arg(name));
         }
     }
     disconnectsock(target);

@@ -1,5 +1,7 @@
 #include "langameslist.h"
+#include "uitext.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -19,7 +21,7 @@ LanGamesList::LanGamesList(std::unique_ptr<GameBrowser> browser, QWidget *parent
     : QListWidget(parent), m_browser(std::move(browser))
 {
     setObjectName(QStringLiteral("list_games"));
-    setAccessibleName(QStringLiteral("Games on your network"));
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Games on your network"), UiText::Role::AccessibleName);
     setWordWrap(true);
     connect(m_browser.get(), &GameBrowser::gameFound, this, &LanGamesList::found);
     connect(m_browser.get(), &GameBrowser::gameLost, this, &LanGamesList::lost);
@@ -89,11 +91,11 @@ void LanGamesList::showGames()
         note->setFlags(Qt::ItemIsEnabled);
     };
     if (!m_available) {
-        addNote(QString::fromLatin1(lan::AvahiMissing));
+        addNote(tr(lan::AvahiMissing));
         return;
     }
     if (m_games.empty()) {
-        addNote(QStringLiteral("No games on your network yet."));
+        addNote(tr("No games on your network yet."));
         return;
     }
     for (const auto &[service, game] : m_games) {
@@ -132,7 +134,7 @@ int listGames(GameBrowser &browser, int waitMs)
     loop.exec();
 
     if (!available) {
-        std::fprintf(stderr, "%s\n", lan::AvahiMissing);
+        std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("LanGamesList", lan::AvahiMissing)));
         return 3;
     }
     QTextStream out(stdout);

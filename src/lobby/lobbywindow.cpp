@@ -9,6 +9,7 @@
 #include "presence.h"
 #include "routerclient.h"
 #include "socketaddress.h"
+#include "uitext.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,19 +24,20 @@ const char *const LobbyWindow::DefaultAddress = "127.0.0.1";
 
 namespace {
 
-QPushButton *addButton(QWidget *parent, const char *name, const QString &text)
+QPushButton *addButton(QWidget *parent, const char *name, const char *text)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(text);
+    UiText::set(button, LobbyWindow::staticMetaObject, text);
+    UiText::set(button, LobbyWindow::staticMetaObject, text, UiText::Role::AccessibleName);
     return button;
 }
 
-QLineEdit *addEdit(QWidget *parent, const char *name, const QString &accessibleName)
+QLineEdit *addEdit(QWidget *parent, const char *name, const char *accessibleName)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setAccessibleName(accessibleName);
+    UiText::set(edit, LobbyWindow::staticMetaObject, accessibleName, UiText::Role::AccessibleName);
     edit->setMaxLength(64);
     return edit;
 }
@@ -50,26 +52,28 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     , m_presence(new PresenceListener(this))
 {
     setObjectName(QStringLiteral("lobby"));
-    setWindowTitle(QStringLiteral("Orvel Lobby"));
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Orvel Lobby"), UiText::Role::WindowTitle);
     QPalette look = palette();
     look.setColor(QPalette::Window, QColor(205, 156, 100));
     setPalette(look);
     setAutoFillBackground(true);
 
-    m_name = addEdit(this, "edit_name", QStringLiteral("Your name"));
-    m_address = addEdit(this, "edit_address", QStringLiteral("Host address"));
+    m_name = addEdit(this, "edit_name", QT_TR_NOOP("Your name"));
+    m_address = addEdit(this, "edit_address", QT_TR_NOOP("Host address"));
     m_address->setMaxLength(253); // the longest host name
-    auto *nameLabel = new QLabel(QStringLiteral("Your &name:"), this);
+    auto *nameLabel = new QLabel(this);
+    UiText::set(nameLabel, staticMetaObject, QT_TR_NOOP("Your &name:"));
     nameLabel->setBuddy(m_name);
-    auto *addressLabel = new QLabel(QStringLiteral("Host &address:"), this);
+    auto *addressLabel = new QLabel(this);
+    UiText::set(addressLabel, staticMetaObject, QT_TR_NOOP("Host &address:"));
     addressLabel->setBuddy(m_address);
-    m_host = addButton(this, "button_host", QStringLiteral("Host a game"));
-    m_join = addButton(this, "button_join", QStringLiteral("Join a game"));
+    m_host = addButton(this, "button_host", QT_TR_NOOP("Host a game"));
+    m_join = addButton(this, "button_join", QT_TR_NOOP("Join a game"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("label_status"));
     // A label offers assistive technology only its name: the name is the
     // status itself ("Game running"), the role its description.
-    m_status->setAccessibleDescription(QStringLiteral("Status"));
+    UiText::set(m_status, staticMetaObject, QT_TR_NOOP("Status"), UiText::Role::AccessibleDescription);
     m_status->setWordWrap(true);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setFrameShape(QFrame::StyledPanel);
@@ -80,15 +84,17 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/lobby.jpg")));
     picture->setFrameShape(QFrame::Box);
     picture->setFixedSize(162, 122);
-    auto *title = new QLabel(QStringLiteral("Play Tavlix with others"), this);
+    auto *title = new QLabel(this);
+    UiText::set(title, staticMetaObject, QT_TR_NOOP("Play Tavlix with others"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPixelSize(16);
     title->setFont(titleFont);
-    auto *hint = new QLabel(QStringLiteral("To host, press \"Host a game\"; the others enter your address and "
-                                           "press \"Join a game\". The host must accept connections on TCP port "
-                                           "7772; the game asks the home router to open it."),
-                            this);
+    auto *hint = new QLabel(this);
+    UiText::set(hint, staticMetaObject,
+                QT_TR_NOOP("To host, press \"Host a game\"; the others enter your address and "
+                           "press \"Join a game\". The host must accept connections on TCP port "
+                           "7772; the game asks the home router to open it."));
     hint->setWordWrap(true);
 
     auto *grid = new QGridLayout(this);
@@ -108,7 +114,8 @@ LobbyWindow::LobbyWindow(const QString &gamePath, const QString &settingsPath, G
     m_addressGrid = new QGridLayout(m_addressBox);
     m_addressGrid->setContentsMargins(0, 0, 0, 0);
     m_addressGrid->setColumnStretch(0, 1);
-    auto *shareTitle = new QLabel(QStringLiteral("Give the other players one of these addresses:"), m_addressBox);
+    auto *shareTitle = new QLabel(m_addressBox);
+    UiText::set(shareTitle, staticMetaObject, QT_TR_NOOP("Give the other players one of these addresses:"));
     m_addressGrid->addWidget(shareTitle, 0, 0, 1, 2);
     grid->addWidget(m_addressBox, 6, 0, 1, 4);
     m_addressBox->hide();
@@ -139,7 +146,8 @@ void LobbyWindow::showGamesAround(std::unique_ptr<GameBrowser> browser)
         return;
     m_games = new LanGamesList(std::move(browser), this);
     m_games->setFixedHeight(110);
-    auto *label = new QLabel(QStringLiteral("&Games on your network:"), this);
+    auto *label = new QLabel(this);
+    UiText::set(label, staticMetaObject, QT_TR_NOOP("&Games on your network:"));
     label->setBuddy(m_games);
     auto *grid = static_cast<QGridLayout *>(layout());
     const int row = grid->rowCount();
@@ -182,10 +190,10 @@ void LobbyWindow::showOnlineGames(std::unique_ptr<OnlineDirectory> directory)
 void LobbyWindow::listenForGames(quint16 port)
 {
     if (m_presence->listen(port)) {
-        setStatus(QStringLiteral("Ready: host a game, or join the game at the host address."));
+        setStatus(tr("Ready: host a game, or join the game at the host address."));
         return;
     }
-    setStatus(QStringLiteral("Port %1 on 127.0.0.1 is in use (%2), so this window cannot tell whether the game "
+    setStatus(tr("Port %1 on 127.0.0.1 is in use (%2), so this window cannot tell whether the game "
                              "runs. Hosting and joining still work.")
                   .arg(port)
                   .arg(m_presence->errorText()));
@@ -213,7 +221,7 @@ void LobbyWindow::startGame(bool host)
     const QString name = m_name->text().trimmed();
     QString address = m_address->text().trimmed();
     if (name.isEmpty()) {
-        setStatus(QStringLiteral("Please enter your name."));
+        setStatus(tr("Please enter your name."));
         m_name->setFocus();
         return;
     }
@@ -221,7 +229,7 @@ void LobbyWindow::startGame(bool host)
     // here, where it can be mended; a hosting player's address is not used.
     const bool malformed = !host && SocketAddress::meantAsLiteral(address) && !SocketAddress::fromLiteral(address);
     if (address.isEmpty() || address.contains(QLatin1Char(' ')) || address.contains(QLatin1Char('\t')) || malformed) {
-        setStatus(QStringLiteral("Please enter the host's address: a host name, or an address such as 192.168.1.20 "
+        setStatus(tr("Please enter the host's address: a host name, or an address such as 192.168.1.20 "
                                  "or 2001:db8::20."));
         m_address->setFocus();
         return;
@@ -240,27 +248,27 @@ void LobbyWindow::startGame(bool host)
 
     const QStringList parameters{name, address, host ? QStringLiteral("true") : QStringLiteral("false")};
     if (!m_starter(m_gamePath, parameters)) {
-        setStatus(QStringLiteral("Could not start the game (%1).").arg(m_gamePath));
+        setStatus(tr("Could not start the game (%1).").arg(m_gamePath));
         return;
     }
     m_hosting = host;
-    QString status = host ? QStringLiteral("Starting the game: hosting as %1.").arg(name)
-                          : QStringLiteral("Starting the game: joining %1 as %2.").arg(address, name);
+    QString status = host ? tr("Starting the game: hosting as %1.").arg(name)
+                          : tr("Starting the game: joining %1 as %2.").arg(address, name);
     if (!m_presence->isListening())
-        status += QStringLiteral(" This window cannot show whether it runs: the presence port is in use.");
+        status += QLatin1Char(' ') + tr("This window cannot show whether it runs: the presence port is in use.");
     try {
         const IniProfile profile(m_settingsPath.toStdString());
         profile.writeString(Section, "Name", name.toStdString());
         profile.writeString(Section, "Address", address.toStdString());
     } catch (const IniWriteError &e) {
-        status += QLatin1Char(' ') + QString::fromStdString(e.what());
+        status += QLatin1Char(' ') + tr("Unable to write to %1").arg(QString::fromStdString(e.path()));
     }
     setStatus(status);
 }
 
 void LobbyWindow::showGames(int games)
 {
-    setStatus(games > 0 ? QStringLiteral("Game running") : QStringLiteral("Game ended"));
+    setStatus(games > 0 ? tr("Game running") : tr("Game ended"));
     showAddresses(games > 0 && m_hosting);
 }
 
@@ -278,17 +286,17 @@ void LobbyWindow::showAddresses(bool shown)
     if (!shown)
         return;
     for (const QString &address : networkAddresses())
-        addAddress(QStringLiteral("On your network:"), address);
+        addAddress(tr("On your network:"), address);
     // Each device of a home has a global IPv6 address of its own, which
     // players with IPv6 reach where the router lets them in (the game asks
     // it to).
     for (const QString &address : globalIPv6Addresses())
-        addAddress(QStringLiteral("Over IPv6:"), address);
+        addAddress(tr("Over IPv6:"), address);
     if (m_router && !m_routerLookup) {
         m_routerLookup = std::make_unique<PortMapper>(std::move(m_router));
         connect(m_routerLookup.get(), &PortMapper::publicAddressFound, this, [this](const QString &address) {
             if (m_addressBox->isVisibleTo(this) && !m_shared.contains(address))
-                addAddress(QStringLiteral("On the internet:"), address);
+                addAddress(tr("On the internet:"), address);
         });
     }
     if (m_routerLookup)
@@ -310,9 +318,9 @@ void LobbyWindow::addAddress(const QString &where, const QString &address)
     label->setObjectName(QStringLiteral("label_address%1").arg(row));
     label->setAccessibleName(label->text());
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *copy = addButton(m_addressBox, "button_copy", QStringLiteral("Copy"));
+    auto *copy = addButton(m_addressBox, "button_copy", QT_TR_NOOP("Copy"));
     copy->setObjectName(QStringLiteral("button_copy%1").arg(row));
-    copy->setAccessibleName(QStringLiteral("Copy %1").arg(address));
+    UiText::set(copy, staticMetaObject, QT_TR_NOOP("Copy %1"), UiText::Role::AccessibleName, {address});
     connect(copy, &QPushButton::clicked, this, [address] { QGuiApplication::clipboard()->setText(address); });
     m_addressGrid->addWidget(label, row, 0);
     m_addressGrid->addWidget(copy, row, 1);

@@ -4,6 +4,7 @@
 #include "gamebrowser.h"
 #include "iniprofile.h"
 #include "langameslist.h"
+#include "language.h"
 #include "lobbyline.h"
 #include "lobbywindow.h"
 #include "onlinegameslist.h"
@@ -38,6 +39,13 @@ QString settingsFile()
     return QString::fromStdString(settingsFilePath(QCoreApplication::applicationDirPath().toStdString()));
 }
 
+// The launcher speaks the game's language: the one chosen in the game's
+// Options menu, else the desktop's.
+void applyLanguage()
+{
+    Language::apply(QString::fromStdString(readTavlixSettings(IniProfile(settingsFile().toStdString())).Language));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -45,12 +53,14 @@ int main(int argc, char **argv)
     // Listing needs no window, so it runs without a display too.
     if (argc == 2 && qstrcmp(argv[1], "--list") == 0) {
         QCoreApplication app(argc, argv);
+        applyLanguage();
         const auto browser = makeAvahiGameBrowser();
         return listGames(*browser, ListWaitMs);
     }
 
     if (argc == 2 && qstrcmp(argv[1], "--list-online") == 0) {
         QCoreApplication app(argc, argv);
+        applyLanguage();
         const std::optional<ServiceAddress> service = lobbyService(settingsFile());
         if (!service) {
             std::fprintf(stderr, "%s\n",
@@ -65,6 +75,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelLobby"));
 
+    applyLanguage();
     const QString folder = QCoreApplication::applicationDirPath();
     const QString settings = settingsFile();
     LobbyWindow window(QDir(folder).filePath(QStringLiteral("tavlix")), settings,

@@ -96,6 +96,7 @@ std::string withoutLineBreaks(std::string_view value)
 
 IniWriteError::IniWriteError(const std::string &path)
     : std::runtime_error("Unable to write to " + path)
+    , m_path(path)
 {
 }
 

@@ -13,6 +13,12 @@ class IniWriteError : public std::runtime_error
 {
 public:
     explicit IniWriteError(const std::string &path);
+    // The file that could not be written, for a message in the player's
+    // language.
+    const std::string &path() const { return m_path; }
+
+private:
+    std::string m_path;
 };
 
 // An INI profile file read and written by section and key.

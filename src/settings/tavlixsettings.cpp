@@ -100,6 +100,7 @@ TavlixSettings readTavlixSettings(const IniProfile &profile)
     settings.Botlevel = level == "2" ? BotLevel::Strong : level == "3" ? BotLevel::Expert : BotLevel::Classic;
     settings.Openport = readText(profile, "Openport", "1") != "0";
     settings.Announce = readText(profile, "Announce", "1") != "0";
+    settings.Language = readText(profile, "Language", "");
     const std::string server = readText(profile, "Lobbyserver", "");
     settings.Lobbyserver = server.empty() ? DefaultLobbyserver : server;
     // "0": Off; "2": Public; any other text, and a missing key: Invite Only.
@@ -142,6 +143,8 @@ void writeTavlixSettings(const IniProfile &profile, const TavlixSettings &settin
         add("Openport", settings.Openport ? "1" : "0");
     if (wanted(KeyAnnounce))
         add("Announce", settings.Announce ? "1" : "0");
+    if (wanted(KeyLanguage))
+        add("Language", settings.Language);
     if (wanted(KeyOnline))
         add("Online", std::to_string(static_cast<int>(settings.Online)));
     profile.writeStrings(SettingsSection, entries);
@@ -167,6 +170,7 @@ SettingsKeys changedSettings(const TavlixSettings &before, const TavlixSettings 
     mark(before.Botlevel != now.Botlevel, KeyBotlevel);
     mark(before.Openport != now.Openport, KeyOpenport);
     mark(before.Announce != now.Announce, KeyAnnounce);
+    mark(before.Language != now.Language, KeyLanguage);
     mark(before.Online != now.Online, KeyOnline);
     return keys;
 }

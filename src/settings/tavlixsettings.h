@@ -46,6 +46,9 @@ struct TavlixSettings
     BotLevel Botlevel = DefaultBotLevel; // how the hosting copy's computer plays: 1 Classic, 2 Strong, 3 Expert
     bool Openport = true;          // a hosting copy opens its port on the home router
     bool Announce = true;          // a hosting copy shows its table to the local network
+    // The language of the windows: a code such as "de" or "pt_BR", or empty
+    // for the desktop's language.
+    std::string Language;
     std::string Lobbyserver = DefaultLobbyserver; // read only: an operator changes it by hand
     OnlineMode Online = OnlineMode::InviteOnly;   // 0 Off, 1 Invite Only, 2 Public
     // What the meeting service gave this copy, shown again when it registers
@@ -57,7 +60,7 @@ struct TavlixSettings
 // Reads every key in the order Textsize, Top, Left, Width, Height,
 // Textcolor, Roundnum, Botspeed, Turnsound, Phrase1-9, Playsounds,
 // Playerphrasesounds, Help, Showfits, Botlevel,
-// Openport, Announce, Lobbyserver, Online, Lobbysecret, each access opening the file anew. A missing
+// Openport, Announce, Language, Lobbyserver, Online, Lobbysecret, each access opening the file anew. A missing
 // file gives the defaults.
 TavlixSettings readTavlixSettings(const IniProfile &profile);
 
@@ -77,14 +80,15 @@ enum SettingsKey : unsigned
     KeyBotlevel = 1u << 9,
     KeyOpenport = 1u << 10,
     KeyAnnounce = 1u << 11,
-    KeyOnline = 1u << 12,
+    KeyLanguage = 1u << 12,
+    KeyOnline = 1u << 13,
 };
 using SettingsKeys = unsigned;
-inline constexpr SettingsKeys AllSettingsKeys = (1u << 13) - 1;
+inline constexpr SettingsKeys AllSettingsKeys = (1u << 14) - 1;
 
 // Writes the preference keys in the order Textsize, Top, Left, Width,
 // Height, Textcolor, Roundnum, Botspeed, Turnsound, Playerphrasesounds,
-// Playsounds, Showfits, Botlevel, Openport, Announce, Online (only those in `keys`; all by default);
+// Playsounds, Showfits, Botlevel, Openport, Announce, Language, Online (only those in `keys`; all by default);
 // never the phrases, Help, Lobbyserver or Lobbysecret. The file is read once and written once. An unset
 // Roundnum is written as 3. Throws IniWriteError when the file cannot be
 // written; it is then left as it was.

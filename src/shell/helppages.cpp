@@ -4,9 +4,12 @@
 
 #include "protocol.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char *const Overview = R"(
+//: A page of the help window, in HTML; keep the tags
+const char *const Overview = QT_TRANSLATE_NOOP("Thelp", R"(
 <p>Hello, and welcome to Tavlix!</p>
 <p>Tavlix grew out of many evenings spent laying tiles at the kitchen table.
 We wanted a game that is quick to learn, calm enough to chat over, and still
@@ -21,9 +24,10 @@ meet.</p>
 <p>If you have never played before, press <b>Ctrl+I</b> for the quick
 instructions, then press <b>Start Game</b> and give it a try. Have fun!</p>
 <p>The Orvel Software team</p>
-)";
+)");
 
-const char *const Connecting = R"(
+//: A page of the help window, in HTML; keep the tags
+const char *const Connecting = QT_TRANSLATE_NOOP("Thelp", R"(
 <p><b>Playing alone.</b> Started on its own, Tavlix opens a solo game against
 the computer player Klot. Press the <b>Start Game</b> button on the board (or
 File, Start Game) to begin. A solo game needs no internet connection, but it
@@ -79,9 +83,10 @@ everyone else.</p>
 <p><b>Losing the host.</b> The host's copy of Tavlix runs the game for
 everyone. If the host leaves or is disconnected, all game play ends and the
 other players' windows close.</p>
-)";
+)");
 
-const char *const GamePlay = R"(
+//: A page of the help window, in HTML; keep the tags
+const char *const GamePlay = QT_TRANSLATE_NOOP("Thelp", R"(
 <p>Players take turns placing one tile each. When it is your turn the status
 line under the board says <b>Your Turn.</b></p>
 <p><b>Placing a tile.</b> Click a tile in your hand to raise it, then click
@@ -104,9 +109,10 @@ without a move simply waits while the others go on.</p>
 <p><b>Winning.</b> After the last round the player with the most points wins.
 If the top score is shared, further rounds are played until one player
 leads.</p>
-)";
+)");
 
-const char *const Scoring = R"(
+//: A page of the help window, in HTML; keep the tags
+const char *const Scoring = QT_TRANSLATE_NOOP("Thelp", R"(
 <p>A placed tile scores by the number of tiles it touches:</p>
 <table cellspacing="0" cellpadding="2">
 <tr><td>touching 1 tile</td><td align="right"><b>5</b> points</td></tr>
@@ -121,9 +127,10 @@ neighbours plus 200 for the squares.</p>
 <p>The points of your last placement show beside your score and, for a
 moment, over the board. The player with the highest score at the end of the
 last round wins the game.</p>
-)";
+)");
 
-const char *const Options = R"(
+//: A page of the help window, in HTML; keep the tags
+const char *const Options = QT_TRANSLATE_NOOP("Thelp", R"(
 <p><b>Just Watch</b> (Options, Just Watch). Sit out for a while: the computer
 plays your turns until you choose it again. Your seat shows a pair of eyes
 meanwhile.</p>
@@ -184,9 +191,10 @@ everything from zero.</p>
 a seat.</p>
 <p><b>Phrase List</b> (View, Phrase List). Edit the nine phrases of the phrase
 buttons. They are kept for your next games.</p>
-)";
+)");
 
-const char *const License = R"(
+//: A page of the help window, in HTML; keep the tags
+const char *const License = QT_TRANSLATE_NOOP("Thelp", R"(
 <p><b>Tavlix</b><br>Copyright &copy; 2026 Orvel Software</p>
 <p>This program is free software: you can redistribute it and/or modify it
 under the terms of the GNU General Public License as published by the Free
@@ -199,9 +207,10 @@ details.</p>
 <p>You should have received a copy of the GNU General Public License along
 with this program (the file LICENSE that comes with it). If not, see
 https://www.gnu.org/licenses/.</p>
-)";
+)");
 
-const char *const Lobby = R"(
+//: A page of the help window, in HTML; keep the tags
+const char *const Lobby = QT_TRANSLATE_NOOP("Thelp", R"(
 <p>The Orvel Lobby is a separate program where players meet and start
 multi-player games. It starts Tavlix for every player of a game with three
 things: the player's name, the address of the host, and whether this player
@@ -237,7 +246,7 @@ not matter.</p>
 command line, for example <i>tavlix Ann 192.168.1.20 true</i> to host, or
 <i>tavlix Bo +K7QX-M2PA false</i> to join a friend's table by its invite
 code; any other last word joins.</p>
-)";
+)");
 
 } // namespace
 
@@ -245,25 +254,26 @@ QString helpPageText(int page)
 {
     switch (page) {
     case 1:
-        return QString::fromUtf8(Overview);
+        return QCoreApplication::translate("Thelp", Overview);
     case 2:
-        return QString::fromUtf8(Connecting);
+        return QCoreApplication::translate("Thelp", Connecting);
     case 3:
-        return QString::fromUtf8(GamePlay);
+        return QCoreApplication::translate("Thelp", GamePlay);
     case 4:
-        return QString::fromUtf8(Scoring);
+        return QCoreApplication::translate("Thelp", Scoring);
     case 5:
-        return QStringLiteral("<h3>History</h3><p><b>Version %1</b></p>"
+        //: The Documentation page of the help window, in HTML; keep the tags and %1 (the version)
+        return QCoreApplication::translate("Thelp", "<h3>History</h3><p><b>Version %1</b></p>"
                               "<ul><li>First release: solo games against the computer, hosted and joined "
                               "games for up to six players and three watchers, chat with phrase buttons "
                               "and chatter sounds, the tally list, quick instructions and this help.</li></ul>")
             .arg(QString::fromLatin1(wire::ProgramVersion));
     case 6:
-        return QString::fromUtf8(License);
+        return QCoreApplication::translate("Thelp", License);
     case 7:
-        return QString::fromUtf8(Options);
+        return QCoreApplication::translate("Thelp", Options);
     case 8:
-        return QString::fromUtf8(Lobby);
+        return QCoreApplication::translate("Thelp", Lobby);
     default:
         return {};
     }

@@ -6,6 +6,7 @@
 #include "chattersounds.h"
 #include "clientconnection.h"
 #include "desktop.h"
+#include "language.h"
 #include "iniprofile.h"
 #include "lanpublisher.h"
 #include "lobbyregistration.h"
@@ -25,6 +26,7 @@
 #include "tspylist.h"
 #include "ttallylist.h"
 
+#include "wirelines.h"
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -51,7 +53,12 @@ TavlixProgram::TavlixProgram(Desktop &desktop, RandomSource &random, const QStri
     , m_tallyPath(inFolder(storageFolder, TallyFileName))
     , m_rounds(Tgamestart::DefaultRounds)
 {
+    // The language comes first, so every window is made in it; the other
+    // settings wait for the login.
+    const QString language = QString::fromStdString(readTavlixSettings(IniProfile(m_settingsPath.toStdString())).Language);
+    Language::apply(language);
     createWindows();
+    m_chat->setLanguage(language);
     wireMainWindow();
     wireConnection();
     wireBoard();
@@ -258,11 +265,11 @@ void TavlixProgram::wireBoard()
     });
     connect(m_chat->item(QStringLiteral("LockTable1")), &QAction::triggered, this, [this](bool locked) {
         m_server->setTableLocked(locked);
-        addSystemLine(locked ? QStringLiteral("The table is locked: nobody new can join.")
-                             : QStringLiteral("The table is open again."));
+        addSystemLine(locked ? tr("The table is locked: nobody new can join.") : tr("The table is open again."));
     });
     // Who the host turned away, told to the hosting player only.
-    connect(m_server.get(), &TServer::notice, this, &TavlixProgram::addSystemLine);
+    connect(m_server.get(), &TServer::notice, this,
+            [this](const QString &line) { addSystemLine(WireLines::hostNotice(line)); });
     connect(m_chat->item(QStringLiteral("ShowOnNetwork1")), &QAction::triggered, this, [this] {
         saveinifile();
         updateLanAnnouncement();
@@ -302,8 +309,9 @@ void TavlixProgram::wireRoundView()
         m_roundView->startthegame(body);
         const BotLevel level = m_chat->botlevel();
         if (m_state.ishost && level != BotLevel::Classic)
-            m_chatPane->addlinetochat(level == BotLevel::Expert ? QStringLiteral("0+The computer plays Expert.")
-                                                                : QStringLiteral("0+The computer plays Strong."),
+            m_chatPane->addlinetochat(QStringLiteral("0+")
+                                          + (level == BotLevel::Expert ? tr("The computer plays Expert.")
+                                                                       : tr("The computer plays Strong.")),
                                       m_state.systemcolor);
     });
     m_connection->setHandler("CMD_loadstats", [this](const QByteArray &body, int) {

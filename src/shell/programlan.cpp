@@ -21,7 +21,7 @@ void TavlixProgram::setLanPublisher(std::unique_ptr<LanPublisher> publisher)
         if (available || m_lanMissingTold || !m_chat->item(QStringLiteral("ShowOnNetwork1"))->isChecked())
             return;
         m_lanMissingTold = true;
-        addSystemLine(QStringLiteral("Your game is not shown to launchers on your network, since that needs the Avahi "
+        addSystemLine(tr("Your game is not shown to launchers on your network, since that needs the Avahi "
                                      "service (avahi-daemon), which is not running here. Players can still join "
                                      "you by address."));
     });

@@ -27,7 +27,7 @@ void TavlixProgram::announceHosting()
         return;
     m_hostingAnnounced = true;
     for (const QString &address : networkAddresses())
-        addSystemLine(QStringLiteral("Players on your network can join you at %1.").arg(address));
+        addSystemLine(tr("Players on your network can join you at %1.").arg(address));
     updatePortMapping();
     // The invite code comes after what the router says, so that the lines
     // read in the order of the ways in; a router that keeps silent holds
@@ -66,28 +66,28 @@ void TavlixProgram::wirePortMapper(PortMapper &mapper)
 {
     const QString port = QString::number(m_hostPort);
     // Where to forward the port by hand: the address the router sees.
-    const auto forwardTo = [](const QString &local) {
-        return local.isEmpty() ? networkAddresses().value(0, QStringLiteral("this machine")) : local;
+    const auto forwardTo = [this](const QString &local) {
+        return local.isEmpty() ? networkAddresses().value(0, tr("this machine")) : local;
     };
     connect(&mapper, &PortMapper::opened, this, [this, port](const QString &publicAddress) {
         if (!publicAddress.isEmpty())
-            addSystemLine(QStringLiteral("Players on the internet can join you at %1.").arg(publicAddress));
+            addSystemLine(tr("Players on the internet can join you at %1.").arg(publicAddress));
         else
             addSystemLine(
-                QStringLiteral("Your router opened port %1; it did not tell its address on the internet.").arg(port));
+                tr("Your router opened port %1; it did not tell its address on the internet.").arg(port));
     });
     connect(&mapper, &PortMapper::failed, this, [this, port, forwardTo](const RouterReply &reply) {
         // Forwarding by hand cannot help where the provider shares one
         // address among many homes, so that line sends nobody to do it.
         if (reply.sharedAddress)
-            addSystemLine(QStringLiteral("Your internet provider shares its IPv4 address among many homes, so "
+            addSystemLine(tr("Your internet provider shares its IPv4 address among many homes, so "
                                          "players on the internet cannot reach you over IPv4."));
         else if (reply.notAsked)
-            addSystemLine(QStringLiteral("The game could not ask your router to open port %1: %2. Players outside "
+            addSystemLine(tr("The game could not ask your router to open port %1: %2. Players outside "
                                          "your network can join only if you forward port %1 to %3.")
                               .arg(port, reply.reason, forwardTo(reply.localAddress)));
         else
-            addSystemLine(QStringLiteral("Your router did not open port %1 (%2). Players outside your network can "
+            addSystemLine(tr("Your router did not open port %1 (%2). Players outside your network can "
                                          "join only if you forward port %1 to %3.")
                               .arg(port, reply.reason, forwardTo(reply.localAddress)));
     });
@@ -95,21 +95,21 @@ void TavlixProgram::wirePortMapper(PortMapper &mapper)
     connect(&mapper, &PortMapper::opened, this, &TavlixProgram::routerAnswered);
     connect(&mapper, &PortMapper::failed, this, &TavlixProgram::routerAnswered);
     connect(&mapper, &PortMapper::lapsed, this, [this, port](const QString &reason) {
-        addSystemLine(QStringLiteral("Your router did not keep port %1 open (%2). The game keeps asking it.")
+        addSystemLine(tr("Your router did not keep port %1 open (%2). The game keeps asking it.")
                           .arg(port, reason));
     });
     connect(&mapper, &PortMapper::pinholeOpened, this, [this](const QString &address) {
-        addSystemLine(QStringLiteral("Players with IPv6 can join you at %1.").arg(address));
+        addSystemLine(tr("Players with IPv6 can join you at %1.").arg(address));
     });
     connect(&mapper, &PortMapper::pinholeFailed, this, [this, port](const PinholeReply &reply) {
         if (reply.notAsked)
-            addSystemLine(QStringLiteral("The game could not ask your router to open port %1 for IPv6: %2.")
+            addSystemLine(tr("The game could not ask your router to open port %1 for IPv6: %2.")
                               .arg(port, reply.reason));
         else
-            addSystemLine(QStringLiteral("Your router did not open port %1 for IPv6 (%2).").arg(port, reply.reason));
+            addSystemLine(tr("Your router did not open port %1 for IPv6 (%2).").arg(port, reply.reason));
     });
     connect(&mapper, &PortMapper::pinholeLapsed, this, [this, port](const QString &reason) {
-        addSystemLine(QStringLiteral("Your router did not keep port %1 open for IPv6 (%2). The game keeps asking it.")
+        addSystemLine(tr("Your router did not keep port %1 open for IPv6 (%2). The game keeps asking it.")
                           .arg(port, reason));
     });
 }

@@ -2,9 +2,12 @@
 
 #include "program.h"
 
+#include "language.h"
+
 #include "chatpane.h"
 #include "desktop.h"
 #include "iniprofile.h"
+#include "language.h"
 #include "phrasebuttons.h"
 #include "protocol.h"
 #include "smallwindows.h"
@@ -46,6 +49,12 @@ void TavlixProgram::loadinifile()
     m_chat->setBotlevel(settings.Botlevel);
     m_chat->item(QStringLiteral("OpenPort1"))->setChecked(settings.Openport);
     m_chat->item(QStringLiteral("ShowOnNetwork1"))->setChecked(settings.Announce);
+    // Changed in the file since the start (by another copy's menu, say).
+    const QString language = QString::fromStdString(settings.Language);
+    if (language != m_chat->language()) {
+        m_chat->setLanguage(language);
+        Language::apply(language);
+    }
     m_chat->item(settings.Online == OnlineMode::Off      ? QStringLiteral("OnlineOff1")
                  : settings.Online == OnlineMode::Public ? QStringLiteral("OnlinePublic1")
                                                          : QStringLiteral("OnlineInvite1"))
@@ -57,7 +66,7 @@ void TavlixProgram::loadinifile()
     try {
         writeHelpSeen(profile);
     } catch (const IniWriteError &e) {
-        m_desktop.message(m_chat.get(), QString::fromLocal8Bit(e.what()));
+        m_desktop.message(m_chat.get(), tr("Unable to write to %1").arg(QString::fromStdString(e.path())));
     }
 }
 
@@ -80,6 +89,7 @@ TavlixSettings TavlixProgram::shownSettings() const
     settings.Botlevel = m_chat->botlevel();
     settings.Openport = m_chat->item(QStringLiteral("OpenPort1"))->isChecked();
     settings.Announce = m_chat->item(QStringLiteral("ShowOnNetwork1"))->isChecked();
+    settings.Language = m_chat->language().toStdString();
     settings.Online = onlineMode();
     return settings;
 }
@@ -101,7 +111,7 @@ void TavlixProgram::saveinifile()
         writeTavlixSettings(IniProfile(m_settingsPath.toStdString()), settings, keys);
     } catch (const IniWriteError &e) {
         // The change stays in effect for this run; only the file missed it.
-        m_desktop.message(m_chat.get(), QString::fromLocal8Bit(e.what()));
+        m_desktop.message(m_chat.get(), tr("Unable to write to %1").arg(QString::fromStdString(e.path())));
     }
 }
 
@@ -117,7 +127,7 @@ bool TavlixProgram::storePhrases(const std::array<QString, 9> &texts)
     } catch (const IniWriteError &e) {
         // The buttons keep the new phrases for this run; the editor stays
         // open, so the player sees that they were not stored.
-        m_desktop.message(m_phrasesWindow.get(), QString::fromLocal8Bit(e.what()));
+        m_desktop.message(m_phrasesWindow.get(), tr("Unable to write to %1").arg(QString::fromStdString(e.path())));
         return false;
     }
     return true;

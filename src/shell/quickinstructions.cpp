@@ -2,6 +2,7 @@
 
 #include "theme.h"
 #include "tileart.h"
+#include "uitext.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -38,6 +39,11 @@ public:
     {
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
+        // The widget's own font, so that a longer word takes a smaller one
+        // (UiText::fit) instead of leaving the plate.
+        QFont font = Theme::arial(19, true);
+        font.setLetterSpacing(QFont::PercentageSpacing, 110);
+        setFont(font);
     }
 
 protected:
@@ -53,9 +59,7 @@ protected:
         p.setPen(QPen(QColor(15, 35, 65), 1.5));
         p.setBrush(fill);
         p.drawRoundedRect(plate, 7, 7);
-        QFont font = Theme::arial(19, true);
-        font.setLetterSpacing(QFont::PercentageSpacing, 110);
-        p.setFont(font);
+        p.setFont(font());
         p.setPen(QColor(15, 35, 65));
         p.drawText(plate.translated(1, 1), Qt::AlignCenter, text());
         p.setPen(QColor(205, 205, 205));
@@ -96,9 +100,10 @@ QuickInstructions::QuickInstructions(QWidget *panelBoard) : QWidget(panelBoard)
     setObjectName(QStringLiteral("panel_help"));
     setGeometry(1, 1, Width, Height);
     Theme::applyBackground(this);
-    setAccessibleName(QStringLiteral("Quick Instructions"));
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Quick Instructions"), UiText::Role::AccessibleName);
 
-    auto *title = new QLabel(QStringLiteral("TAVLIX QUICK INSTRUCTIONS"), this);
+    auto *title = new QLabel(this);
+    UiText::set(title, staticMetaObject, QT_TR_NOOP("TAVLIX QUICK INSTRUCTIONS"));
     title->setObjectName(QStringLiteral("label_helptitle"));
     QFont titleFont = Theme::arial(24, true);
     titleFont.setUnderline(true);
@@ -106,7 +111,8 @@ QuickInstructions::QuickInstructions(QWidget *panelBoard) : QWidget(panelBoard)
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, 8, Width, 32);
 
-    auto *goal = new QLabel(QStringLiteral("Complete four-tile square formations to earn points!"), this);
+    auto *goal = new QLabel(this);
+    UiText::set(goal, staticMetaObject, QT_TR_NOOP("Complete four-tile square formations to earn points!"));
     goal->setObjectName(QStringLiteral("label_goal"));
     goal->setFont(Theme::arial(19, true));
     goal->setWordWrap(true);
@@ -119,14 +125,15 @@ QuickInstructions::QuickInstructions(QWidget *panelBoard) : QWidget(panelBoard)
         auto *image = new HelpPicture(picture, this);
         image->setObjectName(QStringLiteral("image_help%1").arg(picture));
         image->setGeometry(places[picture - 1]);
-        image->setAccessibleName(quickPictureCaption(picture));
+        UiText::onChange(image, 0, [image, picture] { image->setAccessibleName(quickPictureCaption(picture)); });
         image->tiles = tiles;
     }
 
     auto *done = new DoneButton(this);
     done->setObjectName(QStringLiteral("button_done"));
-    done->setText(QStringLiteral("DONE"));
-    done->setAccessibleName(QStringLiteral("Done"));
+    //: The button that closes the quick instructions
+    UiText::set(done, staticMetaObject, QT_TR_NOOP("DONE"));
+    UiText::set(done, staticMetaObject, QT_TR_NOOP("Done"), UiText::Role::AccessibleName);
     done->setGeometry(400, 480, 75, 39);
     connect(done, &QAbstractButton::clicked, this, &QuickInstructions::doneClicked);
 

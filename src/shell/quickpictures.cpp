@@ -5,6 +5,7 @@
 
 #include "theme.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -222,13 +223,13 @@ QString quickPictureCaption(int picture)
 {
     switch (picture) {
     case 1:
-        return QStringLiteral("Click a tile in your hand, then click the position on the board where it should go.");
+        return QCoreApplication::translate("QuickInstructions", "Click a tile in your hand, then click the position on the board where it should go.");
     case 2:
-        return QStringLiteral("Sides of tiles must match.");
+        return QCoreApplication::translate("QuickInstructions", "Sides of tiles must match.");
     case 3:
-        return QStringLiteral("This is an example of a four-tile square.");
+        return QCoreApplication::translate("QuickInstructions", "This is an example of a four-tile square.");
     case 4:
-        return QStringLiteral("A tile placed here completes four four-tile squares at once!");
+        return QCoreApplication::translate("QuickInstructions", "A tile placed here completes four four-tile squares at once!");
     default:
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include "roundart.h"
 #include "theme.h"
+#include "uitext.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,16 +10,19 @@
 #include <QToolButton>
 
 Tgamestart::Tgamestart(QWidget *mainWindow)
-    : GameWindow(QStringLiteral("gamestart"), QStringLiteral("Tavlix - Game Start"), QSize(257, 119), mainWindow)
+    : GameWindow(QStringLiteral("gamestart"), QString(), QSize(257, 119), mainWindow)
 {
-    auto *heading = new QLabel(QStringLiteral("Game Option"), this);
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Tavlix - Game Start"), UiText::Role::WindowTitle);
+    auto *heading = new QLabel(this);
+    UiText::set(heading, staticMetaObject, QT_TR_NOOP("Game Option"));
     QFont headingFont = Theme::arial(24, true);
     headingFont.setUnderline(true);
     heading->setFont(headingFont);
     heading->setAlignment(Qt::AlignCenter);
     heading->setGeometry(0, 4, 257, 30);
 
-    auto *caption = new QLabel(QStringLiteral("Number of Rounds: "), this);
+    auto *caption = new QLabel(this);
+    UiText::set(caption, staticMetaObject, QT_TR_NOOP("Number of Rounds: "));
     caption->setFont(Theme::arial(13, true));
     caption->setGeometry(36, 44, 132, 24);
 
@@ -28,7 +32,7 @@ Tgamestart::Tgamestart(QWidget *mainWindow)
     m_box->setFont(Theme::arial(16, true));
     m_box->setAlignment(Qt::AlignCenter);
     m_box->setGeometry(168, 42, 38, 26);
-    m_box->setAccessibleName(QStringLiteral("Number of Rounds"));
+    UiText::set(m_box, staticMetaObject, QT_TR_NOOP("Number of Rounds"), UiText::Role::AccessibleName);
     QPalette boxColours = m_box->palette();
     boxColours.setColor(QPalette::Base, QColor(231, 206, 180));
     m_box->setPalette(boxColours);
@@ -43,12 +47,12 @@ Tgamestart::Tgamestart(QWidget *mainWindow)
     m_up->setObjectName(QStringLiteral("UpDown1Up"));
     m_up->setArrowType(Qt::UpArrow);
     m_up->setGeometry(0, 0, 17, 13);
-    m_up->setAccessibleName(QStringLiteral("More rounds"));
+    UiText::set(m_up, staticMetaObject, QT_TR_NOOP("More rounds"), UiText::Role::AccessibleName);
     m_down = new QToolButton(upDown);
     m_down->setObjectName(QStringLiteral("UpDown1Down"));
     m_down->setArrowType(Qt::DownArrow);
     m_down->setGeometry(0, 13, 17, 13);
-    m_down->setAccessibleName(QStringLiteral("Fewer rounds"));
+    UiText::set(m_down, staticMetaObject, QT_TR_NOOP("Fewer rounds"), UiText::Role::AccessibleName);
     for (QToolButton *arrow : {m_up, m_down}) {
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::StrongFocus);

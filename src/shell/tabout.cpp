@@ -5,19 +5,21 @@
 #include "protocol.h"
 #include "tchat.h"
 #include "theme.h"
+#include "uitext.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
 Tabout::Tabout(Desktop &desktop, QWidget *mainWindow)
-    : GameWindow(QStringLiteral("about"), QStringLiteral("Tavlix - About"), QSize(304, 174), mainWindow)
+    : GameWindow(QStringLiteral("about"), QString(), QSize(304, 174), mainWindow)
     , m_desktop(desktop)
 {
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Tavlix - About"), UiText::Role::WindowTitle);
     auto *logo = new ClickLabel(this);
     logo->setObjectName(QStringLiteral("image_logo"));
     logo->setGeometry(23, 8, 258, 69);
     logo->setPixmap(Theme::logo(258, 69));
-    logo->setAccessibleName(QStringLiteral("Orvel Software web site"));
+    UiText::set(logo, staticMetaObject, QT_TR_NOOP("Orvel Software web site"), UiText::Role::AccessibleName);
     logo->setFocusPolicy(Qt::NoFocus); // the address below is the keyboard's way to the site
     logo->clicked = [this] { label_urlClick(); };
 
@@ -33,7 +35,7 @@ Tabout::Tabout(Desktop &desktop, QWidget *mainWindow)
     url->setPalette(palette);
     const QString address = QString::fromLatin1(Tchat::WebAddress);
     url->setText(QString(address).remove(QStringLiteral("http://")));
-    url->setAccessibleName(QStringLiteral("Orvel Software web site"));
+    UiText::set(url, staticMetaObject, QT_TR_NOOP("Orvel Software web site"), UiText::Role::AccessibleName);
     url->setToolTip(address);
     url->clicked = [this] { label_urlClick(); };
 
@@ -44,7 +46,9 @@ Tabout::Tabout(Desktop &desktop, QWidget *mainWindow)
     auto *row = new QHBoxLayout(versionRow);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    auto *caption = new QLabel(QStringLiteral("Version "), versionRow);
+    auto *caption = new QLabel(versionRow);
+    //: Followed by the version number, e.g. "Version 1.0.0.0"
+    UiText::set(caption, staticMetaObject, QT_TR_NOOP("Version "));
     auto *version = new QLabel(QString::fromLatin1(wire::ProgramVersion), versionRow);
     version->setObjectName(QStringLiteral("version"));
     version->setFont(Theme::arial(11, true));
@@ -61,7 +65,8 @@ Tabout::Tabout(Desktop &desktop, QWidget *mainWindow)
     row->addWidget(build);
     row->addStretch();
 
-    auto *done = new QPushButton(QStringLiteral("Done"), this);
+    auto *done = new QPushButton(this);
+    UiText::set(done, staticMetaObject, QT_TR_NOOP("Done"));
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry(114, 138, 76, 26);
     done->setDefault(true);

@@ -5,13 +5,16 @@
 #include "clicklabel.h"
 #include "clientstate.h"
 #include "desktop.h"
+#include "language.h"
 #include "phrasebuttons.h"
 #include "quickinstructions.h"
 #include "randomsource.h"
 #include "singleinstance.h"
 #include "theme.h"
+#include "uitext.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLockFile>
@@ -26,7 +29,7 @@ Tchat::Tchat(ClientState &state, Desktop &desktop, RandomSource &random, QWidget
     : QMainWindow(parent), m_state(state), m_desktop(desktop), m_random(random)
 {
     setObjectName(QStringLiteral("chat"));
-    setWindowTitle(QStringLiteral("Tavlix by Orvel Software"));
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Tavlix by Orvel Software"), UiText::Role::WindowTitle);
     setFont(Theme::arial(11));
 
     m_inner = new QWidget(this);
@@ -88,7 +91,7 @@ void Tchat::createControls()
     logo->setObjectName(QStringLiteral("image_logo"));
     logo->setGeometry(493, 4, 264, 28);
     logo->setPixmap(Theme::logo(264, 28));
-    logo->setAccessibleName(QStringLiteral("Orvel Software web site"));
+    UiText::set(logo, staticMetaObject, QT_TR_NOOP("Orvel Software web site"), UiText::Role::AccessibleName);
     logo->clicked = [this] { image_logoClick(); };
     m_logo = logo;
 
@@ -116,11 +119,12 @@ void Tchat::insertChatItems()
     // In the menu bar every item gets a letter of its own (Alt+O, then the
     // letter), unique within the Options menu; the words stay the same.
     const struct { const char *name; const char *caption; } letters[] = {
-        {"TextColor1", "Text &Color"}, {"TextSize1", "Text Si&ze"}, {"ScrollChatOff2", "Scroll Ch&at Off"},
-        {"ClearMainChat1", "Clear &Main Chat"}, {"N8", "&8"}, {"N10", "1&0"}, {"N12", "1&2"}, {"N14", "1&4"}};
+        {"TextColor1", QT_TR_NOOP("Text &Color")}, {"TextSize1", QT_TR_NOOP("Text Si&ze")},
+        {"ScrollChatOff2", QT_TR_NOOP("Scroll Ch&at Off")}, {"ClearMainChat1", QT_TR_NOOP("Clear &Main Chat")},
+        {"N8", QT_TR_NOOP("&8")}, {"N10", QT_TR_NOOP("1&0")}, {"N12", QT_TR_NOOP("1&2")}, {"N14", QT_TR_NOOP("1&4")}};
     for (const auto &letter : letters) {
         if (QAction *chatItem = item(QString::fromLatin1(letter.name)))
-            chatItem->setText(QString::fromLatin1(letter.caption));
+            UiText::set(chatItem, staticMetaObject, letter.caption);
     }
 }
 
@@ -231,6 +235,33 @@ void Tchat::setBotlevel(BotLevel level)
 void Tchat::LevelStrong1Click(QAction *levelItem)
 {
     setBotlevel(static_cast<BotLevel>(levelItem->data().toInt()));
+    if (saveinifile)
+        saveinifile();
+}
+
+QString Tchat::language() const
+{
+    const QAction *checked = m_languageGroup->checkedAction();
+    return checked ? checked->data().toString() : QString();
+}
+
+void Tchat::setLanguage(const QString &code)
+{
+    for (QAction *item : m_languageGroup->actions()) {
+        if (item->data().toString() == code) {
+            item->setChecked(true);
+            return;
+        }
+    }
+    // A code the game does not know (a newer version's, say) counts as
+    // the system default.
+    m_languageGroup->actions().constFirst()->setChecked(true);
+}
+
+void Tchat::Language1Click(QAction *languageItem)
+{
+    languageItem->setChecked(true);
+    Language::apply(languageItem->data().toString());
     if (saveinifile)
         saveinifile();
 }

@@ -60,6 +60,12 @@ public:
     void Fast1Click(QAction *speedItem);
     // Each "Computer Strength" item: Classic, Strong or Expert, saved at once.
     void LevelStrong1Click(QAction *levelItem);
+    // Each "Language" item: the desktop's language or a chosen one, saved
+    // and applied to every window at once.
+    void Language1Click(QAction *languageItem);
+    // The setting `Language` the menu shows: empty for the system default.
+    QString language() const;
+    void setLanguage(const QString &code);
     void ResetScreenLocation1Click();
     void Exit1Click();
     void image_logoClick();
@@ -143,6 +149,7 @@ private:
     QActionGroup *m_botSpeedGroup = nullptr;
     QActionGroup *m_turnSoundGroup = nullptr;
     QActionGroup *m_botLevelGroup = nullptr;
+    QActionGroup *m_languageGroup = nullptr;
     QActionGroup *m_onlineGroup = nullptr;
     int m_botspeed = 0;
     BotLevel m_botlevel = DefaultBotLevel;

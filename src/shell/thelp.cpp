@@ -1,6 +1,7 @@
 #include "thelp.h"
 
 #include "theme.h"
+#include "uitext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,8 +17,11 @@ struct Topic
 };
 
 // From top to bottom, with the page each one brings to the front.
-constexpr Topic Topics[] = {{"Overview", 1}, {"Connecting", 2}, {"Game Play", 3}, {"Scoring", 4},
-                            {"Options", 7},  {"Documentation", 5}, {"License", 6}, {"The Lobby", 8}};
+//: Help topics
+constexpr Topic Topics[] = {{QT_TRANSLATE_NOOP("Thelp", "Overview"), 1}, {QT_TRANSLATE_NOOP("Thelp", "Connecting"), 2},
+                            {QT_TRANSLATE_NOOP("Thelp", "Game Play"), 3}, {QT_TRANSLATE_NOOP("Thelp", "Scoring"), 4},
+                            {QT_TRANSLATE_NOOP("Thelp", "Options"), 7}, {QT_TRANSLATE_NOOP("Thelp", "Documentation"), 5},
+                            {QT_TRANSLATE_NOOP("Thelp", "License"), 6}, {QT_TRANSLATE_NOOP("Thelp", "The Lobby"), 8}};
 
 // Flat blue buttons with a silver caption that turns white under the
 // mouse; a dotted frame shows the keyboard focus.
@@ -27,9 +31,10 @@ const char *const ButtonStyle =
     "QPushButton:focus { border: 1px dotted white; }"
     "QPushButton:pressed { background-color: rgb(45, 65, 100); }";
 
-QPushButton *addButton(QWidget *parent, const QString &caption, const char *name, int top)
+QPushButton *addButton(QWidget *parent, const char *caption, const char *name, int top)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(parent);
+    UiText::set(button, Thelp::staticMetaObject, caption);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(10, top, 117, 20);
     button->setFont(Theme::arial(11, true));
@@ -41,8 +46,9 @@ QPushButton *addButton(QWidget *parent, const QString &caption, const char *name
 } // namespace
 
 Thelp::Thelp(QWidget *mainWindow)
-    : GameWindow(QStringLiteral("help"), QStringLiteral("Tavlix - Help File"), QSize(556, 422), mainWindow)
+    : GameWindow(QStringLiteral("help"), QString(), QSize(556, 422), mainWindow)
 {
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Tavlix - Help File"), UiText::Role::WindowTitle);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("label_title"));
     m_title->setGeometry(145, 6, 401, 20);
@@ -53,16 +59,16 @@ Thelp::Thelp(QWidget *mainWindow)
     QPushButton *first = nullptr;
     for (const Topic &topic : Topics) {
         const QByteArray name = "SelButton" + QByteArray::number(topic.page);
-        QPushButton *button = addButton(this, QString::fromLatin1(topic.caption), name.constData(), top);
+        QPushButton *button = addButton(this, topic.caption, name.constData(), top);
         button->setProperty("page", topic.page);
         connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
         top += 24;
         if (!first)
             first = button;
     }
-    QPushButton *about = addButton(this, QStringLiteral("About"), "button_about", top);
+    QPushButton *about = addButton(this, QT_TR_NOOP("About"), "button_about", top);
     connect(about, &QPushButton::clicked, this, &Thelp::button_aboutClick);
-    QPushButton *done = addButton(this, QStringLiteral("Done"), "button_done", 392);
+    QPushButton *done = addButton(this, QT_TR_NOOP("Done"), "button_done", 392);
     connect(done, &QPushButton::clicked, this, &Thelp::button_doneClick);
 
     m_pages = new QStackedWidget(this);
@@ -78,10 +84,10 @@ Thelp::Thelp(QWidget *mainWindow)
         palette.setColor(QPalette::Base, Theme::paneColour);
         palette.setColor(QPalette::Text, Qt::black);
         text->setPalette(palette);
-        text->setHtml(helpPageText(page));
+        UiText::onChange(text, 0, [text, page] { text->setHtml(helpPageText(page)); });
         for (const Topic &topic : Topics) {
             if (topic.page == page)
-                text->setAccessibleName(QString::fromLatin1(topic.caption));
+                UiText::set(text, staticMetaObject, topic.caption, UiText::Role::AccessibleName);
         }
         m_pages->addWidget(text);
     }
@@ -96,7 +102,10 @@ void Thelp::SelButton1Click(QPushButton *button)
     if (page < 1 || page > PageCount)
         return;
     m_pages->setCurrentIndex(page - 1);
-    m_title->setText(button->text());
+    for (const Topic &topic : Topics) {
+        if (topic.page == page)
+            UiText::set(m_title, staticMetaObject, topic.caption);
+    }
 }
 
 void Thelp::button_aboutClick()

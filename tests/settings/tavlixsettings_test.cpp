@@ -130,6 +130,7 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     s.Botlevel = BotLevel::Strong;
     s.Openport = false;
     s.Announce = false;
+    s.Language = "pt_BR";
     s.Online = OnlineMode::Public;
     s.Lobbyserver = "[2001:db8::7]:7773";
     s.Lobbysecret = "never written by a save";
@@ -138,7 +139,7 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
               "[Tavlix]\r\nHelp=2\r\nTextsize=11\r\nTop=40\r\nLeft=-5\r\nWidth=900\r\nHeight=600\r\n"
               "Textcolor=$00030201\r\nRoundnum=5\r\nBotspeed=2000\r\nTurnsound=1\r\n"
               "Playerphrasesounds=true\r\nPlaysounds=false\r\nShowfits=true\r\nBotlevel=2\r\nOpenport=0\r\n"
-              "Announce=0\r\nOnline=2\r\n");
+              "Announce=0\r\nLanguage=pt_BR\r\nOnline=2\r\n");
 
     const TavlixSettings back = readTavlixSettings(profile);
     EXPECT_EQ(back.Textsize, 11);
@@ -150,6 +151,7 @@ TEST(TavlixSettings, SavingWritesTheThirteenKeysInOrderAndReadsBack)
     EXPECT_EQ(back.Botlevel, BotLevel::Strong);
     EXPECT_FALSE(back.Openport);
     EXPECT_FALSE(back.Announce);
+    EXPECT_EQ(back.Language, "pt_BR");
     EXPECT_EQ(back.Online, OnlineMode::Public);
     EXPECT_FALSE(back.Help);
 }

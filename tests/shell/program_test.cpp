@@ -144,7 +144,7 @@ TEST_F(ProgramTest, MovingThenClosingWritesTheThirteenKeysInOrder)
     EXPECT_EQ(keys(settingsFile()), (QStringList{"Help", "Textsize", "Top", "Left", "Width", "Height", "Textcolor",
                                                  "Roundnum", "Botspeed", "Turnsound", "Playerphrasesounds",
                                                  "Playsounds", "Showfits", "Botlevel", "Openport",
-                                                 "Announce", "Online"}));
+                                                 "Announce", "Language", "Online"}));
     const QStringList lines = keyLines(settingsFile());
     EXPECT_TRUE(lines.contains("Top=30"));
     EXPECT_TRUE(lines.contains("Left=40"));

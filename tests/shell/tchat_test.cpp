@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, CaptionMenusAndTheirStartStates)
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "Computer Strength",
                            "Show Fitting Cells", "Open Port on Router", "Show on Network", "Play Online", "Lock Table", "-", "Text Color",
                            "Text Size", "Scroll Chat Off",
-                           "Clear Main Chat", "Reset Screen Location", "-",
+                           "Clear Main Chat", "Language", "Reset Screen Location", "-",
                            "Just Watch"}));
     EXPECT_EQ(captions(window.viewMenu()), (QStringList{"View Tally", "Spy List", "Phrase List", "-", "Go to Board"}));
     EXPECT_EQ(captions(window.helpMenu()), (QStringList{"Content", "Quick Instructions", "-", "About"}));

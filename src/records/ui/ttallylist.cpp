@@ -5,6 +5,8 @@
 #include "tallyfile.h"
 #include "textparse.h"
 #include "theme.h"
+#include "language.h"
+#include "uitext.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,8 +22,8 @@ namespace {
 constexpr int Columns = 9;
 constexpr int PlayerSeats = 6;
 const QString EmptySeat = QStringLiteral("<Waiting>");
-const QString NoOpponentTitle = QStringLiteral("Opponent's Tally");
-const QString NoOpponentWins = QStringLiteral("Opponent Wins:");
+const char *const NoOpponentTitle = QT_TRANSLATE_NOOP("Ttallylist", "Opponent's Tally");
+const char *const NoOpponentWins = QT_TRANSLATE_NOOP("Ttallylist", "Opponent Wins:");
 
 // Names are kept in the table as the single-byte text the wire carries. A
 // line break would split the cell across lines of the grid text and shift
@@ -38,6 +40,18 @@ QString shownText(const std::string &cell)
     return wire::decodeText(QByteArray::fromStdString(cell));
 }
 
+// A count of the table as the player's language writes numbers ("1.234"
+// in German); English shows the file's plain digits, as it always has. The
+// file keeps its plain digits whatever the language.
+QString shownCount(const std::string &cell)
+{
+    bool ok = false;
+    const qlonglong n = QString::fromStdString(cell).toLongLong(&ok);
+    if (!ok || Language::current() == QLatin1String("en"))
+        return shownText(cell);
+    return Language::locale().toString(n);
+}
+
 QLabel *addLabel(QWidget *parent, const QString &text, const QRect &place, bool bold = false,
                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -45,6 +59,15 @@ QLabel *addLabel(QWidget *parent, const QString &text, const QRect &place, bool 
     label->setGeometry(place);
     label->setFont(Theme::arial(11, bold));
     label->setAlignment(align);
+    return label;
+}
+
+// A caption of the window, in the player's language.
+QLabel *addCaption(QWidget *parent, const char *source, const QRect &place, bool bold = false,
+                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    QLabel *label = addLabel(parent, QString(), place, bold, align);
+    UiText::set(label, Ttallylist::staticMetaObject, source);
     return label;
 }
 
@@ -60,13 +83,13 @@ QFrame *addPanel(QWidget *parent, const QRect &place)
     return panel;
 }
 
-QListWidget *addList(QWidget *parent, const char *name, const QString &title, const QRect &place)
+QListWidget *addList(QWidget *parent, const char *name, const char *title, const QRect &place)
 {
-    QLabel *caption = addLabel(parent, title, QRect(place.left(), place.top() - 18, place.width(), 16), true);
+    QLabel *caption = addCaption(parent, title, QRect(place.left(), place.top() - 18, place.width(), 16), true);
     auto *list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setGeometry(place);
-    list->setAccessibleName(title);
+    UiText::set(list, Ttallylist::staticMetaObject, title, UiText::Role::AccessibleName);
     caption->setBuddy(list);
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, Theme::paneColour);
@@ -85,11 +108,12 @@ QListWidgetItem *addCheckItem(QListWidget *list, const QString &text, bool check
 } // namespace
 
 Ttallylist::Ttallylist(const QString &tallyPath, Desktop &desktop, QWidget *mainWindow)
-    : GameWindow(QStringLiteral("tallylist"), QStringLiteral("Tavlix - Tally List"), QSize(447, 312), mainWindow)
+    : GameWindow(QStringLiteral("tallylist"), QString(), QSize(447, 312), mainWindow)
     , m_path(tallyPath)
     , m_desktop(desktop)
     , stringgrid_scores(Columns, 1)
 {
+    UiText::set(this, staticMetaObject, QT_TR_NOOP("Tavlix - Tally List"), UiText::Role::WindowTitle);
     createControls();
     for (int col = 0; col < Columns; ++col)
         stringgrid_scores.setCell(col, 0, "0");
@@ -98,8 +122,8 @@ Ttallylist::Ttallylist(const QString &tallyPath, Desktop &desktop, QWidget *main
 
 void Ttallylist::createControls()
 {
-    m_checklist = addList(this, "checklist", QStringLiteral("Players In Current Game"), QRect(8, 26, 150, 118));
-    m_tallyList = addList(this, "listbox_tally", QStringLiteral("Players Being Tallied"), QRect(8, 170, 150, 134));
+    m_checklist = addList(this, "checklist", QT_TR_NOOP("Players In Current Game"), QRect(8, 26, 150, 118));
+    m_tallyList = addList(this, "listbox_tally", QT_TR_NOOP("Players Being Tallied"), QRect(8, 170, 150, 134));
 
     // A click on a check box changes the item inside the list's own mouse
     // handling; the handlers may ask a question and delete the item, so they
@@ -115,9 +139,9 @@ void Ttallylist::createControls()
     connect(m_tallyList, &QListWidget::currentRowChanged, this, [this] { listbox_tallyClick(); });
 
     QFrame *mine = addPanel(this, QRect(168, 8, 271, 64));
-    addLabel(mine, QStringLiteral("Your Total Tally"), QRect(8, 3, 255, 18), true, Qt::AlignCenter);
-    addLabel(mine, QStringLiteral("Total Games:"), QRect(12, 23, 100, 16));
-    addLabel(mine, QStringLiteral("Your Wins"), QRect(12, 41, 100, 16));
+    addCaption(mine, QT_TR_NOOP("Your Total Tally"), QRect(8, 3, 255, 18), true, Qt::AlignCenter);
+    addCaption(mine, QT_TR_NOOP("Total Games:"), QRect(12, 23, 100, 16));
+    addCaption(mine, QT_TR_NOOP("Your Wins"), QRect(12, 41, 100, 16));
     for (int n = 1; n <= 4; ++n) {
         // Columns 3 and 4 of row 0 are never counted; their labels stay hidden.
         QLabel *value = addLabel(mine, QStringLiteral("0"), QRect(120, 23 + 18 * (n - 1), 60, 16), true);
@@ -126,15 +150,17 @@ void Ttallylist::createControls()
     }
 
     QFrame *his = addPanel(this, QRect(168, 80, 271, 148));
-    m_hisNameTop = addLabel(his, NoOpponentTitle, QRect(8, 3, 255, 18), true, Qt::AlignCenter);
+    m_hisNameTop = addCaption(his, NoOpponentTitle, QRect(8, 3, 255, 18), true, Qt::AlignCenter);
     m_hisNameTop->setObjectName(QStringLiteral("label_hisnametop"));
-    addLabel(his, QStringLiteral("Total"), QRect(150, 26, 52, 16), true, Qt::AlignCenter);
-    addLabel(his, QStringLiteral("Session"), QRect(206, 26, 56, 16), true, Qt::AlignCenter);
-    const QString captions[] = {QStringLiteral("Number of Games"), NoOpponentWins, QStringLiteral("Your Wins:"),
-                                QStringLiteral("Neither Won:")};
+    //: Column heading: counted over all games
+    addCaption(his, QT_TR_NOOP("Total"), QRect(150, 26, 52, 16), true, Qt::AlignCenter);
+    //: Column heading: counted since the program started
+    addCaption(his, QT_TR_NOOP("Session"), QRect(206, 26, 56, 16), true, Qt::AlignCenter);
+    const char *const captions[] = {QT_TR_NOOP("Number of Games"), NoOpponentWins, QT_TR_NOOP("Your Wins:"),
+                                    QT_TR_NOOP("Neither Won:")};
     for (int line = 0; line < 4; ++line) {
         const int top = 48 + 22 * line;
-        QLabel *caption = addLabel(his, captions[line], QRect(10, top, 138, 16));
+        QLabel *caption = addCaption(his, captions[line], QRect(10, top, 138, 16));
         if (line == 1) {
             m_hisName = caption;
             m_hisName->setObjectName(QStringLiteral("label_hisname"));
@@ -145,16 +171,18 @@ void Ttallylist::createControls()
         }
     }
 
-    QLabel *hint = addLabel(this, QStringLiteral("Tick a player of the current game to keep a tally of your games "
-                                                 "against them; untick to stop."),
-                            QRect(170, 232, 267, 34));
+    QLabel *hint = addCaption(this, QT_TR_NOOP("Tick a player of the current game to keep a tally of your games "
+                                               "against them; untick to stop."),
+                              QRect(170, 232, 267, 34));
     hint->setWordWrap(true);
 
-    auto *reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+    auto *reset = new QPushButton(this);
+    UiText::set(reset, staticMetaObject, QT_TR_NOOP("Reset Tally"));
     reset->setObjectName(QStringLiteral("button_reset"));
     reset->setGeometry(240, 274, 96, 28);
     connect(reset, &QPushButton::clicked, this, &Ttallylist::button_resetClick);
-    auto *done = new QPushButton(QStringLiteral("Done"), this);
+    auto *done = new QPushButton(this);
+    UiText::set(done, staticMetaObject, QT_TR_NOOP("Done"));
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry(343, 274, 96, 28);
     connect(done, &QPushButton::clicked, this, &Ttallylist::button_doneClick);
@@ -267,7 +295,7 @@ void Ttallylist::loadtally()
     for (int n = 1; n <= 4; ++n) {
         // An emptied cell (after a reset) counts as 0 and shows so.
         const std::string value = cell(n, 0);
-        valueLabel("mylabel_", n)->setText(value.empty() ? QStringLiteral("0") : shownText(value));
+        valueLabel("mylabel_", n)->setText(value.empty() ? QStringLiteral("0") : shownCount(value));
     }
     const QSignalBlocker quiet(m_tallyList);
     for (int row = 1; row < stringgrid_scores.rowCount(); ++row) {
@@ -321,7 +349,7 @@ void Ttallylist::listbox_tallyClickCheck(int index)
     if (!item || item->checkState() == Qt::Checked)
         return;
     const QString name = item->text();
-    if (!m_desktop.askYesNo(this, "This will delete " + name + "'s Tally, Are you want to delete it?")) {
+    if (!m_desktop.askYesNo(this, tr("This will delete %1's Tally, Are you want to delete it?").arg(name))) {
         setChecked(item, true);
         return;
     }
@@ -346,10 +374,10 @@ void Ttallylist::showOpponent(int index)
 {
     const int row = index + 1;
     for (int n = 1; n <= 8; ++n)
-        valueLabel("label_", n)->setText(shownText(cell(n, row)));
+        valueLabel("label_", n)->setText(shownCount(cell(n, row)));
     const QString name = m_tallyList->item(index)->text();
-    m_hisName->setText(name + " Wins:");
-    m_hisNameTop->setText(name + "'s Tally");
+    UiText::set(m_hisName, staticMetaObject, QT_TR_NOOP("%1 Wins:"), UiText::Role::Text, {name});
+    UiText::set(m_hisNameTop, staticMetaObject, QT_TR_NOOP("%1's Tally"), UiText::Role::Text, {name});
     // A long name is cut short on screen; the whole name stays readable in
     // the tip and to screen readers.
     m_hisName->setToolTip(m_hisName->text());
@@ -360,15 +388,15 @@ void Ttallylist::clearOpponent()
 {
     for (int n = 1; n <= 8; ++n)
         valueLabel("label_", n)->setText(QStringLiteral("0"));
-    m_hisName->setText(NoOpponentWins);
-    m_hisNameTop->setText(NoOpponentTitle);
+    UiText::set(m_hisName, staticMetaObject, NoOpponentWins);
+    UiText::set(m_hisNameTop, staticMetaObject, NoOpponentTitle);
     m_hisName->setToolTip({});
     m_hisNameTop->setToolTip({});
 }
 
 void Ttallylist::button_resetClick()
 {
-    if (!m_desktop.askYesNo(this, QStringLiteral("Are you sure you want to reset the Tally?")))
+    if (!m_desktop.askYesNo(this, tr("Are you sure you want to reset the Tally?")))
         return;
     for (int n = 1; n <= 4; ++n) {
         valueLabel("mylabel_", n)->setText(QStringLiteral("0"));
@@ -415,9 +443,9 @@ void Ttallylist::loadTally()
         m_mayReplaceFile = keepDamagedTally(path);
         QString text = QString::fromLocal8Bit(e.what());
         if (m_mayReplaceFile)
-            text += QStringLiteral("\n\nThe damaged file is kept as %1.").arg(QString::fromStdString(damagedTallyPath(path)));
+            text += QStringLiteral("\n\n") + tr("The damaged file is kept as %1.").arg(QString::fromStdString(damagedTallyPath(path)));
         else
-            text += QStringLiteral("\n\nThe file is left as it is; results of this game are not saved.");
+            text += QStringLiteral("\n\n") + tr("The file is left as it is; results of this game are not saved.");
         m_desktop.message(m_mainWindow, text);
     }
 }
