@@ -8,10 +8,10 @@
 #include "eventloop.h"
 #include "netnamespace.h"
 
+#include <QHostAddress>
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <set>
 #include <sys/socket.h>
@@ -29,18 +29,11 @@ Peer peerOf(int fd, bool remote)
 {
     sockaddr_storage at = {};
     socklen_t size = sizeof at;
-    if ((remote ? ::getpeername(fd, reinterpret_cast<sockaddr *>(&at), &size)
-                : ::getsockname(fd, reinterpret_cast<sockaddr *>(&at), &size)) != 0)
+    auto *any = reinterpret_cast<sockaddr *>(&at);
+    if ((remote ? ::getpeername(fd, any, &size) : ::getsockname(fd, any, &size)) != 0)
         return {};
-    char text[INET6_ADDRSTRLEN] = {};
-    if (at.ss_family == AF_INET) {
-        const auto *v4 = reinterpret_cast<const sockaddr_in *>(&at);
-        ::inet_ntop(AF_INET, &v4->sin_addr, text, sizeof text);
-        return {text, ntohs(v4->sin_port)};
-    }
-    const auto *v6 = reinterpret_cast<const sockaddr_in6 *>(&at);
-    ::inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof text);
-    return {text, ntohs(v6->sin6_port)};
+    // The port stands at the same place in sockaddr_in and sockaddr_in6.
+    return {QHostAddress(any).toString().toStdString(), ntohs(reinterpret_cast<sockaddr_in *>(&at)->sin_port)};
 }
 
 class Lab : public ::testing::Test
