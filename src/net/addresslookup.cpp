@@ -3,14 +3,18 @@
 #include "tsock.h"
 
 #include <QHash>
-#include <QHostAddress>
-#include <QHostInfo>
-#include <QPointer>
+#include <QMetaObject>
+#include <QObject>
+#include <QUrl>
 
-#include <arpa/inet.h>
-#include <net/if.h>
 #include <netdb.h>
 #include <netinet/in.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -57,21 +61,6 @@ bool startsWithDigit(const QString &name)
     return !name.isEmpty() && name.at(0) >= QLatin1Char('0') && name.at(0) <= QLatin1Char('9');
 }
 
-SocketAddress fromQt(const QHostAddress &address)
-{
-    if (address.protocol() == QAbstractSocket::IPv4Protocol)
-        return SocketAddress::ipv4(address.toIPv4Address());
-    in6_addr ip {};
-    const Q_IPV6ADDR bytes = address.toIPv6Address();
-    static_assert(sizeof ip.s6_addr == sizeof bytes.c);
-    std::copy(std::begin(bytes.c), std::end(bytes.c), ip.s6_addr);
-    // The zone of a resolved link-local address, as a number or a name.
-    const QString zone = address.scopeId();
-    bool numeric = false;
-    const quint32 index = zone.toUInt(&numeric);
-    return SocketAddress::ipv6(ip, 0, numeric || zone.isEmpty() ? index : ::if_nametoindex(qPrintable(zone)));
-}
-
 } // namespace
 
 namespace AddressLookup {
@@ -96,22 +85,55 @@ std::optional<QList<SocketAddress>> host(const QString &name)
 
 void resolve(const QString &name, const QObject *context, std::function<void(QList<SocketAddress>)> answered)
 {
-    // Without a context object the answer comes back to this thread in any
-    // case, so that the lookup's own state is always released; an answer
-    // that nobody waits for still fills the cache.
-    QPointer<const QObject> receiver(context);
-    QHostInfo::lookupHost(name, [name, receiver, answered = std::move(answered)](const QHostInfo &answer) {
-        QList<SocketAddress> addresses;
-        for (const QHostAddress &address : answer.addresses()) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol
-                || address.protocol() == QAbstractSocket::IPv6Protocol)
-                addresses << fromQt(address);
-        }
-        if (!addresses.isEmpty())
-            hostCache().insert(name, {addresses, Clock::now()});
-        if (receiver)
-            answered(addresses);
+    // The answer's way back: the context, for as long as it exists. The
+    // resolver thread posts to it only under the lock, and the context's
+    // end clears it under the same lock, so the context may go at any time
+    // (a posted answer goes with it). A name server that never answers
+    // keeps only its own thread; the program may end meanwhile, and that
+    // thread touches nothing of the program's again.
+    struct WayBack
+    {
+        std::mutex mutex;
+        QObject *receiver = nullptr;
+    };
+    auto way = std::make_shared<WayBack>();
+    way->receiver = const_cast<QObject *>(context);
+    QObject::connect(context, &QObject::destroyed, [way] {
+        const std::lock_guard lock(way->mutex);
+        way->receiver = nullptr;
     });
+    // International names go to the resolver in their ASCII form.
+    std::thread([way, name, ace = QUrl::toAce(name), answered = std::move(answered)]() mutable {
+        QList<SocketAddress> addresses;
+        addrinfo hints {};
+        hints.ai_family = AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        hints.ai_flags = AI_ADDRCONFIG;
+        addrinfo *found = nullptr;
+        if (!ace.isEmpty() && ::getaddrinfo(ace.constData(), nullptr, &hints, &found) == 0) {
+            for (const addrinfo *entry = found; entry; entry = entry->ai_next) {
+                if (entry->ai_family != AF_INET && entry->ai_family != AF_INET6)
+                    continue;
+                sockaddr_storage storage {};
+                std::memcpy(&storage, entry->ai_addr, std::min<std::size_t>(entry->ai_addrlen, sizeof storage));
+                if (const std::optional<SocketAddress> address = SocketAddress::fromSystem(storage);
+                    address && !addresses.contains(*address))
+                    addresses << *address;
+            }
+            ::freeaddrinfo(found);
+        }
+        const std::lock_guard lock(way->mutex);
+        if (!way->receiver)
+            return;
+        QMetaObject::invokeMethod(
+            way->receiver,
+            [name, addresses = std::move(addresses), answered = std::move(answered)] {
+                if (!addresses.isEmpty())
+                    hostCache().insert(name, {addresses, Clock::now()});
+                answered(addresses);
+            },
+            Qt::QueuedConnection);
+    }).detach();
 }
 
 quint16 port(const QString &name)

@@ -33,10 +33,11 @@ inline constexpr std::chrono::milliseconds CacheLifetime{60000};
 // "2001:db8::5::1", "[::1") names no host: it raises at once.
 std::optional<QList<SocketAddress>> host(const QString &name);
 
-// Resolves a name on the resolver's own threads: a name server that does not
-// answer must never hold up the window. `answered` runs later on this
-// thread, and never once `context` is destroyed, with every address of the
-// answer in the resolver's order (then cached), or with none.
+// Resolves a name on a thread of its own: a name server that does not answer
+// must never hold up the window, nor the program's end. `answered` runs
+// later on `context`'s thread, and never once `context` is destroyed, with
+// every address of the answer in the resolver's order (then cached), or
+// with none.
 void resolve(const QString &name, const QObject *context, std::function<void(QList<SocketAddress>)> answered);
 
 // A decimal port when the name begins with a digit, else the "tcp" service

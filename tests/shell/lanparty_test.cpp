@@ -205,7 +205,7 @@ TEST_F(LanParty, TheRealProgramWithdrawsItsTableOnSigterm)
     EXPECT_GE(gone, 0);
     EXPECT_LT(gone, 5000);
     ASSERT_TRUE(waitUntil([game] { return game->state() == QProcess::NotRunning; }));
-    EXPECT_EQ(game->exitCode(), 0);
+    EXPECT_EQ(game->exitCode(), 0) << childOutput(*game).constData();
 }
 
 // What another machine announces is read as a stranger's: rows say what a
