@@ -43,7 +43,7 @@ TEST(PlayOnline, TheMenuShowsTheSettingAndAChangeIsSavedAndAppliedAtOnce)
     Copy ann({"Ann", "127.0.0.1", "true"}, freePort());
     writeSettings(ann, "Online=0\nLobbyserver=127.0.0.1:" + closed.toLatin1() + "\n");
     ann.program->show();
-    ASSERT_TRUE(waitUntil([&] { return chat(ann).contains("You are Connected."); }));
+    ASSERT_TRUE(waitUntil([&] { return chat(ann).contains("You are Connected."); })) << chat(ann).toStdString();
     Tchat &window = ann.program->mainWindow();
     EXPECT_TRUE(window.item("OnlineOff1")->isChecked());
     EXPECT_FALSE(window.item("OnlineInvite1")->isChecked());

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
@@ -67,11 +68,18 @@ struct Copy
     std::unique_ptr<TavlixProgram> program;
 };
 
+// A port that nothing listens on now. It lies below the range the kernel
+// hands out for port 0 and for outgoing connections (32768 and up), so no
+// socket of a test running beside this one is given it before the copy
+// listens there.
 inline QString freePort()
 {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return QString::number(probe.serverPort());
+    for (;;) {
+        const auto port = static_cast<quint16>(20000 + QRandomGenerator::global()->bounded(12000));
+        QTcpServer probe;
+        if (probe.listen(QHostAddress::Any, port))
+            return QString::number(port);
+    }
 }
 
 
