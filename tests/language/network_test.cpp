@@ -25,20 +25,16 @@ using TableInAnotherLanguage = PseudoLanguage;
 
 TEST_F(TableInAnotherLanguage, LinesAreTranslatedTypedTextIsNotAndTheWireStaysEnglish)
 {
-    const QString port = freePort();
-    Copy ann({"Ann", "127.0.0.1", "true"}, port);
-    ann.program->show();
-    TServer &server = ann.program->server();
-    ASSERT_TRUE(waitUntil([&] { return server.seats()[1].name == "Ann"; }));
-    Copy bo({"Bo", "127.0.0.1", "false"}, port);
-    bo.program->show();
-    ASSERT_TRUE(waitUntil([&] { return server.seats()[2].name == "Bo"; }));
+    AnnAndBo table;
+    ASSERT_TRUE(table.seat());
+    Copy &ann = table.ann, &bo = table.bo;
+    TServer &server = table.server;
 
     // Eve, a bare connection, hears the wire as an older copy would.
     QTcpSocket eve;
     QByteArray eveHeard;
     QObject::connect(&eve, &QTcpSocket::readyRead, [&] { eveHeard += eve.readAll(); });
-    eve.connectToHost(QHostAddress::LocalHost, port.toUShort());
+    eve.connectToHost(QHostAddress::LocalHost, table.port.toUShort());
     ASSERT_TRUE(waitUntil([&] { return eveHeard.contains("CMD_sendlogininfo+3"); }));
     eve.write(wire::client::logininfo(3, wire::ProgramVersion, "Eve"));
     const auto boChat = [&] { return bo.program->chatPane().mainchat()->toPlainText(); };

@@ -39,23 +39,19 @@ bool eyesShown(const Copy &copy, int seat)
 // the seat menu; the computer then moves for Bo's seat.
 TEST(PlayersAtTheTable, HostRemovesTheWatcherAndTheComputerPlaysTheSeatThatSitsOut)
 {
-    const QString port = freePort();
-    Copy ann({"Ann", "127.0.0.1", "true"}, port);
-    ann.program->show();
-    TServer &server = ann.program->server();
-    ASSERT_TRUE(waitUntil([&] { return server.seats()[1].name == "Ann"; }));
-    Copy bo({"Bo", "127.0.0.1", "false"}, port);
-    bo.program->show();
-    ASSERT_TRUE(waitUntil([&] { return server.seats()[2].name == "Bo"; }));
+    AnnAndBo table;
+    ASSERT_TRUE(table.seat());
+    Copy &ann = table.ann, &bo = table.bo;
+    TServer &server = table.server;
 
     std::array<QTcpSocket, 4> fillers;
     for (QTcpSocket &filler : fillers)
-        filler.connectToHost(QHostAddress::LocalHost, port.toUShort());
+        filler.connectToHost(QHostAddress::LocalHost, table.port.toUShort());
     ASSERT_TRUE(waitUntil([&] { return server.seats()[6].inuse; }));
     QTcpSocket eve;
     QByteArray eveHeard;
     QObject::connect(&eve, &QTcpSocket::readyRead, [&] { eveHeard += eve.readAll(); });
-    eve.connectToHost(QHostAddress::LocalHost, port.toUShort());
+    eve.connectToHost(QHostAddress::LocalHost, table.port.toUShort());
     ASSERT_TRUE(waitUntil([&] { return eveHeard.contains("CMD_sendlogininfo+7"); }));
     eve.write(wire::client::logininfo(7, wire::ProgramVersion, "Eve"));
     for (QTcpSocket &filler : fillers)
@@ -120,7 +116,7 @@ TEST(PlayersAtTheTable, HostRemovesTheWatcherAndTheComputerPlaysTheSeatThatSitsO
     QByteArray newcomerHeard;
     QObject::connect(&newcomer, &QTcpSocket::readyRead, [&] { newcomerHeard += newcomer.readAll(); });
     newcomer.bind(QHostAddress(QStringLiteral("127.0.0.2")));
-    newcomer.connectToHost(QHostAddress::LocalHost, port.toUShort());
+    newcomer.connectToHost(QHostAddress::LocalHost, table.port.toUShort());
     EXPECT_TRUE(waitUntil([&] { return newcomerHeard == "CMD_full+\xFF"; }));
     EXPECT_TRUE(waitUntil(
         [&] { return chatLines(ann).contains("Turned away 1 connections from 127.0.0.2 (table locked)."); }));

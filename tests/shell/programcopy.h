@@ -83,6 +83,25 @@ inline QString freePort()
 }
 
 
+// Ann hosts on a free port and sits down first (seat 1); then Bo joins her
+// (seat 2). seat() is true once both sit.
+struct AnnAndBo
+{
+    bool seat()
+    {
+        ann.program->show();
+        if (!waitUntil([this] { return server.seats()[1].name == "Ann"; }))
+            return false;
+        bo.program->show();
+        return waitUntil([this] { return server.seats()[2].name == "Bo"; });
+    }
+
+    const QString port = freePort();
+    Copy ann{{"Ann", "127.0.0.1", "true"}, port};
+    Copy bo{{"Bo", "127.0.0.1", "false"}, port};
+    TServer &server = ann.program->server();
+};
+
 // The hosting copy starts a game of `rounds` through File > Start Game and
 // its dialog; true once the host runs it.
 inline bool startGame(Copy &host, int rounds)
