@@ -14,6 +14,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -28,32 +29,35 @@ struct CachedHost
     Clock::time_point resolvedAt;
 };
 
-// Only the main thread uses the transport, and answers come back to it, so
-// the cache needs no lock.
-QHash<QString, CachedHost> &hostCache()
+// The resolver threads fill the cache and the transport reads it, so it
+// has a lock. It is never destroyed: a resolver thread may still finish
+// while the program ends.
+struct HostCache
 {
-    static QHash<QString, CachedHost> cache;
-    return cache;
-}
+    std::mutex mutex;
+    QHash<QString, CachedHost> entries;
+    std::chrono::milliseconds lifetime = AddressLookup::CacheLifetime;
+};
 
-std::chrono::milliseconds &cacheLifetime()
+HostCache &hostCache()
 {
-    static std::chrono::milliseconds lifetime = AddressLookup::CacheLifetime;
-    return lifetime;
+    static auto *cache = new HostCache;
+    return *cache;
 }
 
 // The cached addresses of a name while they are fresh; a stale entry goes.
-const QList<SocketAddress> *cachedHost(const QString &name)
+std::optional<QList<SocketAddress>> cachedHost(const QString &name)
 {
-    auto &cache = hostCache();
-    const auto cached = cache.find(name);
-    if (cached == cache.end())
-        return nullptr;
-    if (Clock::now() - cached->resolvedAt >= cacheLifetime()) {
-        cache.erase(cached);
-        return nullptr;
+    HostCache &cache = hostCache();
+    const std::lock_guard lock(cache.mutex);
+    const auto cached = cache.entries.find(name);
+    if (cached == cache.entries.end())
+        return std::nullopt;
+    if (Clock::now() - cached->resolvedAt >= cache.lifetime) {
+        cache.entries.erase(cached);
+        return std::nullopt;
     }
-    return &cached->addresses;
+    return cached->addresses;
 }
 
 bool startsWithDigit(const QString &name)
@@ -78,8 +82,8 @@ std::optional<QList<SocketAddress>> host(const QString &name)
             throw ESockException(hostNotFound);
         return QList<SocketAddress>{*literal};
     }
-    if (const QList<SocketAddress> *cached = cachedHost(name))
-        return *cached;
+    if (std::optional<QList<SocketAddress>> cached = cachedHost(name))
+        return cached;
     return std::nullopt;
 }
 
@@ -90,7 +94,7 @@ void resolve(const QString &name, const QObject *context, std::function<void(QLi
     // end clears it under the same lock, so the context may go at any time
     // (a posted answer goes with it). A name server that never answers
     // keeps only its own thread; the program may end meanwhile, and that
-    // thread touches nothing of the program's again.
+    // thread touches nothing of the program's but the cache.
     struct WayBack
     {
         std::mutex mutex;
@@ -102,38 +106,47 @@ void resolve(const QString &name, const QObject *context, std::function<void(QLi
         const std::lock_guard lock(way->mutex);
         way->receiver = nullptr;
     });
-    // International names go to the resolver in their ASCII form.
-    std::thread([way, name, ace = QUrl::toAce(name), answered = std::move(answered)]() mutable {
-        QList<SocketAddress> addresses;
-        addrinfo hints {};
-        hints.ai_family = AF_UNSPEC;
-        hints.ai_socktype = SOCK_STREAM;
-        hints.ai_flags = AI_ADDRCONFIG;
-        addrinfo *found = nullptr;
-        if (!ace.isEmpty() && ::getaddrinfo(ace.constData(), nullptr, &hints, &found) == 0) {
-            for (const addrinfo *entry = found; entry; entry = entry->ai_next) {
-                if (entry->ai_family != AF_INET && entry->ai_family != AF_INET6)
-                    continue;
-                sockaddr_storage storage {};
-                std::memcpy(&storage, entry->ai_addr, std::min<std::size_t>(entry->ai_addrlen, sizeof storage));
-                if (const std::optional<SocketAddress> address = SocketAddress::fromSystem(storage);
-                    address && !addresses.contains(*address))
-                    addresses << *address;
-            }
-            ::freeaddrinfo(found);
+    const auto answer = [way, name](QList<SocketAddress> addresses, std::function<void(QList<SocketAddress>)> then) {
+        // An answer that comes after its endpoint gave up (a slow name
+        // server) still serves the next try from the cache.
+        if (!addresses.isEmpty()) {
+            HostCache &cache = hostCache();
+            const std::lock_guard lock(cache.mutex);
+            cache.entries.insert(name, {addresses, Clock::now()});
         }
         const std::lock_guard lock(way->mutex);
-        if (!way->receiver)
-            return;
-        QMetaObject::invokeMethod(
-            way->receiver,
-            [name, addresses = std::move(addresses), answered = std::move(answered)] {
-                if (!addresses.isEmpty())
-                    hostCache().insert(name, {addresses, Clock::now()});
-                answered(addresses);
-            },
-            Qt::QueuedConnection);
-    }).detach();
+        if (way->receiver)
+            QMetaObject::invokeMethod(
+                way->receiver, [addresses = std::move(addresses), then = std::move(then)] { then(addresses); },
+                Qt::QueuedConnection);
+    };
+    // International names go to the resolver in their ASCII form.
+    try {
+        std::thread([answer, ace = QUrl::toAce(name), answered]() mutable {
+            QList<SocketAddress> addresses;
+            addrinfo hints {};
+            hints.ai_family = AF_UNSPEC;
+            hints.ai_socktype = SOCK_STREAM;
+            hints.ai_flags = AI_ADDRCONFIG;
+            addrinfo *found = nullptr;
+            if (!ace.isEmpty() && ::getaddrinfo(ace.constData(), nullptr, &hints, &found) == 0) {
+                for (const addrinfo *entry = found; entry; entry = entry->ai_next) {
+                    if (entry->ai_family != AF_INET && entry->ai_family != AF_INET6)
+                        continue;
+                    sockaddr_storage storage {};
+                    std::memcpy(&storage, entry->ai_addr, std::min<std::size_t>(entry->ai_addrlen, sizeof storage));
+                    if (const std::optional<SocketAddress> address = SocketAddress::fromSystem(storage);
+                        address && !addresses.contains(*address))
+                        addresses << *address;
+                }
+                ::freeaddrinfo(found);
+            }
+            answer(std::move(addresses), std::move(answered));
+        }).detach();
+    } catch (const std::system_error &) {
+        // No thread to be had: the name is told as not found.
+        answer({}, std::move(answered));
+    }
 }
 
 quint16 port(const QString &name)
@@ -155,12 +168,14 @@ quint16 port(const QString &name)
 
 bool hostCacheContains(const QString &name)
 {
-    return cachedHost(name) != nullptr;
+    return cachedHost(name).has_value();
 }
 
 void setCacheLifetimeForTests(std::chrono::milliseconds lifetime)
 {
-    cacheLifetime() = lifetime;
+    HostCache &cache = hostCache();
+    const std::lock_guard lock(cache.mutex);
+    cache.lifetime = lifetime;
 }
 
 } // namespace AddressLookup

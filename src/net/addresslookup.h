@@ -35,9 +35,10 @@ std::optional<QList<SocketAddress>> host(const QString &name);
 
 // Resolves a name on a thread of its own: a name server that does not answer
 // must never hold up the window, nor the program's end. `answered` runs
-// later on `context`'s thread, and never once `context` is destroyed, with
-// every address of the answer in the resolver's order (then cached), or
-// with none.
+// later on the thread of `context` (which must be given), and never once
+// `context` is destroyed, with every address of the answer in the
+// resolver's order, or with none. Addresses found are cached even when
+// nobody waits for them any more.
 void resolve(const QString &name, const QObject *context, std::function<void(QList<SocketAddress>)> answered);
 
 // A decimal port when the name begins with a digit, else the "tcp" service

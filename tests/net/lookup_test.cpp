@@ -119,6 +119,19 @@ TEST(Lookup, AnAnswerForAClosedOrDestroyedEndpointIsDropped)
     EXPECT_FALSE(log.join('\n').contains("Host Lookup"));
 }
 
+// A name server slower than the endpoint's patience: the answer that comes
+// after the endpoint gave up still serves its next try from the cache.
+TEST(Lookup, AnAnswerThatComesAfterTheEndpointGaveUpStillFillsTheCache)
+{
+    const QString name = QStringLiteral("LocalHost"); // a key of this test's own
+    TSock sock;
+    sock.setHostName(name);
+    sock.setPortName(QStringLiteral("7772"));
+    sock.Open();
+    sock.Close();
+    EXPECT_TRUE(waitUntil([&] { return TSock::hostCacheContains(name); }));
+}
+
 TEST(Lookup, PortIsANumberOrAServiceName)
 {
     EXPECT_EQ(AddressLookup::port(QStringLiteral("7772")), 7772);

@@ -74,12 +74,14 @@ struct Copy
 // listens there.
 inline QString freePort()
 {
-    for (;;) {
-        const auto port = static_cast<quint16>(20000 + QRandomGenerator::global()->bounded(12000));
-        QTcpServer probe;
-        if (probe.listen(QHostAddress::Any, port))
-            return QString::number(port);
+    QTcpServer probe;
+    for (int tries = 0; tries < 1000; ++tries) {
+        if (probe.listen(QHostAddress::Any, static_cast<quint16>(20000 + QRandomGenerator::global()->bounded(12000))))
+            return QString::number(probe.serverPort());
     }
+    // Where no port of that range can be had, one the kernel chooses.
+    probe.listen(QHostAddress::LocalHost, 0);
+    return QString::number(probe.serverPort());
 }
 
 
